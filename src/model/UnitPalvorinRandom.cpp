@@ -1,0 +1,112 @@
+#include "UnitPalvorinRandom.hpp"
+
+#include "UnitPalvorinTipos.hpp"
+
+#include <chrono>
+#include <limits>
+
+namespace palvorin {
+
+namespace {
+constexpr std::uint64_t MULTIPLICADOR = 6364136223846793005ULL;
+}
+
+TGeradorAleatorio::TGeradorAleatorio(std::uint32_t ASemente) {
+    Iniciar(Misturar64(ASemente), SEQUENCIA_PADRAO);
+}
+
+void TGeradorAleatorio::Iniciar(std::uint64_t AEstadoInicial, std::uint64_t ASequencia) {
+    FEstado = 0;
+    FIncremento = (ASequencia << 1) | 1;
+    ProximoU32();
+    FEstado += AEstadoInicial;
+    ProximoU32();
+}
+
+std::uint32_t TGeradorAleatorio::ProximoU32() {
+    const std::uint64_t old = FEstado;
+    FEstado = old * MULTIPLICADOR + FIncremento;
+    const auto x = static_cast<std::uint32_t>(((old >> 18) ^ old) >> 27);
+    const auto r = static_cast<std::uint32_t>(old >> 59);
+    return (x >> r) | (x << ((32 - r) & 31));
+}
+
+std::int32_t TGeradorAleatorio::Limite(std::int32_t ALimite) {
+    if (ALimite <= 0)
+        throw EPalvorin("TGeradorAleatorio.Limite: limite tem de ser positivo");
+    const auto n = static_cast<std::uint32_t>(ALimite);
+    const std::uint32_t limiar = (0u - n) % n;
+    std::uint32_t v;
+    do
+        v = ProximoU32();
+    while (v < limiar);
+    return static_cast<std::int32_t>(v % n);
+}
+
+std::uint64_t TGeradorAleatorio::Limite64(std::uint64_t ALimite) {
+    if (ALimite == 0)
+        throw EPalvorin("TGeradorAleatorio.Limite64: limite tem de ser positivo");
+    const std::uint64_t limiar = (0ULL - ALimite) % ALimite;
+    std::uint64_t v;
+    do {
+        const std::uint64_t alto = ProximoU32();
+        const std::uint64_t baixo = ProximoU32();
+        v = (alto << 32) | baixo;
+    } while (v < limiar);
+    return v % ALimite;
+}
+
+std::int32_t TGeradorAleatorio::Ponderado(const std::vector<std::int64_t>& APesos) {
+    std::int64_t total = 0;
+    for (const std::int64_t peso : APesos) {
+        if (peso < 0)
+            throw EPalvorin("TGeradorAleatorio.Ponderado: peso negativo");
+        if (peso > std::numeric_limits<std::int64_t>::max() - total)
+            throw EPalvorin("TGeradorAleatorio.Ponderado: soma dos pesos excede Int64");
+        total += peso;
+    }
+    if (total == 0)
+        throw EPalvorin("TGeradorAleatorio.Ponderado: soma dos pesos e zero");
+    const auto v = static_cast<std::int64_t>(Limite64(static_cast<std::uint64_t>(total)));
+    std::int64_t soma = 0;
+    for (std::size_t i = 0; i < APesos.size(); ++i) {
+        soma += APesos[i];
+        if (v < soma)
+            return static_cast<std::int32_t>(i);
+    }
+    return static_cast<std::int32_t>(APesos.size()) - 1; // unreachable: v < total
+}
+
+std::int32_t TGeradorAleatorio::Entre(std::int32_t AMin, std::int32_t AMax) {
+    if (AMax < AMin)
+        throw EPalvorin("TGeradorAleatorio.Entre: maximo menor do que o minimo");
+    const auto vao = static_cast<std::int32_t>(static_cast<std::uint32_t>(AMax) -
+                                               static_cast<std::uint32_t>(AMin) + 1u);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(AMin) +
+                                     static_cast<std::uint32_t>(Limite(vao)));
+}
+
+double TGeradorAleatorio::Real01() {
+    const std::uint32_t a = ProximoU32() >> 5;
+    const std::uint32_t b = ProximoU32() >> 6;
+    return (a * 67108864.0 + b) / 9007199254740992.0;
+}
+
+std::uint64_t Misturar64(std::uint64_t x) {
+    std::uint64_t z = x + 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+std::uint32_t DerivarSemente(std::uint32_t A, std::uint32_t B) {
+    return static_cast<std::uint32_t>(Misturar64((static_cast<std::uint64_t>(A) << 32) | B));
+}
+
+std::uint32_t SementeDoRelogio() {
+    const auto t = static_cast<std::uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint32_t>(Misturar64(t ^ (t >> 32)));
+}
+
+} // namespace palvorin

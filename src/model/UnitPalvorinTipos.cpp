@@ -1,0 +1,25 @@
+#include "UnitPalvorinTipos.hpp"
+
+namespace palvorin {
+
+std::int32_t IndiceDoTamanho(std::int32_t ALado) {
+    for (std::size_t i = 0; i < TamanhosTabuleiro.size(); ++i)
+        if (TamanhosTabuleiro[i] == ALado)
+            return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+bool TamanhoValido(std::int32_t ALado) { return IndiceDoTamanho(ALado) >= 0; }
+
+std::int32_t TamanhoDoIndice(std::int32_t AIndice) {
+    if (AIndice < 0 || AIndice >= static_cast<std::int32_t>(TamanhosTabuleiro.size()))
+        throw EPalvorin("TamanhoDoIndice: índice fora do intervalo");
+    return TamanhosTabuleiro[static_cast<std::size_t>(AIndice)];
+}
+
+std::string TextoDoTamanho(std::int32_t ALado) {
+    const std::string lado = std::to_string(ALado);
+    return lado + " \u00D7 " + lado;
+}
+
+} // namespace palvorin

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "UnitPalvorinTipos.hpp"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palvorin {
+
+// Bit set over the words of one length group: group position j is bit j % 64 of
+// element j / 64; bits past the last word are 0.
+using TConjuntoBits = std::vector<std::uint64_t>;
+
+inline constexpr std::int32_t COMPRIMENTO_MINIMO = 2;
+inline constexpr std::int32_t COMPRIMENTO_MAXIMO = 15;
+inline constexpr std::int32_t MAX_DETALHE = 30;
+
+struct TRelatorioDic {
+    std::int32_t Lidas = 0;
+    std::int32_t Aceites = 0;
+    std::int32_t Repetidas = 0;
+    std::int32_t Rejeitadas = 0;
+    std::int32_t Comuns = 0;
+    std::vector<std::string> Detalhe;
+};
+
+// The index of one word length: its words (ascending word index) and, for every
+// (position, letter), the bit set of the group's words with that letter there.
+struct TGrupoComprimento {
+    std::vector<std::int32_t> Indices;
+    std::vector<TConjuntoBits> Mascaras; // entry p * 26 + (letter - 'A')
+};
+
+// The loaded word list, sorted by Grelha, with per-length indexes. Read-only once
+// loaded: the bit sets it hands out are its own and must never be written through.
+class TDicionario {
+public:
+    TDicionario();
+
+    void CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel);
+
+    TPalavraDic GetPalavra(std::int32_t AIndice) const;
+    std::int32_t Total() const { return static_cast<std::int32_t>(FPalavras.size()); }
+    std::int32_t TotalComuns() const { return FComuns; }
+    std::int32_t ContarComprimento(std::int32_t AComprimento) const;
+    std::int32_t ContarComunsComprimento(std::int32_t AComprimento) const;
+    std::int32_t IndiceDaGrelha(std::string_view AGrelha) const;
+    std::int32_t PalavraDoGrupo(std::int32_t AComprimento, std::int32_t AJ) const;
+    const TConjuntoBits& MascaraDaLetra(std::int32_t AComprimento, std::int32_t APosicao,
+                                        char ALetra) const;
+    const TConjuntoBits& MascaraComuns(std::int32_t AComprimento) const;
+    std::int32_t ContarPadrao(std::string_view APadrao) const;
+    std::vector<std::int32_t> PalavrasDoPadrao(std::string_view APadrao, std::int32_t AMax) const;
+
+private:
+    void ConstruirIndices();
+    TConjuntoBits MascaraDoPadrao(std::string_view APadrao) const;
+    const TGrupoComprimento* Grupo(std::int32_t AComprimento) const;
+
+    std::vector<TPalavraDic> FPalavras;
+    std::int32_t FComuns = 0;
+    std::array<TGrupoComprimento, COMPRIMENTO_MAXIMO + 1> FGrupos;     // 2..15 used
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasComuns; // 2..15 used
+};
+
+std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALinhas,
+                                             TRelatorioDic& ARel);
+std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
+                                                          TRelatorioDic& ARel);
+// The built-in list when the program carries one, else APasta/Dicionario.txt.
+std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
+                                                TRelatorioDic& ARel);
+
+// Bytes to UTF-8 text: BOM detection (UTF-16 LE/BE, UTF-8), else UTF-8 when
+// well-formed, else Windows-1252. Malformed sequences become U+FFFD.
+std::string TextoDeBytes(std::span<const std::uint8_t> ABytes);
+bool Utf8Valido(std::span<const std::uint8_t> ABytes, std::size_t AInicio);
+// Splits at CR LF, lone CR and lone LF; a final break adds no empty line.
+std::vector<std::string> DividirLinhas(std::string_view ATexto);
+bool LetraAceite(char32_t ALetra);
+std::u32string SemAcentos(std::u32string_view APalavra);
+
+int ContarBits(std::uint64_t AValor);
+int BitMaisBaixo(std::uint64_t AValor);
+
+} // namespace palvorin

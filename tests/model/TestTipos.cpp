@@ -1,0 +1,33 @@
+#include "UnitPalvorinTipos.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+
+TEST(Tamanhos, IndiceValidadeEIndiceInverso) {
+    struct {
+        std::int32_t lado, indice;
+    } casos[] = {{9, 0}, {11, 1}, {13, 2}, {15, 3}, {10, -1}, {0, -1}, {5, -1}, {-9, -1}};
+    for (const auto& c : casos) {
+        EXPECT_EQ(IndiceDoTamanho(c.lado), c.indice) << c.lado;
+        EXPECT_EQ(TamanhoValido(c.lado), c.indice >= 0) << c.lado;
+        if (c.indice >= 0)
+            EXPECT_EQ(TamanhoDoIndice(c.indice), c.lado);
+    }
+}
+
+TEST(Tamanhos, IndiceForaDoIntervaloFalha) {
+    for (const std::int32_t i : {4, -1, 100}) {
+        try {
+            TamanhoDoIndice(i);
+            FAIL() << i;
+        } catch (const EPalvorin& e) {
+            EXPECT_STREQ(e.what(), "TamanhoDoIndice: índice fora do intervalo");
+        }
+    }
+}
+
+TEST(Tamanhos, TextoUsaSinalDeMultiplicar) {
+    EXPECT_EQ(TextoDoTamanho(11), "11 \u00D7 11");
+    EXPECT_EQ(TextoDoTamanho(-3), "-3 \u00D7 -3");
+}
