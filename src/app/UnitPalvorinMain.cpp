@@ -1,0 +1,347 @@
+#include "UnitPalvorinMain.hpp"
+
+#include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinPaginas.hpp"
+#include "UnitPalvorinQtTexto.hpp"
+#include "UnitPalvorinRandom.hpp"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <exception>
+
+namespace palvorin {
+
+namespace {
+
+constexpr int LARGURA_JANELA = 609;
+constexpr int ALTURA_JANELA = 341;
+constexpr std::int32_t PUZZLES_INICIAL = 30;
+constexpr int INDICE_TAMANHO_INICIAL = 1; // 11 x 11
+
+// Liberation Sans has Arial's metrics, close enough to the widths the layout was
+// drawn for; the usual desktop sans (DejaVu) is wider and would overrun the labels.
+QFont Fonte(int APixels, bool ANegrito = false) {
+    QFont fonte;
+    fonte.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
+    fonte.setPixelSize(APixels);
+    fonte.setBold(ANegrito);
+    return fonte;
+}
+
+template <typename TControlo>
+TControlo* Criar(QWidget* APai, const char* ANome, int AFonte, QRect AGeometria) {
+    auto* controlo = new TControlo(APai);
+    controlo->setObjectName(ANome);
+    controlo->setFont(Fonte(AFonte));
+    controlo->setGeometry(AGeometria);
+    return controlo;
+}
+
+// A label sized to its text, as a label without a given size is.
+QLabel* CriarRotulo(QWidget* APai, const char* ANome, const QString& ATexto, int AFonte,
+                    QPoint APosicao) {
+    auto* rotulo = Criar<QLabel>(APai, ANome, AFonte, QRect(APosicao, QSize()));
+    rotulo->setText(ATexto);
+    rotulo->adjustSize();
+    return rotulo;
+}
+
+} // namespace
+
+TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* AParent)
+    : QWidget(AParent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      FPlataforma(APlataforma), FMotor(std::move(AMotor)) {
+    FAtualizando = true;
+    setObjectName("FormMain");
+    setWindowTitle("PALVORIN | Teodoro Valquim");
+    setFont(Fonte(12));
+    setFixedSize(LARGURA_JANELA, ALTURA_JANELA);
+    CentrarNoEcra();
+    CriarControlos();
+    FAtualizando = false;
+    IniciarDicionario();
+    LigarEventos();
+    AtualizarResumo();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::CriarControlos() {
+    GroupBoxLivro = Criar<QGroupBox>(this, "GroupBoxLivro", 17, {12, 12, 366, 205});
+    GroupBoxLivro->setTitle("Livro");
+
+    RadioGroupTamanho = Criar<QGroupBox>(GroupBoxLivro, "RadioGroupTamanho", 15, {12, 31, 339, 58});
+    RadioGroupTamanho->setTitle("Tamanho");
+    GrupoTamanhos = new QButtonGroup(this);
+    const int margem = 10;
+    const int coluna = (RadioGroupTamanho->width() - 2 * margem) / int(RadioTamanhos.size());
+    for (int i = 0; i < int(RadioTamanhos.size()); ++i) {
+        auto* radio = Criar<QRadioButton>(RadioGroupTamanho, "RadioTamanho", 15,
+                                          {margem + i * coluna, 24, coluna, 26});
+        radio->setText(ParaQString(TextoDoTamanho(TamanhoDoIndice(i))));
+        GrupoTamanhos->addButton(radio, i);
+        RadioTamanhos[std::size_t(i)] = radio;
+    }
+    RadioTamanhos[INDICE_TAMANHO_INICIAL]->setChecked(true);
+
+    LabelNumPuzzles =
+        CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
+    EditNumPuzzles = Criar<QLineEdit>(GroupBoxLivro, "EditNumPuzzles", 17, {151, 101, 57, 31});
+    UpDownNumPuzzles = Criar<TUpDown>(GroupBoxLivro, "UpDownNumPuzzles", 12, {208, 101, 25, 31});
+    UpDownNumPuzzles->Associar(EditNumPuzzles);
+    DefinirLimites(*UpDownNumPuzzles, MIN_PUZZLES, MAX_PUZZLES);
+    UpDownNumPuzzles->SetPosicao(PUZZLES_INICIAL);
+    EditNumPuzzles->setText(QString::number(PUZZLES_INICIAL));
+    CheckBoxAbrirPDF = Criar<QCheckBox>(GroupBoxLivro, "CheckBoxAbrirPDF", 17, {257, 108, 104, 17});
+    CheckBoxAbrirPDF->setText("Abrir PDF");
+    CheckBoxAbrirPDF->setChecked(true);
+    LabelTituloLivro =
+        CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
+    EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
+    EditTituloLivro->setMaxLength(MAX_TITULO);
+
+    LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
+    LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
+    for (QLabel* rotulo : {LabelResumo, LabelEstado}) {
+        rotulo->setWordWrap(true);
+        rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    ProgressBarLote = Criar<QProgressBar>(this, "ProgressBarLote", 12, {12, 307, 366, 21});
+    ProgressBarLote->setTextVisible(false);
+    ProgressBarLote->setRange(0, 100);
+    ProgressBarLote->setValue(0);
+
+    BevelApp = Criar<QFrame>(this, "BevelApp", 12, {390, 21, 212, 110});
+    BevelApp->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // Centred over the frame, so that any face whose capitals run wider still fits.
+    LabelNome = Criar<QLabel>(this, "LabelNome", 40, {392, 33, 208, 54});
+    LabelNome->setFont(Fonte(40, true));
+    LabelNome->setText("PALVORIN");
+    LabelNome->setAlignment(Qt::AlignCenter);
+    LabelAutor = Criar<QLabel>(this, "LabelAutor", 17, {392, 81, 208, 23});
+    LabelAutor->setText("by Teodoro Valquim");
+    LabelAutor->setAlignment(Qt::AlignCenter);
+
+    BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 190, 140, 40});
+    BitBtnGerar->setText("Gerar");
+    BitBtnCancelar = Criar<QPushButton>(this, "BitBtnCancelar", 15, {426, 239, 140, 40});
+    BitBtnCancelar->setText("Cancelar");
+    BitBtnCancelar->setEnabled(false);
+    BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
+    BitBtnSair->setText("Sair");
+}
+
+void TFormMain::CentrarNoEcra() {
+    if (const QScreen* ecra = QGuiApplication::primaryScreen())
+        move(ecra->availableGeometry().center() - rect().center());
+}
+
+void TFormMain::IniciarDicionario() {
+    FErroDicionario.clear();
+    try {
+        TRelatorioDic relatorio;
+        FDic = FMotor.CarregarDicionario(FPlataforma.PastaDoPrograma(), relatorio);
+    } catch (const std::exception& e) {
+        FDic.reset();
+        FErroDicionario = std::string("Não foi possível carregar o dicionário. ") + e.what();
+    }
+}
+
+void TFormMain::LigarEventos() {
+    connect(GrupoTamanhos, &QButtonGroup::idToggled, this, [this](int, bool AMarcado) {
+        if (AMarcado)
+            AtualizarResumo();
+    });
+    connect(EditNumPuzzles, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
+    connect(EditTituloLivro, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
+    connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
+    connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
+    connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
+}
+
+void TFormMain::DefinirLimites(TUpDown& AUpDown, std::int32_t AMin, std::int32_t AMax) {
+    // Never leave the minimum above the maximum in between.
+    if (AMax < AUpDown.Min()) {
+        AUpDown.SetMin(AMin);
+        AUpDown.SetMax(AMax);
+    } else {
+        AUpDown.SetMax(AMax);
+        AUpDown.SetMin(AMin);
+    }
+}
+
+bool TFormMain::LerInteiro(const QLineEdit& AEdit, std::int32_t& AValor) {
+    const auto lido = InteiroDeTexto(ParaUtf8(AEdit.text()));
+    if (!lido)
+        return false;
+    AValor = *lido;
+    return true;
+}
+
+bool TFormMain::LerConfig(TConfigLivro& AConfig, std::string& AMensagem) const {
+    AConfig = TConfigLivro{};
+    AMensagem.clear();
+    const int indice = GrupoTamanhos->checkedId();
+    if (indice < 0) {
+        AMensagem = "Escolha o tamanho do tabuleiro.";
+        return false;
+    }
+    AConfig.Lado = TamanhoDoIndice(indice);
+    if (!LerInteiro(*EditNumPuzzles, AConfig.NumPuzzles)) {
+        AMensagem = "Indique o número de puzzles.";
+        return false;
+    }
+    AConfig.Titulo = Aparar(ParaUtf8(EditTituloLivro->text()));
+    return true;
+}
+
+void TFormMain::AtualizarResumo() {
+    if (FAtualizando)
+        return;
+    FAtualizando = true;
+    struct TLimpar {
+        bool& Flag;
+        ~TLimpar() { Flag = false; }
+    } limpar{FAtualizando};
+    if (FGerando)
+        return;
+    LabelResumo->clear();
+    BitBtnGerar->setEnabled(false);
+    BitBtnCancelar->setEnabled(false);
+    if (!FErroDicionario.empty()) {
+        MostrarEstado(FErroDicionario);
+        return;
+    }
+    TConfigLivro config;
+    std::string mensagem;
+    if (LerConfig(config, mensagem)) {
+        const TAnalise analise = AnalisarOpcoes(config);
+        LabelResumo->setText(ParaQString(TextoResumo(config)));
+        MostrarEstado(analise.Motivo);
+        BitBtnGerar->setEnabled(analise.PodeGerar);
+    } else {
+        MostrarEstado(mensagem);
+    }
+}
+
+void TFormMain::MostrarEstado(const std::string& ATexto) {
+    LabelEstado->setText(ParaQString(ATexto));
+}
+
+void TFormMain::DefinirOcupado(bool AOcupado) {
+    FGerando = AOcupado;
+    GroupBoxLivro->setEnabled(!AOcupado);
+    BitBtnGerar->setEnabled(!AOcupado);
+    BitBtnCancelar->setEnabled(AOcupado);
+    if (!AOcupado)
+        ProgressBarLote->setValue(0);
+}
+
+void TFormMain::GerarLivroPdf() {
+    if (FGerando || !FDic)
+        return;
+    TConfigLivro config;
+    std::string mensagem;
+    if (!LerConfig(config, mensagem)) {
+        MostrarEstado(mensagem);
+        return;
+    }
+    const TAnalise analise = AnalisarOpcoes(config);
+    if (!analise.PodeGerar) {
+        MostrarEstado(analise.Motivo);
+        return;
+    }
+    config.Semente = SementeDoRelogio();
+    const auto caminho =
+        FPlataforma.EscolherFicheiroPdf(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
+    if (!caminho)
+        return;
+
+    FCancelar = false;
+    TRelatorioLivro relatorio;
+    DefinirOcupado(true);
+    ProgressBarLote->setRange(0, config.NumPuzzles);
+    ProgressBarLote->setValue(0);
+    try {
+        TDadosLivro livro;
+        livro.Config = config;
+        livro.Puzzles = FMotor.GerarLivro(
+            *FDic, config,
+            [this](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
+                ProgressoLivro(AAtual, ATotal, ACancelar);
+            },
+            relatorio);
+        if (relatorio.Cancelado)
+            MostrarEstado(TextoCancelado(relatorio.Gerados, config.NumPuzzles));
+        else if (livro.Puzzles.empty())
+            MostrarEstado("Não foi possível gerar nenhum puzzle.");
+        else
+            GravarLivro(*caminho, livro, relatorio);
+    } catch (const std::exception& e) {
+        MostrarEstado(std::string("Erro: ") + e.what());
+        FPlataforma.Mensagem(TTipoMensagem::tmErro,
+                             std::string("Não foi possível gerar o livro.\r\n") + e.what());
+    }
+    DefinirOcupado(false);
+    if (FFecharNoFim) {
+        FFecharNoFim = false;
+        close();
+    }
+}
+
+void TFormMain::GravarLivro(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro,
+                            const TRelatorioLivro& ARel) {
+    MostrarEstado("A gravar o PDF\u2026");
+    FPlataforma.ProcessarMensagens();
+    FMotor.GravarLivroPdf(ACaminho, ALivro);
+    const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
+    const std::string final = TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles));
+    MostrarEstado(final);
+    if (!ARel.Falhas.empty())
+        FPlataforma.Mensagem(TTipoMensagem::tmAviso, final + "\r\n" + TextoFalhas(ARel));
+    if (CheckBoxAbrirPDF->isChecked())
+        FPlataforma.AbrirDocumento(ACaminho);
+}
+
+void TFormMain::ProgressoLivro(std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
+    ProgressBarLote->setRange(0, ATotal);
+    ProgressBarLote->setValue(AAtual);
+    MostrarEstado(TextoProgresso(std::min(AAtual, ATotal - 1), ATotal));
+    FPlataforma.ProcessarMensagens();
+    if (FCancelar)
+        ACancelar = true;
+}
+
+void TFormMain::BitBtnCancelarClick() {
+    if (!FGerando)
+        return;
+    FCancelar = true;
+    BitBtnCancelar->setEnabled(false);
+    MostrarEstado("A cancelar\u2026");
+}
+
+void TFormMain::FormCloseQuery(bool& APodeFechar) {
+    APodeFechar = !FGerando;
+    if (APodeFechar)
+        return;
+    if (FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, TextoConfirmarSaida()) ==
+        TResposta::rsSim) {
+        FCancelar = true;
+        FFecharNoFim = true;
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* AEvento) {
+    bool podeFechar = true;
+    FormCloseQuery(podeFechar);
+    if (podeFechar)
+        AEvento->accept();
+    else
+        AEvento->ignore();
+}
+
+} // namespace palvorin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinPaginas.hpp"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace palvorin {
+
+// The engine operations the window drives. The program uses the real ones; tests
+// put in scripted runs to reach states the real engine gives only by chance.
+struct TMotorLivro {
+    std::function<std::unique_ptr<TDicionario>(const std::filesystem::path& APasta,
+                                               TRelatorioDic& ARel)>
+        CarregarDicionario;
+    std::function<std::vector<TPuzzle>(const TDicionario& ADic, const TConfigLivro& AConfig,
+                                       const TProgressoLivro& AProgresso, TRelatorioLivro& ARel)>
+        GerarLivro;
+    std::function<void(const std::filesystem::path& ANomeFicheiro, const TDadosLivro& ALivro)>
+        GravarLivroPdf;
+};
+
+TMotorLivro MotorReal();
+
+} // namespace palvorin

@@ -1,0 +1,109 @@
+#include "UnitPalvorinOpcoes.hpp"
+
+#include "UnitPalvorinTexto.hpp"
+
+#include <charconv>
+
+namespace palvorin {
+
+namespace {
+
+const char* const QUEBRA = "\r\n";
+constexpr std::size_t FALHAS_LISTADAS = 5;
+
+bool EhBrancoOuControlo(char32_t c) {
+    return c <= U' ' || (c >= 0x7F && c <= 0x9F);
+}
+
+} // namespace
+
+std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural) {
+    return std::to_string(AContagem) + " " + std::string(AContagem == 1 ? ASingular : APlural);
+}
+
+std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
+    const std::string lado = std::to_string(ALado);
+    return "Palvorin_" + lado + "x" + lado + "_" + std::to_string(ANumPuzzles) + ".pdf";
+}
+
+std::string TextoResumo(const TConfigLivro& AConfig) {
+    return Plural(AConfig.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " +
+           TextoDoTamanho(AConfig.Lado);
+}
+
+TAnalise AnalisarOpcoes(const TConfigLivro& AConfig) {
+    TAnalise analise;
+    if (!TamanhoValido(AConfig.Lado))
+        analise.Motivo = "Escolha o tamanho do tabuleiro.";
+    else if (AConfig.NumPuzzles < MIN_PUZZLES || AConfig.NumPuzzles > MAX_PUZZLES)
+        analise.Motivo = "Indique um número de puzzles entre " + std::to_string(MIN_PUZZLES) +
+                         " e " + std::to_string(MAX_PUZZLES) + ".";
+    else if (ContarUnidadesUtf16(Aparar(AConfig.Titulo)) > static_cast<std::size_t>(MAX_TITULO))
+        analise.Motivo =
+            "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) + " caracteres.";
+    else
+        analise.PodeGerar = true;
+    return analise;
+}
+
+std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas) {
+    return "Livro gerado: " + Plural(APuzzles, "puzzle", "puzzles") + ", " +
+           Plural(APaginas, "página", "páginas") + ".";
+}
+
+std::string TextoProgresso(std::int32_t APosicao, std::int32_t ATotal) {
+    return "A gerar o puzzle " + std::to_string(static_cast<std::int64_t>(APosicao) + 1) + " de " +
+           std::to_string(ATotal) + "\u2026";
+}
+
+std::string TextoCancelado(std::int32_t AGerados, std::int32_t APedidos) {
+    return "Geração cancelada aos " + std::to_string(AGerados) + " de " + std::to_string(APedidos) +
+           " puzzles. Nada foi gravado.";
+}
+
+std::string TextoConfirmarSaida() {
+    return "Está a ser gerado um livro. Cancelar e sair?";
+}
+
+std::string TextoFalhas(const TRelatorioLivro& ARel) {
+    if (ARel.Falhas.empty())
+        return "";
+    std::string texto = "O livro tem " + std::to_string(ARel.Gerados) + " dos " +
+                        std::to_string(ARel.Pedidos) + " puzzles pedidos.";
+    for (std::size_t i = 0; i < ARel.Falhas.size() && i < FALHAS_LISTADAS; ++i)
+        texto += QUEBRA + ARel.Falhas[i];
+    if (ARel.Falhas.size() > FALHAS_LISTADAS)
+        texto += std::string(QUEBRA) + "\u2026 e mais " +
+                 std::to_string(ARel.Falhas.size() - FALHAS_LISTADAS) + ".";
+    return texto;
+}
+
+std::string Aparar(std::string_view ATexto) {
+    const std::u32string pontos = PontosDeCodigo(ATexto);
+    std::size_t inicio = 0;
+    std::size_t fim = pontos.size();
+    while (inicio < fim && EhBrancoOuControlo(pontos[inicio]))
+        ++inicio;
+    while (fim > inicio && EhBrancoOuControlo(pontos[fim - 1]))
+        --fim;
+    return Utf8DePontos(std::u32string_view(pontos).substr(inicio, fim - inicio));
+}
+
+std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto) {
+    const std::string texto = Aparar(ATexto);
+    std::string_view digitos = texto;
+    // from_chars takes a leading "-" but not a "+".
+    const bool mais = !digitos.empty() && digitos.front() == '+';
+    if (mais)
+        digitos.remove_prefix(1);
+    if (digitos.empty() || (mais && digitos.front() == '-'))
+        return std::nullopt;
+    std::int32_t valor = 0;
+    const auto [fim, erro] =
+        std::from_chars(digitos.data(), digitos.data() + digitos.size(), valor);
+    if (erro != std::errc() || fim != digitos.data() + digitos.size())
+        return std::nullopt;
+    return valor;
+}
+
+} // namespace palvorin

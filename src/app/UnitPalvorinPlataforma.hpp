@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace palvorin {
+
+enum class TTipoMensagem { tmAviso, tmErro, tmConfirmacao };
+enum class TResposta { rsOk, rsSim, rsNao };
+
+// What the window asks of the desktop. The program uses the Qt implementation;
+// tests drive the window through a scripted one.
+class IPlataforma {
+public:
+    virtual ~IPlataforma() = default;
+
+    // Handles every queued input and paint event, then returns.
+    virtual void ProcessarMensagens() = 0;
+    // A modal box: warning and error have OK, confirmation has Yes and No.
+    virtual TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) = 0;
+    // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.
+    virtual std::optional<std::filesystem::path>
+    EscolherFicheiroPdf(const std::string& ANomeProposto) = 0;
+    // Opens the file in the desktop's viewer; the outcome is not reported.
+    virtual void AbrirDocumento(const std::filesystem::path& ACaminho) = 0;
+    virtual std::filesystem::path PastaDoPrograma() = 0;
+};
+
+} // namespace palvorin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "UnitPalvorinPlataforma.hpp"
+
+namespace palvorin {
+
+// The desktop through Qt: message boxes and the file dialog in Portuguese, the
+// event loop, the default PDF viewer.
+class TPlataformaQt : public IPlataforma {
+public:
+    void ProcessarMensagens() override;
+    TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override;
+    std::optional<std::filesystem::path>
+    EscolherFicheiroPdf(const std::string& ANomeProposto) override;
+    void AbrirDocumento(const std::filesystem::path& ACaminho) override;
+    std::filesystem::path PastaDoPrograma() override;
+};
+
+} // namespace palvorin

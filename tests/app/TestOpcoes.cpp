@@ -1,0 +1,167 @@
+#include "UnitPalvorinOpcoes.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace palvorin;
+
+namespace {
+
+TConfigLivro Config(std::int32_t ANumPuzzles, std::int32_t ALado, std::string ATitulo = "") {
+    TConfigLivro config;
+    config.NumPuzzles = ANumPuzzles;
+    config.Lado = ALado;
+    config.Titulo = std::move(ATitulo);
+    return config;
+}
+
+} // namespace
+
+TEST(Opcoes, PluralSoNoUm) {
+    struct {
+        std::int64_t contagem;
+        const char* esperado;
+    } casos[] = {{1, "1 página"},
+                 {0, "0 páginas"},
+                 {2, "2 páginas"},
+                 {-1, "-1 páginas"},
+                 {100, "100 páginas"}};
+    for (const auto& c : casos)
+        EXPECT_EQ(Plural(c.contagem, "página", "páginas"), c.esperado) << c.contagem;
+}
+
+TEST(Opcoes, TextosComNumeros) {
+    struct {
+        std::string obtido, esperado;
+    } casos[] = {
+        {NomeFicheiroPadrao(11, 30), "Palvorin_11x11_30.pdf"},
+        {NomeFicheiroPadrao(15, 100), "Palvorin_15x15_100.pdf"},
+        {NomeFicheiroPadrao(15, 1), "Palvorin_15x15_1.pdf"},
+        {TextoResumo(Config(30, 11)), "30 puzzles \u00B7 11 \u00D7 11"},
+        {TextoResumo(Config(1, 9)), "1 puzzle \u00B7 9 \u00D7 9"},
+        {TextoResumo(Config(150, 13)), "150 puzzles \u00B7 13 \u00D7 13"},
+        {TextoResumo(Config(0, 10)), "0 puzzles \u00B7 10 \u00D7 10"},
+        {TextoLivroGerado(30, 43), "Livro gerado: 30 puzzles, 43 páginas."},
+        {TextoLivroGerado(1, 9), "Livro gerado: 1 puzzle, 9 páginas."},
+        {TextoLivroGerado(2, 1), "Livro gerado: 2 puzzles, 1 página."},
+        {TextoProgresso(0, 30), "A gerar o puzzle 1 de 30\u2026"},
+        {TextoProgresso(29, 30), "A gerar o puzzle 30 de 30\u2026"},
+        {TextoCancelado(12, 30), "Geração cancelada aos 12 de 30 puzzles. Nada foi gravado."},
+        {TextoCancelado(1, 1), "Geração cancelada aos 1 de 1 puzzles. Nada foi gravado."},
+        {TextoConfirmarSaida(), "Está a ser gerado um livro. Cancelar e sair?"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(c.obtido, c.esperado);
+}
+
+TEST(Opcoes, AnalisarOpcoesParaNaPrimeiraFalha) {
+    const std::string tamanho = "Escolha o tamanho do tabuleiro.";
+    const std::string numero = "Indique um número de puzzles entre 1 e 100.";
+    const std::string titulo = "O título do livro não pode ter mais de 40 caracteres.";
+    const std::string quarenta(40, 'a');
+    // 40 characters, each two UTF-16 units: 80 units.
+    std::string astrais;
+    for (int i = 0; i < 40; ++i)
+        astrais += "\U0001F600";
+    std::string acentos;
+    for (int i = 0; i < 40; ++i)
+        acentos += "ç";
+    struct {
+        TConfigLivro config;
+        std::string motivo;
+    } casos[] = {
+        {Config(0, 10), tamanho},
+        {Config(30, 0), tamanho},
+        {Config(0, 11), numero},
+        {Config(101, 11), numero},
+        {Config(-5, 9), numero},
+        {Config(1, 9), ""},
+        {Config(100, 15), ""},
+        {Config(30, 11, quarenta), ""},
+        {Config(30, 11, "  \t" + quarenta + " \r\n"), ""},
+        {Config(30, 11, acentos), ""},
+        {Config(30, 11, quarenta + "b"), titulo},
+        {Config(30, 11, astrais), titulo},
+        {Config(101, 11, quarenta + "b"), numero},
+        {Config(30, 13, ""), ""},
+    };
+    for (const auto& c : casos) {
+        const TAnalise analise = AnalisarOpcoes(c.config);
+        EXPECT_EQ(analise.Motivo, c.motivo) << c.config.NumPuzzles << " " << c.config.Lado;
+        EXPECT_EQ(analise.PodeGerar, c.motivo.empty());
+    }
+}
+
+TEST(Opcoes, TextoFalhas) {
+    auto relatorio = [](std::int32_t AGerados, std::int32_t APedidos, int AFalhas) {
+        TRelatorioLivro rel;
+        rel.Gerados = AGerados;
+        rel.Pedidos = APedidos;
+        for (int i = 1; i <= AFalhas; ++i)
+            rel.Falhas.push_back("Puzzle " + std::to_string(i) + ": falhou");
+        return rel;
+    };
+    const std::string cinco = "\r\nPuzzle 1: falhou\r\nPuzzle 2: falhou\r\nPuzzle 3: falhou"
+                              "\r\nPuzzle 4: falhou\r\nPuzzle 5: falhou";
+    struct {
+        TRelatorioLivro rel;
+        std::string esperado;
+    } casos[] = {
+        {relatorio(30, 30, 0), ""},
+        {relatorio(29, 30, 1), "O livro tem 29 dos 30 puzzles pedidos.\r\nPuzzle 1: falhou"},
+        {relatorio(25, 30, 5), "O livro tem 25 dos 30 puzzles pedidos." + cinco},
+        {relatorio(24, 30, 6),
+         "O livro tem 24 dos 30 puzzles pedidos." + cinco + "\r\n\u2026 e mais 1."},
+        {relatorio(23, 30, 7),
+         "O livro tem 23 dos 30 puzzles pedidos." + cinco + "\r\n\u2026 e mais 2."},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(TextoFalhas(c.rel), c.esperado) << c.rel.Falhas.size();
+}
+
+TEST(Opcoes, InteiroDeTexto) {
+    struct {
+        const char* texto;
+        std::optional<std::int32_t> valor;
+    } casos[] = {
+        {"30", 30},
+        {" 12 ", 12},
+        {"\t12\r\n", 12},
+        {"+7", 7},
+        {"-3", -3},
+        {"0", 0},
+        {"150", 150},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", {}},
+        {"abc", {}},
+        {"", {}},
+        {"   ", {}},
+        {"1 2", {}},
+        {"12a", {}},
+        {"+-1", {}},
+        {"-+1", {}},
+        {"+", {}},
+        {"-", {}},
+        {"0x1F", {}},
+        {"$1F", {}},
+        {"1.5", {}},
+        {"١٢", {}},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(InteiroDeTexto(c.texto), c.valor) << c.texto;
+}
+
+TEST(Opcoes, AparaBrancosEControlos) {
+    struct {
+        const char* texto;
+        const char* esperado;
+    } casos[] = {{"  Férias  ", "Férias"},
+                 {"\t\x01Livro\x7F\n", "Livro"},
+                 {"a  b", "a  b"},
+                 {" \u00A0x\u00A0 ", "\u00A0x\u00A0"},
+                 {"", ""},
+                 {" \t ", ""}};
+    for (const auto& c : casos)
+        EXPECT_EQ(Aparar(c.texto), c.esperado) << c.texto;
+}
