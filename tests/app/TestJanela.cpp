@@ -1,0 +1,295 @@
+// The window's controls, driven with real key presses and mouse clicks.
+#include "Falsos.hpp"
+#include "UnitPalvorinArranque.hpp"
+#include "UnitPalvorinIcone.hpp"
+#include "UnitPalvorinMain.hpp"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+using namespace palvorin;
+using namespace palvorin::testes;
+
+namespace {
+
+TMotorLivro MotorSemEfeitos() {
+    TMotorLivro motor;
+    motor.CarregarDicionario = [](const std::filesystem::path&, TRelatorioDic&) {
+        return std::make_unique<TDicionario>();
+    };
+    return motor;
+}
+
+class Janela : public ::testing::Test {
+protected:
+    TPlataformaFalsa plataforma;
+    TFormMain janela{plataforma, MotorSemEfeitos()};
+
+    void SetUp() override { janela.show(); }
+
+    std::string Resumo() { return janela.LabelResumo->text().toStdString(); }
+    std::string Estado() { return janela.LabelEstado->text().toStdString(); }
+    bool PodeGerar() { return janela.BitBtnGerar->isEnabled(); }
+
+    // Types like a user: ASCII through keyClicks, the rest one key event each.
+    static void Escrever(QLineEdit* AEdit, const QString& ATexto) {
+        for (const QChar c : ATexto) {
+            if (c.unicode() < 128)
+                QTest::keyClick(AEdit, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, AEdit, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        }
+    }
+    static void Substituir(QLineEdit* AEdit, const QString& ATexto) {
+        AEdit->setFocus();
+        QTest::keyClick(AEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(AEdit, Qt::Key_Backspace);
+        Escrever(AEdit, ATexto);
+    }
+};
+
+TEST_F(Janela, AbreComOsControlosNoSitio) {
+    EXPECT_EQ(janela.windowTitle(), "PALVORIN | Teodoro Valquim");
+    EXPECT_EQ(janela.size(), QSize(609, 341));
+    EXPECT_EQ(janela.minimumSize(), janela.maximumSize());
+    EXPECT_FALSE(janela.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(janela.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    struct {
+        QWidget* controlo;
+        QRect geometria;
+        int fonte;
+        QString texto;
+        bool ativo;
+    } casos[] = {
+        {janela.GroupBoxLivro, {12, 12, 366, 205}, 17, "Livro", true},
+        {janela.RadioGroupTamanho, {12, 31, 339, 58}, 15, "Tamanho", true},
+        {janela.LabelNumPuzzles, {16, 103, -1, -1}, 15, "Número de puzzles", true},
+        {janela.EditNumPuzzles, {151, 101, 57, 31}, 17, "30", true},
+        {janela.UpDownNumPuzzles, {208, 101, 25, 31}, -1, "", true},
+        {janela.CheckBoxAbrirPDF, {257, 108, 104, 17}, 17, "Abrir PDF", true},
+        {janela.LabelTituloLivro, {12, 138, -1, -1}, 15, "Título do livro", true},
+        {janela.EditTituloLivro, {12, 162, 339, 31}, 17, "", true},
+        {janela.LabelResumo, {12, 227, 366, 32}, 12, "30 puzzles \u00B7 11 \u00D7 11", true},
+        {janela.LabelEstado, {12, 265, 366, 32}, 12, "", true},
+        {janela.ProgressBarLote, {12, 307, 366, 21}, -1, "", true},
+        {janela.BevelApp, {390, 21, 212, 110}, -1, "", true},
+        {janela.LabelNome, {-1, 33, -1, 54}, 40, "PALVORIN", true},
+        {janela.LabelAutor, {-1, 81, -1, 23}, 17, "by Teodoro Valquim", true},
+        {janela.BitBtnGerar, {426, 190, 140, 40}, 15, "Gerar", true},
+        {janela.BitBtnCancelar, {426, 239, 140, 40}, 15, "Cancelar", false},
+        {janela.BitBtnSair, {426, 288, 140, 40}, 15, "Sair", true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.controlo->objectName().toStdString());
+        const QRect g = c.controlo->geometry();
+        for (const auto& [esperado, obtido] : {std::pair{c.geometria.x(), g.x()},
+                                               {c.geometria.y(), g.y()},
+                                               {c.geometria.width(), g.width()},
+                                               {c.geometria.height(), g.height()}})
+            if (esperado >= 0) {
+                EXPECT_EQ(obtido, esperado);
+            }
+        if (c.fonte > 0) {
+            EXPECT_EQ(c.controlo->font().pixelSize(), c.fonte);
+        }
+        QString texto = c.controlo->property("text").toString();
+        if (auto* grupo = qobject_cast<QGroupBox*>(c.controlo))
+            texto = grupo->title();
+        if (!qobject_cast<QProgressBar*>(c.controlo)) {
+            EXPECT_EQ(texto.toStdString(), c.texto.toStdString());
+        }
+        EXPECT_EQ(c.controlo->isEnabled(), c.ativo);
+        // Nothing is drawn outside the window.
+        EXPECT_TRUE(
+            janela.rect().contains(c.controlo->mapTo(&janela, c.controlo->rect().bottomRight())));
+    }
+    EXPECT_TRUE(janela.LabelNome->font().bold());
+    EXPECT_TRUE(janela.CheckBoxAbrirPDF->isChecked());
+    EXPECT_EQ(janela.EditTituloLivro->maxLength(), 40);
+    EXPECT_EQ(janela.ProgressBarLote->value(), 0);
+    EXPECT_EQ(janela.UpDownNumPuzzles->Min(), 1);
+    EXPECT_EQ(janela.UpDownNumPuzzles->Max(), 100);
+    EXPECT_EQ(janela.UpDownNumPuzzles->Posicao(), 30);
+    const char* tamanhos[] = {"9 \u00D7 9", "11 \u00D7 11", "13 \u00D7 13", "15 \u00D7 15"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(janela.RadioTamanhos[i]->text().toStdString(), tamanhos[i]);
+        EXPECT_EQ(janela.RadioTamanhos[i]->isChecked(), i == 1);
+    }
+    EXPECT_TRUE(PodeGerar());
+}
+
+TEST_F(Janela, TextosCabemNosControlos) {
+    for (QLabel* rotulo : janela.findChildren<QLabel*>()) {
+        if (rotulo->wordWrap() || rotulo->text().isEmpty())
+            continue;
+        const QFontMetrics metricas(rotulo->font());
+        EXPECT_LE(metricas.horizontalAdvance(rotulo->text()), rotulo->contentsRect().width())
+            << rotulo->objectName().toStdString();
+        EXPECT_LE(metricas.height(), rotulo->contentsRect().height())
+            << rotulo->objectName().toStdString();
+    }
+    // The number of puzzles does not run into its edit.
+    EXPECT_LE(janela.LabelNumPuzzles->geometry().right(), janela.EditNumPuzzles->x());
+}
+
+TEST_F(Janela, NumeroDePuzzlesEscrito) {
+    struct {
+        QString texto;
+        const char* resumo;
+        const char* estado;
+        bool gerar;
+    } casos[] = {
+        {"abc", "", "Indique o número de puzzles.", false},
+        {" 12 ", "12 puzzles \u00B7 11 \u00D7 11", "", true},
+        {"150", "150 puzzles \u00B7 11 \u00D7 11", "Indique um número de puzzles entre 1 e 100.",
+         false},
+        {"0", "0 puzzles \u00B7 11 \u00D7 11", "Indique um número de puzzles entre 1 e 100.",
+         false},
+        {"1", "1 puzzle \u00B7 11 \u00D7 11", "", true},
+        {"100", "100 puzzles \u00B7 11 \u00D7 11", "", true},
+        {"", "", "Indique o número de puzzles.", false},
+        {"1½", "", "Indique o número de puzzles.", false},
+        {"-3", "-3 puzzles \u00B7 11 \u00D7 11", "Indique um número de puzzles entre 1 e 100.",
+         false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto.toStdString());
+        Substituir(janela.EditNumPuzzles, c.texto);
+        EXPECT_EQ(janela.EditNumPuzzles->text(), c.texto);
+        EXPECT_EQ(Resumo(), c.resumo);
+        EXPECT_EQ(Estado(), c.estado);
+        EXPECT_EQ(PodeGerar(), c.gerar);
+        EXPECT_FALSE(janela.BitBtnCancelar->isEnabled());
+    }
+}
+
+TEST_F(Janela, TamanhoEscolhido) {
+    Substituir(janela.EditNumPuzzles, "1");
+    const char* resumos[] = {"1 puzzle \u00B7 9 \u00D7 9", "1 puzzle \u00B7 11 \u00D7 11",
+                             "1 puzzle \u00B7 13 \u00D7 13", "1 puzzle \u00B7 15 \u00D7 15"};
+    for (const int i : {3, 0, 2, 1}) {
+        QTest::mouseClick(janela.RadioTamanhos[std::size_t(i)], Qt::LeftButton);
+        EXPECT_EQ(Resumo(), resumos[i]);
+        EXPECT_TRUE(PodeGerar());
+    }
+}
+
+TEST_F(Janela, BotoesDeRotacao) {
+    struct {
+        QString antes;
+        bool cima;
+        int cliques;
+        const char* depois;
+    } casos[] = {
+        {"30", true, 1, "31"},
+        {"30", false, 2, "28"},
+        {"100", true, 1, "100"},
+        {"1", false, 1, "1"},
+        {"50", true, 1, "51"},
+        {"abc", true, 1, "52"}, // the last position stands for what is not a number
+        {"150", false, 1, "99"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.antes.toStdString());
+        Substituir(janela.EditNumPuzzles, c.antes);
+        QToolButton* botao =
+            c.cima ? janela.UpDownNumPuzzles->BotaoCima() : janela.UpDownNumPuzzles->BotaoBaixo();
+        for (int i = 0; i < c.cliques; ++i)
+            QTest::mouseClick(botao, Qt::LeftButton);
+        EXPECT_EQ(janela.EditNumPuzzles->text().toStdString(), c.depois);
+        EXPECT_EQ(Resumo(), janela.EditNumPuzzles->text() == "1"
+                                ? "1 puzzle \u00B7 11 \u00D7 11"
+                                : std::string(c.depois) + " puzzles \u00B7 11 \u00D7 11");
+        EXPECT_TRUE(PodeGerar());
+    }
+}
+
+TEST_F(Janela, DefinirLimitesNaoDeixaOMinimoAcimaDoMaximo) {
+    struct {
+        int min, max, posicao;
+    } casos[] = {{200, 300, 200}, {-10, -5, -5}, {1, 100, 1}, {5, 5, 5}};
+    TUpDown updown;
+    for (const auto& c : casos) {
+        TFormMain::DefinirLimites(updown, c.min, c.max);
+        EXPECT_EQ(updown.Min(), c.min);
+        EXPECT_EQ(updown.Max(), c.max);
+        EXPECT_EQ(updown.Posicao(), c.posicao);
+    }
+}
+
+TEST_F(Janela, TituloComAcentos) {
+    Escrever(janela.EditTituloLivro, "Férias de Verão çà");
+    EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), "Férias de Verão çà");
+    EXPECT_EQ(Estado(), "");
+    EXPECT_TRUE(PodeGerar());
+    // The edit refuses the 41st character.
+    Substituir(janela.EditTituloLivro, QString(40, QChar(u'ã')) + "x");
+    EXPECT_EQ(janela.EditTituloLivro->text(), QString(40, QChar(u'ã')));
+    EXPECT_TRUE(PodeGerar());
+    TConfigLivro config;
+    std::string mensagem;
+    Substituir(janela.EditTituloLivro, "   Livro  ");
+    ASSERT_TRUE(janela.LerConfig(config, mensagem));
+    EXPECT_EQ(config.Titulo, "Livro");
+    EXPECT_EQ(config.Lado, 11);
+    EXPECT_EQ(config.NumPuzzles, 30);
+    EXPECT_EQ(config.Semente, 0u);
+}
+
+TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {
+    QTest::mouseClick(janela.BitBtnSair, Qt::LeftButton);
+    EXPECT_FALSE(janela.isVisible());
+    EXPECT_TRUE(plataforma.Registo.empty());
+}
+
+TEST(Arranque, HaEcra) {
+    using TAmbiente = std::map<std::string, std::string>;
+    struct {
+        TAmbiente ambiente;
+        bool ecra;
+    } casos[] = {
+        {{}, false},
+        {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, false},
+        {{{"DISPLAY", ":0"}}, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, true},
+        {{{"HOME", "/root"}}, false},
+    };
+    for (const auto& c : casos) {
+        const auto ler = [&](const char* ANome) -> const char* {
+            const auto it = c.ambiente.find(ANome);
+            return it == c.ambiente.end() ? nullptr : it->second.c_str();
+        };
+        EXPECT_EQ(HaEcra(ler), c.ecra);
+    }
+}
+
+TEST(Arranque, EstiloSkyEstaNoPrograma) {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    AplicarEstilo(*app);
+    EXPECT_TRUE(app->styleSheet().contains("QProgressBar::chunk"));
+    app->setStyleSheet("");
+}
+
+TEST(Arranque, IconeDesenhaOEmblema) {
+    const QImage icone = DesenharIcone(100);
+    ASSERT_EQ(icone.size(), QSize(100, 100));
+    // Board from 10 to 90, cells of 16: black in the corners, white in the middle.
+    auto centro = [&](int ALinha, int AColuna) {
+        return QColor(icone.pixel(10 + AColuna * 16 + 3, 10 + ALinha * 16 + 3)).lightness();
+    };
+    EXPECT_LT(centro(0, 0), 80);
+    EXPECT_LT(centro(4, 4), 80);
+    EXPECT_LT(centro(0, 2), 80);
+    EXPECT_GT(centro(1, 0), 200);
+    EXPECT_GT(centro(2, 2), 200);
+    EXPECT_EQ(qAlpha(icone.pixel(0, 0)), 0);
+}
+
+} // namespace
