@@ -1,7 +1,7 @@
 #include "UnitPalvorinMain.hpp"
 
 #include "UnitPalvorinOpcoes.hpp"
-#include "UnitPalvorinPaginas.hpp"
+#include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinRandom.hpp"
 

@@ -15,7 +15,7 @@ TMotorLivro MotorReal() {
     };
     motor.GravarLivroPdf = [](const std::filesystem::path& ANomeFicheiro,
                               const TDadosLivro& ALivro) {
-        palvorin::GravarLivroPdf(ANomeFicheiro, ALivro);
+        palvorin::GravarLivroPdf(ANomeFicheiro.string(), ALivro);
     };
     return motor;
 }
