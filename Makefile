@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Every Debian package the project needs, to build, test, fuzz and rebuild its resources.
 PACOTES := cmake make g++ pkg-config git python3 \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
-	qt6-base-dev qt6-base-dev-tools libgl-dev \
+	qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
 	libcairo2-dev libfreetype-dev fonts-liberation2 \
 	poppler-utils qpdf xvfb xauth \
 	clang libclang-rt-14-dev clang-format

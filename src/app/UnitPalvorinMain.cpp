@@ -119,7 +119,10 @@ void TFormMain::CriarControlos() {
     BevelApp->setFrameStyle(QFrame::Panel | QFrame::Raised);
     // Centred over the frame, so that any face whose capitals run wider still fits.
     LabelNome = Criar<QLabel>(this, "LabelNome", 40, {392, 33, 208, 54});
-    LabelNome->setFont(Fonte(40, true));
+    // Bold Liberation runs wider than the semibold face the panel was drawn for.
+    QFont fonteNome = Fonte(40, true);
+    fonteNome.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+    LabelNome->setFont(fonteNome);
     LabelNome->setText("PALVORIN");
     LabelNome->setAlignment(Qt::AlignCenter);
     LabelAutor = Criar<QLabel>(this, "LabelAutor", 17, {392, 81, 208, 23});
