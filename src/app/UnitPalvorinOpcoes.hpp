@@ -13,8 +13,7 @@ namespace palvorin {
 // The window's logic that needs no window: the option check and every text that
 // carries numbers. Pure functions; none of them raises.
 
-inline constexpr std::int32_t MIN_PUZZLES = 1;
-inline constexpr std::int32_t MAX_PUZZLES = 100;
+// The puzzle-count limits, MIN_PUZZLES and MAX_PUZZLES, are the book generator's.
 inline constexpr std::int32_t MAX_TITULO = 40; // UTF-16 code units
 
 struct TAnalise {
