@@ -18,9 +18,16 @@ bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente) {
 }
 
 void CarregarTraducoes(QApplication& AApp) {
-    auto* traducao = new QTranslator(&AApp);
-    if (traducao->load("qt_pt_PT", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(traducao);
+    // The last translator installed is asked first: European Portuguese, then the
+    // Brazilian catalogue for the few texts the European one lacks ("Computador", "Pasta").
+    const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* catalogo : {"qtbase_pt_BR", "qt_pt_PT"}) {
+        auto* traducao = new QTranslator(&AApp);
+        if (traducao->load(catalogo, pasta))
+            QApplication::installTranslator(traducao);
+        else
+            delete traducao;
+    }
 }
 
 void AplicarEstilo(QApplication& AApp) {

@@ -10,7 +10,7 @@ namespace palvorin {
 // or Wayland display. Asked before QApplication exists, which would abort without one.
 bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente);
 
-// Qt's own dialogs in European Portuguese, when the translations are installed.
+// Qt's own dialogs in Portuguese, when the translations are installed.
 void CarregarTraducoes(QApplication& AApp);
 // The "Sky" style sheet compiled into the program; without it the default look stays.
 void AplicarEstilo(QApplication& AApp);

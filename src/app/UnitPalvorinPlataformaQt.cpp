@@ -42,6 +42,9 @@ TPlataformaQt::EscolherFicheiroPdf(const std::string& ANomeProposto) {
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter("Ficheiros PDF (*.pdf)");
     dialogo.setDefaultSuffix("pdf");
+    dialogo.setLabelText(QFileDialog::LookIn, "Procurar em:");
+    dialogo.setLabelText(QFileDialog::FileName, "Nome do ficheiro:");
+    dialogo.setLabelText(QFileDialog::FileType, "Tipo de ficheiro:");
     dialogo.setLabelText(QFileDialog::Accept, "Gravar");
     dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
     dialogo.selectFile(ParaQString(ANomeProposto));

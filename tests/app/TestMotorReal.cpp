@@ -1,0 +1,68 @@
+// The window over the real engine: word list, generator and PDF writer.
+#include "Falsos.hpp"
+#include "UnitPalvorinMain.hpp"
+#include "UnitPalvorinMotor.hpp"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+using namespace palvorin;
+using namespace palvorin::testes;
+
+namespace {
+
+class MotorReal : public ::testing::Test {
+protected:
+    std::filesystem::path pasta =
+        std::filesystem::temp_directory_path() / ("palvorin-janela-" + std::to_string(::getpid()));
+    std::filesystem::path pdf = pasta / "Férias.pdf";
+    TPlataformaFalsa plataforma;
+    std::unique_ptr<TFormMain> janela;
+
+    void SetUp() override {
+        std::filesystem::create_directories(pasta);
+        plataforma.Ficheiro = pdf;
+        janela = std::make_unique<TFormMain>(plataforma, palvorin::MotorReal());
+        janela->show();
+        janela->RadioTamanhos[0]->click();
+        janela->EditNumPuzzles->setText("1");
+    }
+    void TearDown() override { std::filesystem::remove_all(pasta); }
+
+    std::string Estado() { return janela->LabelEstado->text().toStdString(); }
+    static std::string Ler(const std::filesystem::path& ACaminho) {
+        std::ifstream ficheiro(ACaminho, std::ios::binary);
+        return {std::istreambuf_iterator<char>(ficheiro), {}};
+    }
+};
+
+TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
+    ASSERT_NE(janela->Dicionario(), nullptr);
+    janela->BitBtnGerar->click();
+    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    EXPECT_EQ(Ler(pdf).substr(0, 5), "%PDF-");
+    EXPECT_EQ(plataforma.Registo, std::vector<std::string>{"abrir: " + pdf.string()});
+}
+
+TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {
+    std::ofstream(pdf) << "antigo";
+    plataforma.AoProcessar = [this] { janela->BitBtnCancelar->click(); };
+    janela->BitBtnGerar->click();
+    EXPECT_EQ(Estado(), "Geração cancelada aos 0 de 1 puzzles. Nada foi gravado.");
+    EXPECT_EQ(Ler(pdf), "antigo");
+    EXPECT_TRUE(plataforma.Registo.empty());
+}
+
+TEST_F(MotorReal, PastaQueNaoExisteDaErro) {
+    plataforma.Ficheiro = pasta / "não existe" / "livro.pdf";
+    janela->BitBtnGerar->click();
+    EXPECT_EQ(Estado().rfind("Erro: ", 0), 0u) << Estado();
+    ASSERT_EQ(plataforma.Registo.size(), 1u);
+    EXPECT_EQ(plataforma.Registo[0].rfind("erro: Não foi possível gerar o livro.\r\n", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(pasta / "não existe"));
+    EXPECT_TRUE(janela->BitBtnGerar->isEnabled());
+}
+
+} // namespace
