@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinOpcoes.hpp"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -19,6 +20,22 @@ TUpDown::TUpDown(QWidget* AParent)
     FBaixo->setObjectName("UpDownBaixo");
     connect(FCima, &QToolButton::clicked, this, [this] { Passo(+1); });
     connect(FBaixo, &QToolButton::clicked, this, [this] { Passo(-1); });
+}
+
+void TUpDown::Associar(QLineEdit* AEdit) {
+    FEdit = AEdit;
+    FEdit->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* AObjeto, QEvent* AEvento) {
+    if (AObjeto == FEdit && AEvento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(AEvento)->key();
+        if (tecla == Qt::Key_Up || tecla == Qt::Key_Down) {
+            Passo(tecla == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(AObjeto, AEvento);
 }
 
 void TUpDown::SetMin(std::int32_t AMin) {

@@ -8,14 +8,14 @@ class QLineEdit;
 
 namespace palvorin {
 
-// Spin buttons bound to a one-line edit: each click steps the number in the edit
-// (or the last position when the edit holds no number) within the range and
-// writes the result back into the edit.
+// Spin buttons bound to a one-line edit: each click, or the Up and Down keys in the
+// edit, steps the number in the edit (or the last position when the edit holds no
+// number) within the range and writes the result back into the edit.
 class TUpDown : public QWidget {
 public:
     explicit TUpDown(QWidget* AParent = nullptr);
 
-    void Associar(QLineEdit* AEdit) { FEdit = AEdit; }
+    void Associar(QLineEdit* AEdit);
     void SetMin(std::int32_t AMin);
     void SetMax(std::int32_t AMax);
     void SetPosicao(std::int32_t APosicao);
@@ -27,6 +27,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* AEvento) override;
+    bool eventFilter(QObject* AObjeto, QEvent* AEvento) override;
 
 private:
     void Passo(std::int32_t ADelta);

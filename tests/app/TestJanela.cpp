@@ -191,16 +191,23 @@ TEST_F(Janela, BotoesDeRotacao) {
         {"100", true, 1, "100"},
         {"1", false, 1, "1"},
         {"50", true, 1, "51"},
-        {"abc", true, 1, "52"}, // the last position stands for what is not a number
+        {"abc", true, 1, "52"}, // the last position (51) stands for what is not a number
         {"150", false, 1, "99"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.antes.toStdString());
         Substituir(janela.EditNumPuzzles, c.antes);
+        janela.UpDownNumPuzzles->SetPosicao(51);
         QToolButton* botao =
             c.cima ? janela.UpDownNumPuzzles->BotaoCima() : janela.UpDownNumPuzzles->BotaoBaixo();
         for (int i = 0; i < c.cliques; ++i)
             QTest::mouseClick(botao, Qt::LeftButton);
+        EXPECT_EQ(janela.EditNumPuzzles->text().toStdString(), c.depois);
+        // The arrow keys in the edit do the same.
+        Substituir(janela.EditNumPuzzles, c.antes);
+        janela.UpDownNumPuzzles->SetPosicao(51);
+        for (int i = 0; i < c.cliques; ++i)
+            QTest::keyClick(janela.EditNumPuzzles, c.cima ? Qt::Key_Up : Qt::Key_Down);
         EXPECT_EQ(janela.EditNumPuzzles->text().toStdString(), c.depois);
         EXPECT_EQ(Resumo(), janela.EditNumPuzzles->text() == "1"
                                 ? "1 puzzle \u00B7 11 \u00D7 11"
