@@ -13,8 +13,10 @@ constexpr std::string_view LETRAS_EMBLEMA = "#O#M#ERRARIDEIASEIOS#M#R#";
 const QColor TINTA(0x17, 0x32, 0x4d);
 const QColor PAPEL(0xff, 0xff, 0xff);
 const QColor CEU(0x4a, 0xa3, 0xdf);
-// Below this cell size letters would be a smudge: small icons show the pattern only.
+// Below these cell sizes letters, then the grid lines, would be a smudge: small icons
+// show the pattern only.
 constexpr double CASA_MINIMA_COM_LETRA = 9.0;
+constexpr double CASA_MINIMA_COM_LINHAS = 6.0;
 
 } // namespace
 
@@ -51,7 +53,7 @@ QImage DesenharIcone(int ALado) {
     const QRectF tabuleiro(margem, margem, casa * LADO_EMBLEMA, casa * LADO_EMBLEMA);
     pintor.setBrush(Qt::NoBrush);
     pintor.setPen(QPen(TINTA, std::max(0.5, casa / 28.0)));
-    for (int k = 1; k < LADO_EMBLEMA; ++k) {
+    for (int k = 1; k < LADO_EMBLEMA && casa >= CASA_MINIMA_COM_LINHAS; ++k) {
         pintor.drawLine(QPointF(margem + k * casa, margem),
                         QPointF(margem + k * casa, tabuleiro.bottom()));
         pintor.drawLine(QPointF(margem, margem + k * casa),
