@@ -17,9 +17,8 @@ void TPlataformaQt::ProcessarMensagens() {
 }
 
 TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto) {
-    const QString titulo = QGuiApplication::applicationDisplayName();
     QMessageBox caixa;
-    caixa.setWindowTitle(titulo);
+    caixa.setWindowTitle(TITULO_APLICACAO);
     caixa.setText(ParaQString(ATexto));
     if (ATipo == TTipoMensagem::tmConfirmacao) {
         caixa.setIcon(QMessageBox::Question);

@@ -4,6 +4,10 @@
 
 namespace palvorin {
 
+// The application title, the caption of every message box. Not Qt's display name, which
+// Qt would append to the window's own caption.
+inline constexpr const char* TITULO_APLICACAO = "PALVORIN";
+
 // The desktop through Qt: message boxes and the file dialog in Portuguese, the
 // event loop, the default PDF viewer.
 class TPlataformaQt : public IPlataforma {

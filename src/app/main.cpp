@@ -16,7 +16,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("palvorin");
-    QApplication::setApplicationDisplayName("PALVORIN");
     QGuiApplication::setDesktopFileName("palvorin");
     QApplication::setWindowIcon(IconePrograma());
     CarregarTraducoes(app);
