@@ -146,6 +146,10 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
             continue
         if lema.flexionado and any(r in lexico.lemas for r in reducoes(texto)):
             continue  # amores beside amor, caseira beside caseiro
+        if texto.endswith("rmente"):
+            continue  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
+        if lema.tipos == {"interj"} and pontos.get(texto, 0) == 0:
+            continue  # onomatopoeia nobody writes (dlim, truz)
         comum = (pontos.get(texto, 0) > 0 or (lema.tipos != {"curta"} and texto in tesauro)
                  or aparentado(lema, pontos, viz))
         chave = grelha(texto)

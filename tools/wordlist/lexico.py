@@ -175,24 +175,25 @@ class Lexico:
                 if "-" in afixo.junta:
                     continue
                 prefixados = []
-                for kind, texto, lema, *_ in registos:
+                for kind, texto, lema, *derivacao in registos:
                     novo = aplicar_prefixo(afixo, texto, entrada.palavra)
                     novo_lema = aplicar_prefixo(afixo, lema, entrada.palavra) if lema else None
                     if novo is None or (lema and novo_lema is None):
                         break
                     if kind in ("lema", "flexionado"):
-                        # the prefixed word derives from the unprefixed one
-                        prefixados.append((kind, novo, texto, bandeira))
+                        # the prefixed word derives from the unprefixed one; a prefixed
+                        # derivation (reorientação) carries both steps
+                        prefixados.append((kind, novo, texto, bandeira, *derivacao))
                     elif kind != "curta":
                         prefixados.append((kind, novo, novo_lema))
                 else:
                     self._guardar(prefixados, tipo)
 
     def _guardar(self, registos, tipo):
-        for kind, texto, lema, *afixo in registos:
+        for kind, texto, lema, *afixos in registos:
             if kind in ("lema", "flexionado"):
                 novo = self._lema(texto, tipo if lema is None else "derivado", lema)
-                novo.afixos.update(afixo)
+                novo.afixos.update(afixos)
                 novo.flexionado = novo.flexionado is not False and kind == "flexionado"
             elif kind == "forma":
                 self._forma(texto, lema)

@@ -18,7 +18,8 @@ _VOGAL = re.compile(r"[aeiouáàâãéêíóôõú]")
 # Portuguese words the shape checks would take for foreign ones.
 EXCECOES = {"sob", "ah", "eh", "oh"}
 # Pronoun shapes that only exist joined to a verb (fazê-lo, dá-lho).
-SO_COM_HIFEN = {"lo", "la", "los", "las", "lho", "lha", "lhos", "lhas"}
+SO_COM_HIFEN = {"lo", "la", "los", "las", "lho", "lha", "lhos", "lhas", "mo", "ma", "mos",
+               "to", "ta", "tos", "tas"}
 
 PASTA = os.path.dirname(os.path.abspath(__file__))
 
