@@ -85,7 +85,13 @@ void CorridaRepintaOEstado(benchmark::State& AEstado) {
     AEstado.counters["max_ms"] = intervalos.back();
     AEstado.counters["acima_40ms"] = double(acima);
 }
-BENCHMARK(CorridaRepintaOEstado)->Arg(11)->Arg(13)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(CorridaRepintaOEstado)
+    ->Arg(9)
+    ->Arg(11)
+    ->Arg(13)
+    ->Arg(15)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
 
 } // namespace
 
