@@ -40,8 +40,7 @@ fuzz: deps
 	./build-fuzz/fuzz_dicionario -max_total_time=60 -max_len=4096 fuzz-corpus tests/wordlist/fuzz-regressoes
 
 run: deps build
-	@if [ -x build/palvorin ]; then ./build/palvorin; \
-	else echo "Palvorin: por agora carrega e verifica a lista de palavras (make test); a janela ainda não existe."; fi
+	./build/palvorin
 
 clean:
 	rm -rf build build-asan build-fuzz
