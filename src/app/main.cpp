@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
                      "estão vazios).\n";
         return 1;
     }
-    QApplication app(argc, argv);
+    // The program takes no options, not even Qt's own.
+    int argcQt = argc > 0 ? 1 : 0;
+    QApplication app(argcQt, argv);
     QApplication::setApplicationName("palvorin");
     QGuiApplication::setDesktopFileName("palvorin");
     QApplication::setWindowIcon(IconePrograma());
