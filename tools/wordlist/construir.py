@@ -14,7 +14,7 @@ from afixos import ler_aff, ler_dic, aplicar_sufixo
 from lexico import Lexico
 from ortografia import mapear_forma
 from flexao import reducoes
-from regras import grelha, ler_exclusoes, motivo_de_recusa, numeral_romano
+from regras import acentos_impossiveis, grelha, ler_exclusoes, motivo_de_recusa, numeral_romano
 
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
@@ -69,15 +69,15 @@ def ler_frequencias(caminho, conhecidas, tabela):
 
 
 def ler_tesauro(caminho, conhecidas, tabela):
-    """Every single word the thesaurus names, headword or synonym, in the 1990 spelling."""
+    """Every word the thesaurus names, in a headword or a synonym, alone or inside an expression
+    (a respeito de, porco-formigueiro), in the 1990 spelling."""
     palavras = set()
     with open(caminho, encoding="utf-8") as f:
         next(f)
         for linha in f:
-            for parte in linha.strip().split("|"):
-                parte = parte.strip()
-                if parte.startswith("(") or not parte or " " in parte or parte.isdigit():
-                    continue
+            for parte in linha.replace("|", " ").replace("-", " ").split():
+                if parte.startswith("(") or parte.isdigit():
+                    continue  # part-of-speech marks and sense counts
                 forma = mapear_forma(parte, conhecidas, tabela)
                 if forma:
                     palavras.add(forma)
@@ -109,13 +109,20 @@ def pontuar(lexico, frequencias):
     return pontos
 
 
-def vizinhos(lemas):
-    """Lemma -> the lemmas one derivation or prefix step away, both ways."""
+def vizinhos(lexico):
+    """Lemma -> the lemmas one derivation or prefix step away, both ways, and for nouns and
+    adjectives the lemmas spelled like one of their inflections (aritmético: aritmética)."""
     viz = defaultdict(set)
-    for lema in lemas.values():
+    for lema in lexico.lemas.values():
         for base in lema.bases:
             viz[lema.texto].add(base)
             viz[base].add(lema.texto)
+    for forma, lemas in lexico.formas.items():
+        if forma not in lexico.lemas:
+            continue
+        for texto in lemas:
+            if texto != forma and lexico.lemas[texto].tipos <= {"nome", "derivado"}:
+                viz[texto].add(forma)
     return viz
 
 
@@ -125,18 +132,26 @@ def vizinhos(lemas):
 DERIVACOES_FIAVEIS = set("mHBSRAuIrqdiv" "t")
 
 
+# A share of a lemma's frequency below this comes only from forms it shares with other lemmas.
+FREQUENCIA_MINIMA = 1
+
+
+def frequente(texto, pontos):
+    return pontos.get(texto, 0) >= FREQUENCIA_MINIMA
+
+
 def aparentado(lema, pontos, viz):
     """A word one derivation or prefix step away from a frequent word (or a participle of a
     frequent verb), when the step is one that makes real words."""
     if lema.tipos == {"curta"} or not lema.afixos <= DERIVACOES_FIAVEIS:
         return False
-    return any(pontos.get(v, 0) > 0 for v in viz[lema.texto])
+    return any(frequente(v, pontos) for v in viz[lema.texto])
 
 
 def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
     """Board form -> (text, common) for every word that may enter the list. Common: found in
     the subtitles, listed in the thesaurus, or close kin of a word found in the subtitles."""
-    viz = vizinhos(lexico.lemas)
+    viz = vizinhos(lexico)
     por_grelha = {}
     for texto in sorted(lexico.lemas):
         lema = lexico.lemas[texto]
@@ -146,11 +161,13 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
             continue
         if lema.flexionado and any(r in lexico.lemas for r in reducoes(texto)):
             continue  # amores beside amor, caseira beside caseiro
+        if acentos_impossiveis(texto, bool(lema.afixos)):
+            continue  # imóbilidade: the derivation rule kept the stem's accent
         if texto.endswith("rmente"):
             continue  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
         if lema.tipos == {"interj"} and pontos.get(texto, 0) == 0:
             continue  # onomatopoeia nobody writes (dlim, truz)
-        comum = (pontos.get(texto, 0) > 0 or (lema.tipos != {"curta"} and texto in tesauro)
+        comum = (frequente(texto, pontos) or (lema.tipos != {"curta"} and texto in tesauro)
                  or aparentado(lema, pontos, viz))
         chave = grelha(texto)
         atual = por_grelha.get(chave)

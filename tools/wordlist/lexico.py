@@ -172,8 +172,8 @@ class Lexico:
             if classe is None or not classe.prefixo or not classe.cruzada:
                 continue
             for afixo in classe.entradas:
-                if "-" in afixo.junta:
-                    continue
+                if "-" in afixo.junta or entrada.palavra.startswith(afixo.junta):
+                    continue  # hyphenated, or the prefix twice (desdestruir)
                 prefixados = []
                 for kind, texto, lema, *derivacao in registos:
                     novo = aplicar_prefixo(afixo, texto, entrada.palavra)

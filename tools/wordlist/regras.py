@@ -43,6 +43,22 @@ def motivo_de_recusa(palavra):
         return "sem vogal"
     return None
 
+_ACENTO_AGUDO_OU_CIRCUNFLEXO = re.compile(r"[áéíóúâêô]")
+# Suffixes that carry the stress without an accent: the stem loses its accent mark
+# (rápido -> rapidamente, imóvel -> imobilidade).
+_SUFIXOS_SEM_ACENTO = ("mente", "idade", "ismo", "ista", "mento", "dor", "ção", "izar", "ice",
+                       "eiro", "eira", "oso")
+
+
+def acentos_impossiveis(palavra, derivada):
+    """True for a spelling no Portuguese word has: two acute or circumflex accents, or (in a
+    derived word) one before a suffix that carries the stress itself."""
+    acentos = _ACENTO_AGUDO_OU_CIRCUNFLEXO.findall(palavra)
+    if len(acentos) > 1:
+        return True
+    return derivada and bool(acentos) and palavra.endswith(_SUFIXOS_SEM_ACENTO)
+
+
 def numeral_romano(palavra):
     return bool(_ROMANO.match(palavra))
 

@@ -9,7 +9,7 @@ from construir import escolher, pontuar, texto_da_lista
 from flexao import citacoes
 from lexico import Lexico
 from ortografia import mapear_forma
-from regras import grelha, ler_exclusoes, motivo_de_recusa, numeral_romano
+from regras import acentos_impossiveis, grelha, ler_exclusoes, motivo_de_recusa, numeral_romano
 
 TESTES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "testes")
 
@@ -93,6 +93,14 @@ class Shapes(unittest.TestCase):
                  ("psst", "final estrangeiro"), ("brrr", "sem vogal")]
         for palavra, motivo in casos:
             self.assertEqual(motivo_de_recusa(palavra), motivo, palavra)
+
+    def test_acentos(self):
+        casos = [("rapidamente", True, False), ("imóbilidade", True, True),
+                 ("miserávelista", True, True), ("amável", True, False),
+                 ("cristãmente", True, False), ("médico", False, False),
+                 ("pôrtátil", False, True)]
+        for palavra, derivada, impossivel in casos:
+            self.assertEqual(acentos_impossiveis(palavra, derivada), impossivel, palavra)
 
     def test_numerais_romanos(self):
         for romano in ("ii", "xiv", "mcm", "xx"):
