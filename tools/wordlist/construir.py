@@ -5,6 +5,7 @@ Usage: python3 tools/wordlist/construir.py [--frequencias FILE] [--saida FILE]
 Same inputs give the same bytes."""
 
 import argparse
+import bisect
 import os
 import sys
 import time
@@ -92,6 +93,8 @@ def pontuar(lexico, frequencias):
     for forma, lemas in lexico.formas.items():
         if len(lemas) == 1:
             proprias[next(iter(lemas))] += frequencias[forma]
+        elif forma in lemas:
+            proprias[forma] += frequencias[forma]  # sua, nada: the word itself is evidence
     pontos = defaultdict(float)
     for forma in sorted(lexico.formas):
         lemas = sorted(lexico.formas[forma])
@@ -104,7 +107,8 @@ def pontuar(lexico, frequencias):
         if "participio" in lema.tipos:
             t = lema.texto
             pontos[t] = max(pontos[t], sum(frequencias.get(f, 0) for f in (t, t[:-1] + "a", t + "s", t[:-1] + "as")))
-        if "curta" in lema.tipos:
+        if "curta" in lema.tipos and any(frequencias.get(v, 0) for v in lema.bases):
+            # a short form of a verb whose infinitive is in use: ada (adir) is mostly a name
             pontos[lema.texto] = max(pontos[lema.texto], frequencias.get(lema.texto, 0))
     return pontos
 
@@ -148,10 +152,40 @@ def aparentado(lema, pontos, viz):
     return any(frequente(v, pontos) for v in viz[lema.texto])
 
 
+# Learned adjectives the affix rules do not make (vampírico from vampiro, anatómico from
+# anatomia): kin of a frequent noun or adjective when they share its stem.
+SUFIXOS_ERUDITOS = ("ico", "ivo", "ário")
+RADICAL_MINIMO = 6
+FREQUENCIA_DO_PARENTE = 100
+
+
+class ParentesPelaForma:
+    def __init__(self, lexico, pontos):
+        self.frequentes = sorted(grelha(t) for t, lema in lexico.lemas.items()
+                                 if "nome" in lema.tipos and pontos.get(t, 0) >= FREQUENCIA_DO_PARENTE)
+
+    def tem_parente(self, texto):
+        """TEXT ends in a learned suffix and shares at least two thirds of its letters (6 or
+        more) with a frequent word that is at most two letters longer than that stem."""
+        if not texto.endswith(SUFIXOS_ERUDITOS):
+            return False
+        g = grelha(texto)
+        minimo = max(RADICAL_MINIMO, (2 * len(g) + 2) // 3)
+        i = bisect.bisect_left(self.frequentes, g[:RADICAL_MINIMO])
+        while i < len(self.frequentes) and self.frequentes[i].startswith(g[:RADICAL_MINIMO]):
+            outra = self.frequentes[i]
+            i += 1
+            comum = os.path.commonprefix([g, outra])
+            if outra != g and len(comum) >= minimo and len(comum) >= len(outra) - 2:
+                return True
+        return False
+
+
 def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
     """Board form -> (text, common) for every word that may enter the list. Common: found in
     the subtitles, listed in the thesaurus, or close kin of a word found in the subtitles."""
     viz = vizinhos(lexico)
+    parentes = ParentesPelaForma(lexico, pontos)
     por_grelha = {}
     for texto in sorted(lexico.lemas):
         lema = lexico.lemas[texto]
@@ -168,7 +202,8 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
         if lema.tipos == {"interj"} and pontos.get(texto, 0) == 0:
             continue  # onomatopoeia nobody writes (dlim, truz)
         comum = (frequente(texto, pontos) or (lema.tipos != {"curta"} and texto in tesauro)
-                 or aparentado(lema, pontos, viz))
+                 or aparentado(lema, pontos, viz)
+                 or (lema.tipos <= {"nome", "derivado"} and parentes.tem_parente(texto)))
         chave = grelha(texto)
         atual = por_grelha.get(chave)
         if atual is None:

@@ -7,9 +7,10 @@ from dataclasses import dataclass, field
 from afixos import aplicar_prefixo, aplicar_sufixo, e_derivacao
 from flexao import citacoes, reducoes
 
-# Closed word classes: their feminine singular forms (ela, esta, nossa) are words of their own.
 CLASSES_FECHADAS = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant", "card",
                     "nord", "cp", "prep", "con", "neg", "pass"}
+# Pronouns and determiners: their feminine singular forms (ela, esta, nossa) are words of their own.
+CLASSES_COM_FEMININO = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant"}
 CLASSES_EXCLUIDAS = {"np", "pref", "nm"}
 # Foreign (ORIG, PT = "use this Portuguese word instead"), Brazilian and abbreviation records.
 # EQAO90 marks a pre-agreement spelling kept as an equivalent (apocalíptico, bijectiva).
@@ -27,6 +28,8 @@ class Lema:
 
 def entrada_limpa(entrada):
     cat = entrada.etiquetas.get("CAT", "")
+    if cat == "np" and entrada.palavra[:1].islower():
+        return True  # months and seasons, proper nouns only before the 1990 agreement
     if cat in CLASSES_EXCLUIDAS or cat.startswith("punct"):
         return False
     if any(marca in entrada.etiquetas for marca in MARCAS_EXCLUIDAS):
@@ -37,7 +40,7 @@ def entrada_limpa(entrada):
 def tipo_da_categoria(cat):
     if cat == "v":
         return "verbo"
-    if cat in ("nc", "adj", "a_nc"):
+    if cat in ("nc", "adj", "a_nc", "np"):
         return "nome"
     if cat in CLASSES_FECHADAS:
         return "card" if cat == "card" else "fechada"
@@ -111,7 +114,7 @@ class Lexico:
                     registos.append(("participio", raiz, lema))
                 elif cat == "v" and len(raiz) <= 3:
                     registos.append(("curta", raiz, lema))
-                elif cat in CLASSES_FECHADAS and et.get("G") == "f" and et.get("N") != "p":
+                elif cat in CLASSES_COM_FEMININO and et.get("G") == "f" and et.get("N") != "p":
                     registos.append(("lema", raiz, None))
         else:
             lema = raiz
@@ -130,7 +133,7 @@ class Lexico:
                         registos.append(("participio", forma, lema))
                 elif len(forma) <= 3:
                     registos.append(("curta", forma, lema))
-            elif cat in CLASSES_FECHADAS and morf.get("G") == "f" and morf.get("N") != "p":
+            elif cat in CLASSES_COM_FEMININO and morf.get("G") == "f" and morf.get("N") != "p":
                 registos.append(("lema", forma, None))
         for bandeira in sorted(derivadas):
             registos += self._derivados(derivadas[bandeira], lema, bandeira)
