@@ -186,6 +186,7 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
     the subtitles, listed in the thesaurus, or close kin of a word found in the subtitles."""
     viz = vizinhos(lexico)
     parentes = ParentesPelaForma(lexico, pontos)
+    grelhas_dos_lemas = {grelha(t) for t in lexico.lemas}
     por_grelha = {}
     for texto in sorted(lexico.lemas):
         lema = lexico.lemas[texto]
@@ -193,8 +194,8 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
             continue
         if lema.tipos <= {"card"} and numeral_romano(texto):
             continue
-        if lema.flexionado and any(r in lexico.lemas for r in reducoes(texto)):
-            continue  # amores beside amor, caseira beside caseiro
+        if lema.flexionado and any(grelha(r) in grelhas_dos_lemas for r in reducoes(texto)):
+            continue  # amores beside amor, caseira beside caseiro, bisavós beside bisavô
         if acentos_impossiveis(texto, bool(lema.afixos)):
             continue  # imóbilidade: the derivation rule kept the stem's accent
         if texto.endswith("rmente"):

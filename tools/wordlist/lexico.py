@@ -23,7 +23,7 @@ class Lema:
     tipos: set = field(default_factory=set)   # verbo, nome, adv, fechada, interj, card, ...
     bases: set = field(default_factory=set)   # lemmas one derivation or prefix step away
     afixos: set = field(default_factory=set)  # derivation and prefix flags that made it
-    flexionado: bool = None  # every record of it is a plural, or a feminine adjective
+    flexionado: bool = None  # every record of it is a plural, or an adjective in the feminine
 
 
 def entrada_limpa(entrada):
@@ -118,7 +118,9 @@ class Lexico:
                     registos.append(("lema", raiz, None))
         else:
             lema = raiz
-            flexionado = et.get("N") == "p" or (et.get("G") == "f" and cat in ("adj", "a_nc"))
+            # plurals, and feminine adjectives, also when mistagged masculine (pretoriana)
+            flexionado = et.get("N") == "p" or (cat in ("adj", "a_nc") and (
+                et.get("G") == "f" or (et.get("G") == "m" and raiz.endswith(("a", "ã")))))
             registos.append(("flexionado" if flexionado else "lema", raiz, None))
 
         derivadas = defaultdict(list)
