@@ -200,8 +200,9 @@ def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
             continue  # imóbilidade: the derivation rule kept the stem's accent
         if texto.endswith("rmente"):
             continue  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
-        if lema.tipos == {"interj"} and pontos.get(texto, 0) == 0:
-            continue  # onomatopoeia nobody writes (dlim, truz)
+        if lema.tipos == {"interj"} and (pontos.get(texto, 0) == 0
+                                         or texto.capitalize() in conhecidas):
+            continue  # onomatopoeia nobody writes (dlim, truz), names used as oaths (jesus)
         comum = (frequente(texto, pontos) or (lema.tipos != {"curta"} and texto in tesauro)
                  or aparentado(lema, pontos, viz)
                  or (lema.tipos <= {"nome", "derivado"} and parentes.tem_parente(texto)))
