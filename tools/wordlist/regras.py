@@ -17,6 +17,9 @@ _ROMANO = re.compile(r"^m{0,3}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})$"
 _VOGAL = re.compile(r"[aeiouáàâãéêíóôõú]")
 # Portuguese words the shape checks would take for foreign ones.
 EXCECOES = {"sob", "ah", "eh", "oh"}
+# Foreign words the dictionary does not mark as such (found by reading the list).
+ESTRANGEIRAS = {"atelier", "bonsai", "cartoonista", "curie", "dojo", "dossier", "lingerie",
+                "magazine", "mainframe", "online", "ozone", "régie"}
 # Pronoun shapes that only exist joined to a verb (fazê-lo, dá-lho).
 SO_COM_HIFEN = {"lo", "la", "los", "las", "lho", "lha", "lhos", "lhas", "mo", "ma", "mos",
                "to", "ta", "tos", "tas"}
@@ -33,6 +36,8 @@ def motivo_de_recusa(palavra):
         return None
     if palavra in SO_COM_HIFEN:
         return "só com hífen"
+    if palavra in ESTRANGEIRAS:
+        return "estrangeira"
     if palavra[-1] not in FINAIS:
         return "final estrangeiro"
     if _DOBRADA_ESTRANHA.search(palavra) or _H_ESTRANHO.search(palavra):

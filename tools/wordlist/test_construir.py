@@ -107,7 +107,8 @@ class Shapes(unittest.TestCase):
                  ("kiwi", "letras"), ("guarda-chuva", "letras"), ("tranqüilo", "letras"),
                  ("chip", "final estrangeiro"), ("jazz", "grafia estrangeira"),
                  ("ohm", "grafia estrangeira"), ("show", "letras"), ("lo", "só com hífen"),
-                 ("psst", "final estrangeiro"), ("brrr", "sem vogal")]
+                 ("psst", "final estrangeiro"), ("brrr", "sem vogal"),
+                 ("mainframe", "estrangeira")]
         for palavra, motivo in casos:
             self.assertEqual(motivo_de_recusa(palavra), motivo, palavra)
 
