@@ -86,9 +86,10 @@ class Lexico:
                     yield forma, afixo.morfologia, bandeira
 
     def _registos(self, entrada):
-        """(kind, text, lemma) records of one dictionary entry, before prefixes.
-        kind: 'lema' (a word of its own, LEMMA being the word it derives from),
-        'forma' (TEXT inflects LEMMA), 'participio', 'curta'."""
+        """(kind, text, lemma[, flag]) records of one dictionary entry, before prefixes.
+        kind: 'lema' (a word of its own; LEMMA is the word it derives from, by derivation FLAG,
+        or None), 'flexionado' (a stem recorded as a plural or feminine), 'forma' (TEXT inflects
+        LEMMA), 'participio' and 'curta' (participle, 2-3 letter form of the verb LEMMA)."""
         et = entrada.etiquetas
         cat = et.get("CAT", "")
         raiz = entrada.palavra
@@ -110,7 +111,8 @@ class Lexico:
                 lema = entrada.lema_dado
                 registos.append(("lema", lema, None))
                 registos.append(("forma", raiz, lema))
-                if cat == "v" and et.get("T") == "ppa" and et.get("G") == "m" and et.get("N") == "s":
+                masculino_singular = et.get("G") == "m" and et.get("N") == "s"
+                if cat == "v" and et.get("T") == "ppa" and masculino_singular:
                     registos.append(("participio", raiz, lema))
                 elif cat == "v" and len(raiz) <= 3:
                     registos.append(("curta", raiz, lema))

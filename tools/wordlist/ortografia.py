@@ -10,7 +10,7 @@ _ACENTOS_CAIDOS = [("pára", "para"), ("pêlo", "pelo"), ("pêla", "pela"), ("p�
                    ("pêra", "pera"), ("êem", "eem"), ("ôo", "oo"), ("ü", "u")]
 
 
-# Brazilian spellings in the subtitles: econômico, gênero, bebê are económico, género, bebé here.
+# Brazilian spellings in the subtitles: econômico, gênero, bebê (económico, género, bebé).
 _ACENTOS_DO_BRASIL = [("ô", "ó"), ("ê", "é")]
 
 

@@ -5,7 +5,10 @@ import os
 import unittest
 
 from afixos import ler_aff, ler_dic
-from construir import ParentesPelaForma, escolher, pontuar, texto_da_lista
+from comuns import ParentesPelaForma
+from formato import texto_da_lista
+from frequencia import pontuar
+from selecao import escolher
 from flexao import citacoes
 from lexico import Lexico
 from ortografia import mapear_forma
@@ -31,7 +34,8 @@ class Lexicon(unittest.TestCase):
     def escolhidas(self, tesauro=(), exclusoes=()):
         pontos = pontuar(self.lexico, self.frequencias)
         todas = set(self.lexico.lemas)
-        return {t: c for t, c in escolher(self.lexico, pontos, set(tesauro), todas, set(exclusoes)).values()}
+        escolhidas = escolher(self.lexico, pontos, set(tesauro), todas, set(exclusoes))
+        return {t: c for t, c in escolhidas.values()}
 
     def test_so_formas_de_dicionario(self):
         palavras = self.escolhidas()
@@ -70,8 +74,9 @@ class LearnedKin(unittest.TestCase):
     def test_adjetivos_eruditos(self):
         class Lema:
             tipos = {"nome"}
-        lexico = type("L", (), {"lemas": {t: Lema() for t in ("vampiro", "anatomia", "gigante", "bandeira")}})
-        parentes = ParentesPelaForma(lexico, {"vampiro": 500, "anatomia": 300, "gigante": 900, "bandeira": 50})
+        pontos = {"vampiro": 500, "anatomia": 300, "gigante": 900, "bandeira": 50}
+        lexico = type("L", (), {"lemas": {t: Lema() for t in pontos}})
+        parentes = ParentesPelaForma(lexico, pontos)
         casos = [("vampírico", True), ("anatómico", True), ("gigântico", True),
                  ("bandeirico", False),   # its kin is not frequent enough
                  ("vampiresa", False),    # not a learned suffix
@@ -93,8 +98,10 @@ class Shapes(unittest.TestCase):
             self.assertEqual(citacoes(formas), esperadas, formas)
 
     def test_grafia_de_1990(self):
-        conhecidas = {"ação", "ótimo", "para", "facto", "fato", "deixa", "fazer", "atual", "pelo"}
+        conhecidas = {"ação", "ótimo", "para", "facto", "fato", "deixa", "fazer", "atual", "pelo",
+                      "económico"}
         casos = [("acção", "ação"), ("óptimo", "ótimo"), ("actual", "atual"), ("pára", "para"),
+                 ("econômico", "económico"),
                  ("pêlo", "pelo"), ("facto", "facto"), ("deixa-me", "deixa"),
                  ("fazê-lo", "fazer"), ("xpto", None), ("bem-vindo", None)]
         for antiga, nova in casos:
@@ -136,12 +143,14 @@ class Shapes(unittest.TestCase):
 
 class Format(unittest.TestCase):
     def test_bom_crlf_seccoes_e_uma_linha_por_grelha(self):
-        texto = texto_da_lista({"SE": ("se", True), "MAS": ("mas", True), "ISTMO": ("istmo", False)})
+        escolhidas = {"SE": ("se", True), "MAS": ("mas", True), "ISTMO": ("istmo", False)}
+        texto = texto_da_lista(escolhidas)
         self.assertTrue(texto.startswith("\ufeff#"))
         self.assertTrue(texto.endswith("ISTMO\r\n"))
         self.assertNotIn("\n", texto.replace("\r\n", ""))
         linhas = texto[1:].split("\r\n")
-        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS") + 1:], ["MAS", "SE", "#SECCAO RARAS", "ISTMO", ""])
+        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS") + 1:],
+                         ["MAS", "SE", "#SECCAO RARAS", "ISTMO", ""])
         self.assertEqual(grelha("ação"), "ACAO")
 
 
