@@ -1,0 +1,75 @@
+#pragma once
+
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace palvorin {
+
+struct TOpcoesPreenchimento {
+    bool SoComuns = true;
+    std::int32_t LimiteNos = 4000; // search steps per attempt
+    std::int32_t Ramo = 12;        // words tried per step; below 1 counts as 1
+    std::int32_t Tentativas = 60;  // independent attempts; below 1 counts as 1
+    // Indexed by word index; true forbids the word. Indices past the end are allowed.
+    std::vector<bool> Proibidas;
+};
+
+TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
+
+// Randomised depth-first filler: fail-first slot choice, at most Ramo words tried per step,
+// common words first, a step budget per attempt and several independent attempts. Every
+// random draw comes from the generator it is given, in a fixed order.
+class TPreenchedor {
+public:
+    TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                 TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc);
+
+    bool Correr();
+    // The filled board; only after Correr returned true.
+    TPuzzle Montar(const TPadrao& APretas) const;
+
+private:
+    void PrepararBase();
+    void Reiniciar();
+    // Fitting words of slot ARanhura into AAlvo and their count. Stops early, with some count
+    // above ALimiteUtil, once the count can no longer be at most ALimiteUtil: such a slot
+    // cannot win the fail-first choice, so neither the choice nor any draw changes.
+    std::int32_t Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo,
+                            std::int32_t ALimiteUtil) const;
+    bool Procurar(std::int32_t AProfundidade);
+    std::int32_t OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
+
+    const TDicionario& FDic;
+    TGeradorAleatorio& FGer;
+    TOpcoesPreenchimento FOpc;
+    std::int32_t FLado;
+    std::int32_t FNS;
+    std::vector<TRanhura> FRanhuras;
+    std::vector<std::vector<std::int32_t>> FCasas;
+    std::vector<std::int32_t> FLetra;
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FBase;
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FDisp;
+    std::vector<bool> FFeita;
+    std::vector<std::int32_t> FEscolha;
+    std::vector<std::int32_t> FPilha;
+    std::int32_t FTopo = 0;
+    std::vector<std::vector<std::uint64_t>> FBufs;
+    std::vector<std::uint64_t> FRasco;
+    std::int32_t FMaxBlocos = 1;
+    std::int32_t FNos = 0;
+    // Candidate word numbers of every open step, stacked by depth, so a step lists its
+    // candidates without allocating.
+    std::vector<std::int32_t> FCandidatos;
+};
+
+// Fills APretas; APuzzle is emptied first and set only on success.
+bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle);
+
+} // namespace palvorin
