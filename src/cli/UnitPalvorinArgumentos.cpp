@@ -71,7 +71,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
     for (std::size_t i = 0; i < AArgumentos.size(); ++i) {
         std::string opcao = AArgumentos[i];
         std::optional<std::string> valor;
-        if (const auto igual = opcao.find('='); opcao.rfind("--", 0) == 0 && igual != std::string::npos) {
+        if (const auto igual = opcao.find('=');
+            opcao.rfind("--", 0) == 0 && igual != std::string::npos) {
             valor = opcao.substr(igual + 1);
             opcao.resize(igual);
         }

@@ -9,7 +9,8 @@ namespace palvorin {
 
 namespace {
 
-std::string Plural(std::int32_t AContagem, const std::string& ASingular, const std::string& APlural) {
+std::string Plural(std::int32_t AContagem, const std::string& ASingular,
+                   const std::string& APlural) {
     return std::to_string(AContagem) + " " + (AContagem == 1 ? ASingular : APlural);
 }
 

@@ -8,7 +8,9 @@ namespace {
 
 volatile std::sig_atomic_t GInterrompido = 0;
 
-extern "C" void AoInterromper(int) { GInterrompido = 1; }
+extern "C" void AoInterromper(int) {
+    GInterrompido = 1;
+}
 
 // Routes SIGINT to the cancellation flag while alive.
 class TGuardaInterrupcao {

@@ -4,7 +4,9 @@ namespace palvorin {
 
 namespace {
 
-const char* Booleano(bool AValor) { return AValor ? "true" : "false"; }
+const char* Booleano(bool AValor) {
+    return AValor ? "true" : "false";
+}
 
 template <typename T, typename TEscrever>
 void Lista(std::ostream& ASaida, const std::vector<T>& AItens, TEscrever AEscrever) {
@@ -22,8 +24,8 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
            << ",\"ranhuras\":";
     Lista(ASaida, APuzzle.Ranhuras, [&](const TRanhura& r) {
         ASaida << "{\"linha\":" << r.Linha << ",\"coluna\":" << r.Coluna
-               << ",\"horizontal\":" << Booleano(r.Horizontal) << ",\"comprimento\":" << r.Comprimento
-               << '}';
+               << ",\"horizontal\":" << Booleano(r.Horizontal)
+               << ",\"comprimento\":" << r.Comprimento << '}';
     });
     ASaida << ",\"palavras\":";
     Lista(ASaida, APuzzle.Palavras, [&](const TPalavraColocada& p) {
@@ -41,13 +43,27 @@ std::string TextoJson(std::string_view ATexto) {
     for (const char c : ATexto) {
         const auto u = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': json += "\\\""; break;
-        case '\\': json += "\\\\"; break;
-        case '\n': json += "\\n"; break;
-        case '\r': json += "\\r"; break;
-        case '\t': json += "\\t"; break;
-        case '\b': json += "\\b"; break;
-        case '\f': json += "\\f"; break;
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
+        case '\b':
+            json += "\\b";
+            break;
+        case '\f':
+            json += "\\f";
+            break;
         default:
             if (u < 0x20) {
                 json += "\\u00";

@@ -26,7 +26,8 @@ std::string DoisDigitos(std::int64_t AValor) {
 std::string TextoDuracao(std::int64_t AMilissegundos) {
     const std::int64_t s = std::max<std::int64_t>(AMilissegundos, 0) / 1000;
     if (s >= 3600)
-        return std::to_string(s / 3600) + ":" + DoisDigitos(s / 60 % 60) + ":" + DoisDigitos(s % 60);
+        return std::to_string(s / 3600) + ":" + DoisDigitos(s / 60 % 60) + ":" +
+               DoisDigitos(s % 60);
     return std::to_string(s / 60) + ":" + DoisDigitos(s % 60);
 }
 

@@ -21,7 +21,8 @@ public:
     void Terminar();
 
 private:
-    std::string LinhaDaBarra(std::int32_t AAtual, std::int32_t ATotal, std::int64_t ADecorridoMs) const;
+    std::string LinhaDaBarra(std::int32_t AAtual, std::int32_t ATotal,
+                             std::int64_t ADecorridoMs) const;
 
     std::ostream& FErro;
     bool FTerminal;

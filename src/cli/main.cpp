@@ -1,9 +1,8 @@
 // palvorin-livro: makes a book of puzzles from the command line.
 #include "UnitPalvorinComando.hpp"
 
-#include <unistd.h>
-
 #include <iostream>
+#include <unistd.h>
 
 namespace {
 

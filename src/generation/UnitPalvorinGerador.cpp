@@ -9,7 +9,9 @@ namespace {
 constexpr std::int32_t TENTATIVAS_DO_GERADOR = 20;
 constexpr std::int32_t MAXIMO_CONTAGEM = 2; // enough to tell one solution from several
 
-bool Cancelado(const TConsultaCancelamento& ACancelado) { return ACancelado && ACancelado(); }
+bool Cancelado(const TConsultaCancelamento& ACancelado) {
+    return ACancelado && ACancelado();
+}
 
 } // namespace
 

@@ -16,7 +16,9 @@ void VerificarConfig(const TConfigLivro& AConfig) {
         throw EPalvorin("Número de puzzles inválido.");
 }
 
-std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) { return std::max(ANumPalavras / 4, 1); }
+std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
+    return std::max(ANumPalavras / 4, 1);
+}
 
 namespace {
 

@@ -10,7 +10,8 @@ void VerificarLetras(const std::vector<std::string>& APalavras) {
     for (const std::string& palavra : APalavras)
         for (const char c : palavra)
             if (c < 'A' || c > 'Z')
-                throw EPalvorin("ContarSolucoes: a palavra «" + palavra + "» tem algo que não é A-Z");
+                throw EPalvorin("ContarSolucoes: a palavra «" + palavra +
+                                "» tem algo que não é A-Z");
 }
 
 } // namespace

@@ -45,10 +45,9 @@ public:
             for (std::int32_t c = 0; c < FLado; ++c) {
                 if (Preta(r, c))
                     continue;
-                const bool vizinha = (c > 0 && !Preta(r, c - 1)) ||
-                                     (c + 1 < FLado && !Preta(r, c + 1)) ||
-                                     (r > 0 && !Preta(r - 1, c)) ||
-                                     (r + 1 < FLado && !Preta(r + 1, c));
+                const bool vizinha =
+                    (c > 0 && !Preta(r, c - 1)) || (c + 1 < FLado && !Preta(r, c + 1)) ||
+                    (r > 0 && !Preta(r - 1, c)) || (r + 1 < FLado && !Preta(r + 1, c));
                 if (!vizinha)
                     return r * FLado + c;
             }

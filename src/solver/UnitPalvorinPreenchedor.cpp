@@ -12,11 +12,15 @@ bool ComprimentoComPalavras(std::int32_t AComprimento) {
     return AComprimento >= COMPRIMENTO_MINIMO && AComprimento <= COMPRIMENTO_MAXIMO;
 }
 
-std::int32_t Blocos(std::int32_t APalavras) { return (APalavras + 63) / 64; }
+std::int32_t Blocos(std::int32_t APalavras) {
+    return (APalavras + 63) / 64;
+}
 
 } // namespace
 
-TOpcoesPreenchimento OpcoesPreenchimentoPadrao() { return TOpcoesPreenchimento{}; }
+TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
+    return TOpcoesPreenchimento{};
+}
 
 TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
                            TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc)

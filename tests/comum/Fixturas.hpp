@@ -49,7 +49,8 @@ inline std::string TextoDoPadrao(const TPadrao& APretas) {
 }
 
 // The letters of Letras read along a slot.
-inline std::string LerRanhura(const std::string& ALetras, std::int32_t ALado, const TRanhura& ARanhura) {
+inline std::string LerRanhura(const std::string& ALetras, std::int32_t ALado,
+                              const TRanhura& ARanhura) {
     std::string texto;
     for (std::int32_t k = 0; k < ARanhura.Comprimento; ++k)
         texto.push_back(ALetras[CasaDaRanhura(ARanhura, k, ALado)]);

@@ -1,9 +1,8 @@
 #include "Fixturas.hpp"
 #include "UnitPalvorinGerador.hpp"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -109,11 +108,13 @@ TEST(GerarPuzzle, TamanhoInvalido) {
         estat.Padroes = 5;
         bool consultada = false;
         try {
-            GerarPuzzle(ListaFixa(), lado, 1, OpcoesGeradorPadrao(),
-                        [&] { return consultada = true; }, puzzle, estat);
+            GerarPuzzle(
+                ListaFixa(), lado, 1, OpcoesGeradorPadrao(), [&] { return consultada = true; },
+                puzzle, estat);
             FAIL();
         } catch (const EPalvorin& e) {
-            EXPECT_EQ(std::string(e.what()), "GerarPuzzle: tamanho inválido: " + std::to_string(lado));
+            EXPECT_EQ(std::string(e.what()),
+                      "GerarPuzzle: tamanho inválido: " + std::to_string(lado));
         }
         EXPECT_EQ(puzzle, TPuzzle{});
         EXPECT_EQ(estat, TEstatisticasGerador{});
@@ -128,8 +129,8 @@ TEST(GerarPuzzle, SemPadroesOuCanceladoLogo) {
     TEstatisticasGerador estat;
     EXPECT_FALSE(GerarPuzzle(ListaFixa(), 9, 1, sem, {}, puzzle, estat));
     EXPECT_EQ(estat, TEstatisticasGerador{});
-    EXPECT_FALSE(
-        GerarPuzzle(ListaFixa(), 9, 1, OpcoesGeradorPadrao(), [] { return true; }, puzzle, estat));
+    EXPECT_FALSE(GerarPuzzle(
+        ListaFixa(), 9, 1, OpcoesGeradorPadrao(), [] { return true; }, puzzle, estat));
     EXPECT_EQ(estat, TEstatisticasGerador{});
     EXPECT_EQ(puzzle, TPuzzle{});
 }
@@ -146,8 +147,9 @@ TEST(GerarPuzzle, PuzzleUnicoEEstatisticasCoerentes) {
             TPuzzle puzzle;
             TEstatisticasGerador e;
             std::int32_t consultas = 0;
-            ASSERT_TRUE(GerarPuzzle(dic, lado, semente, OpcoesGeradorPadrao(),
-                                    [&] { return ++consultas, false; }, puzzle, e));
+            ASSERT_TRUE(GerarPuzzle(
+                dic, lado, semente, OpcoesGeradorPadrao(), [&] { return ++consultas, false; },
+                puzzle, e));
             bool interrompido = true;
             EXPECT_EQ(Recontar(puzzle, interrompido), 1);
             EXPECT_FALSE(interrompido);

@@ -3,7 +3,6 @@
 #include "UnitPalvorinLivro.hpp"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 
@@ -38,13 +37,13 @@ TEST_P(VerificarConfigCasos, Mensagem) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, VerificarConfigCasos,
-    testing::Values(TCasoConfig{0, 11, "Número de puzzles inválido."},
-                    TCasoConfig{101, 11, "Número de puzzles inválido."},
-                    TCasoConfig{30, 10, "Tamanho do tabuleiro inválido."},
-                    TCasoConfig{0, 10, "Tamanho do tabuleiro inválido."},
-                    TCasoConfig{1, 9, nullptr}, TCasoConfig{100, 15, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Casos, VerificarConfigCasos,
+                         testing::Values(TCasoConfig{0, 11, "Número de puzzles inválido."},
+                                         TCasoConfig{101, 11, "Número de puzzles inválido."},
+                                         TCasoConfig{30, 10, "Tamanho do tabuleiro inválido."},
+                                         TCasoConfig{0, 10, "Tamanho do tabuleiro inválido."},
+                                         TCasoConfig{1, 9, nullptr},
+                                         TCasoConfig{100, 15, nullptr}));
 
 TEST(LimiteRepeticoes, Tabela) {
     const std::map<std::int32_t, std::int32_t> casos = {
@@ -77,7 +76,8 @@ TEST(GerarLivro, UmPuzzleRelatoriosInicialIntermediosEFinal) {
     std::vector<TChamada> chamadas;
     TRelatorioLivro rel;
     const auto puzzles = GerarLivro(
-        ListaFixa(), Config(1, 9, 4), [&](std::int32_t a, std::int32_t t, bool&) {
+        ListaFixa(), Config(1, 9, 4),
+        [&](std::int32_t a, std::int32_t t, bool&) {
             chamadas.push_back({a, t});
         },
         rel, RelogioRapido());
@@ -96,20 +96,23 @@ TEST(GerarLivro, RelatoriosIntermediosEsperamQuarentaMs) {
     TRelatorioLivro rel;
     GerarLivro(
         ListaFixa(), Config(3, 9, 4),
-        [&](std::int32_t a, std::int32_t t, bool&) { chamadas.push_back({a, t}); }, rel,
-        [] { return std::int64_t{0}; });
+        [&](std::int32_t a, std::int32_t t, bool&) {
+            chamadas.push_back({a, t});
+        },
+        rel, [] { return std::int64_t{0}; });
     EXPECT_EQ(chamadas, (std::vector<TChamada>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
 }
 
 TEST(GerarLivro, CancelarNoPrimeiroRelatorio) {
     std::int32_t chamadas = 0;
     TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(ListaFixa(), Config(5, 9, 1),
-                                    [&](std::int32_t, std::int32_t, bool& cancelar) {
-                                        ++chamadas;
-                                        cancelar = true;
-                                    },
-                                    rel, RelogioRapido());
+    const auto puzzles = GerarLivro(
+        ListaFixa(), Config(5, 9, 1),
+        [&](std::int32_t, std::int32_t, bool& cancelar) {
+            ++chamadas;
+            cancelar = true;
+        },
+        rel, RelogioRapido());
     EXPECT_TRUE(puzzles.empty());
     EXPECT_EQ(chamadas, 1) << "sem relatório final";
     EXPECT_EQ(rel, (TRelatorioLivro{5, 0, true, 0, {}}));
@@ -119,12 +122,13 @@ TEST(GerarLivro, CancelarDentroDeUmPuzzle) {
     // Cancel at the second report of position 5, which comes from inside GerarPuzzle.
     std::int32_t vistasNaCinco = 0;
     TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(ListaFixa(), Config(8, 9, 11),
-                                    [&](std::int32_t a, std::int32_t, bool& cancelar) {
-                                        if (a == 5 && ++vistasNaCinco == 2)
-                                            cancelar = true;
-                                    },
-                                    rel, RelogioRapido());
+    const auto puzzles = GerarLivro(
+        ListaFixa(), Config(8, 9, 11),
+        [&](std::int32_t a, std::int32_t, bool& cancelar) {
+            if (a == 5 && ++vistasNaCinco == 2)
+                cancelar = true;
+        },
+        rel, RelogioRapido());
     EXPECT_TRUE(rel.Cancelado);
     EXPECT_EQ(rel.Gerados, static_cast<std::int32_t>(puzzles.size()));
     EXPECT_EQ(rel.Gerados + static_cast<std::int32_t>(rel.Falhas.size()), 5);
@@ -157,9 +161,15 @@ TEST(GerarLivro, ListaVaziaFalhaCadaPosicao) {
     std::vector<TChamada> chamadas;
     const auto puzzles = GerarLivro(
         *vazia, Config(3, 9, 1),
-        [&](std::int32_t a, std::int32_t t, bool&) { chamadas.push_back({a, t}); }, rel);
+        [&](std::int32_t a, std::int32_t t, bool&) {
+            chamadas.push_back({a, t});
+        },
+        rel);
     EXPECT_TRUE(puzzles.empty());
-    EXPECT_EQ(rel, (TRelatorioLivro{3, 0, false, 0,
+    EXPECT_EQ(rel, (TRelatorioLivro{3,
+                                    0,
+                                    false,
+                                    0,
                                     {"Puzzle 1: não foi possível gerar um puzzle",
                                      "Puzzle 2: não foi possível gerar um puzzle",
                                      "Puzzle 3: não foi possível gerar um puzzle"}}));

@@ -27,10 +27,14 @@ struct TPadraoFixo {
 
 TEST(Reproducao, Padroes) {
     const std::vector<TPadraoFixo> casos = {
-        {9, 1, 0x9ebf6bd3f42d5af1,
-         {"##.###...", ".#.#....#", ".#.#.....", ".#......#", "....#....", "#......#.",
-          ".....#.#.", "#....#.#.", "...###.##"}},
-        {15, 2, 0xff0e240231dadb92,
+        {9,
+         1,
+         0x9ebf6bd3f42d5af1,
+         {"##.###...", ".#.#....#", ".#.#.....", ".#......#", "....#....", "#......#.", ".....#.#.",
+          "#....#.#.", "...###.##"}},
+        {15,
+         2,
+         0xff0e240231dadb92,
          {".......##.###.#", "...#....#.....#", "...#....#.....#", ".....##.##.....",
           "###....#....###", "#....####.#....", ".#.....#...#.#.", ".#...........#.",
           ".#.#...#.....#.", "....#.####....#", "###....#....###", ".....##.##.....",
@@ -55,19 +59,18 @@ TEST(Reproducao, Puzzles) {
         {9,
          1,
          {15, 11, 3, 1, 0, 0, 1},
-         {"#EXEMPLO#", "###R#O###", "P#CABECA#", "ACASO#IRA", "GAS#T#VEM", "AMA#AVIAO",
-          "#ALCOOL#R", "###H#A###", "#AGARRAR#"}},
+         {"#EXEMPLO#", "###R#O###", "P#CABECA#", "ACASO#IRA", "GAS#T#VEM", "AMA#AVIAO", "#ALCOOL#R",
+          "###H#A###", "#AGARRAR#"}},
         {9,
          2,
          {10, 7, 2, 1, 0, 0, 0},
-         {"##SEI###D", "AMOR#LIXO", "R#MATAR#I", "T##SERIA#", "E#C#R#A#Q", "#LICEU##U",
-          "D#MASSA#E", "IRAO#AMAR", "A###IRA##"}},
+         {"##SEI###D", "AMOR#LIXO", "R#MATAR#I", "T##SERIA#", "E#C#R#A#Q", "#LICEU##U", "D#MASSA#E",
+          "IRAO#AMAR", "A###IRA##"}},
         {11,
          3,
          {9, 1, 7, 1, 0, 0, 0},
-         {"#CHAO##IRES", "P#A#U#MAE##", "OUVIR#AMIGO", "D#I#O#O#N#P", "ERAS###FOME",
-          "R##ESTOU##R", "OUVI###ILHA", "S#I#V#P#U#C", "OESTE#EXTRA", "##TEM#L#A#O",
-          "AMOR##ERRO#"}},
+         {"#CHAO##IRES", "P#A#U#MAE##", "OUVIR#AMIGO", "D#I#O#O#N#P", "ERAS###FOME", "R##ESTOU##R",
+          "OUVI###ILHA", "S#I#V#P#U#C", "OESTE#EXTRA", "##TEM#L#A#O", "AMOR##ERRO#"}},
     };
     for (const TPuzzleFixo& c : casos) {
         TPuzzle puzzle;
@@ -81,14 +84,14 @@ TEST(Reproducao, Puzzles) {
 
 TEST(Reproducao, Livro) {
     const std::vector<std::vector<std::string>> esperados = {
-        {"VIR##DAVA", "#LUZ##BEM", "CHAO#URSO", "#A#N##I#R", "##PARAR##", "C#R##N#I#",
-         "ALEM#ERRO", "VAS##LEI#", "ERAS##IAS"},
-        {"#NATAL##F", "#A#E#IREI", "#VAMOS##X", "VER##TEVE", "##TIRAR##", "QUER##AMA",
-         "U##MASSA#", "IRAO#E#P#", "S##SERIA#"},
-        {"#S#S#CHAO", "DOCE##O#U", "AMOR#USAR", "O#N#E#P#O", "##TEREI##", "A#E#A#T#I",
-         "CENA#MAMA", "H#T##ALEM", "AREA#U#S#"},
-        {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C",
-         "R#RESERVA", "VIA###TER", "A#SISTEMA"},
+        {"VIR##DAVA", "#LUZ##BEM", "CHAO#URSO", "#A#N##I#R", "##PARAR##", "C#R##N#I#", "ALEM#ERRO",
+         "VAS##LEI#", "ERAS##IAS"},
+        {"#NATAL##F", "#A#E#IREI", "#VAMOS##X", "VER##TEVE", "##TIRAR##", "QUER##AMA", "U##MASSA#",
+         "IRAO#E#P#", "S##SERIA#"},
+        {"#S#S#CHAO", "DOCE##O#U", "AMOR#USAR", "O#N#E#P#O", "##TEREI##", "A#E#A#T#I", "CENA#MAMA",
+         "H#T##ALEM", "AREA#U#S#"},
+        {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
+         "VIA###TER", "A#SISTEMA"},
     };
     TRelatorioLivro rel;
     const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, {}, rel);

@@ -45,14 +45,18 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoContagem{"MaxZero", QUADRADO, 0, 100000, 0, false},
         TCasoContagem{"LimiteZero", QUADRADO, 2, 0, 0, true},
         TCasoContagem{"LimiteCurto", QUADRADO, 10, 3, 0, true},
-        TCasoContagem{"PalavraAMais", {"ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "XYZ"}, 2, 100000,
-                      0, false},
-        TCasoContagem{"PalavraAMenosNaoExaminaLetras", {"abc", "DEF", "GHI", "ADG", "BEH"}, 2,
-                      100000, 0, false},
-        TCasoContagem{"PalavraVaziaNaoCabe", {"ABC", "DEF", "GHI", "ADG", "BEH", ""}, 2, 100000,
-                      0, false},
-        TCasoContagem{"SemSolucao", {"ABC", "DEF", "GHI", "ADG", "BEH", "CFX"}, 2, 100000, 0,
-                      false}),
+        TCasoContagem{
+            "PalavraAMais", {"ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "XYZ"}, 2, 100000, 0, false},
+        TCasoContagem{"PalavraAMenosNaoExaminaLetras",
+                      {"abc", "DEF", "GHI", "ADG", "BEH"},
+                      2,
+                      100000,
+                      0,
+                      false},
+        TCasoContagem{
+            "PalavraVaziaNaoCabe", {"ABC", "DEF", "GHI", "ADG", "BEH", ""}, 2, 100000, 0, false},
+        TCasoContagem{
+            "SemSolucao", {"ABC", "DEF", "GHI", "ADG", "BEH", "CFX"}, 2, 100000, 0, false}),
     [](const testing::TestParamInfo<TCasoContagem>& i) { return std::string(i.param.Nome); });
 
 TEST(ContarSolucoes, BastaUmPassoAMaisParaAcabar) {

@@ -1,9 +1,8 @@
 #include "Fixturas.hpp"
 #include "UnitPalvorinGrelha.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -155,13 +154,8 @@ TEST(ExtrairRanhuras, TodoBrancoCincoPorCinco) {
 
 TEST(ExtrairRanhuras, CorridasCurtasEOrdem) {
     // Row 0: a run of one (no slot) then a run of two; column 4 is white below a black cell.
-    const TPadrao p = PadraoDeLinhas({".#..#",
-                                      "#####",
-                                      "....#",
-                                      "#####",
-                                      "###.."});
-    const std::vector<TRanhura> esperadas = {
-        {0, 2, true, 2}, {2, 0, true, 4}, {4, 3, true, 2}};
+    const TPadrao p = PadraoDeLinhas({".#..#", "#####", "....#", "#####", "###.."});
+    const std::vector<TRanhura> esperadas = {{0, 2, true, 2}, {2, 0, true, 4}, {4, 3, true, 2}};
     EXPECT_EQ(ExtrairRanhuras(p, 5), esperadas);
     EXPECT_TRUE(ExtrairRanhuras(TPadrao(25, true), 5).empty());
 }

@@ -2,7 +2,6 @@
 #include "UnitPalvorinPreenchedor.hpp"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace palvorin;
@@ -204,8 +203,8 @@ TEST(PreencherPadrao, QuadradoDePalavrasUnico) {
     const auto dic = Lista({"ABC", "DEF", "GHI", "ADG", "BEH", "CFI"});
     for (std::uint32_t semente = 0; semente < 10; ++semente) {
         TPuzzle puzzle;
-        ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, OpcoesPreenchimentoPadrao(),
-                              puzzle));
+        ASSERT_TRUE(
+            Preencher(*dic, TPadrao(9, false), 3, semente, OpcoesPreenchimentoPadrao(), puzzle));
         EXPECT_TRUE(puzzle.Letras == "ABCDEFGHI" || puzzle.Letras == "ADGBEHCFI") << puzzle.Letras;
     }
 }
