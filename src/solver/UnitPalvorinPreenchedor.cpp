@@ -16,6 +16,30 @@ std::int32_t Blocos(std::int32_t APalavras) {
     return (APalavras + 63) / 64;
 }
 
+// The filler's inner loop: AAlvo = ADisp AND every mask, block by block, counting the set bits
+// and stopping once the count exceeds ALimiteUtil. Built twice where the compiler can, with and
+// without the processor's population count, and picked at load time: the portable popcount is
+// a library call per block.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target_clones("popcnt", "default")))
+#endif
+std::int32_t
+CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
+              const std::uint64_t* const* AMascaras, std::size_t ANumMascaras,
+              std::uint64_t* AAlvo, std::int32_t ALimiteUtil) {
+    std::int32_t total = 0;
+    for (std::size_t b = 0; b < ABlocos; ++b) {
+        std::uint64_t w = ADisp[b];
+        for (std::size_t m = 0; m < ANumMascaras && w != 0; ++m)
+            w &= AMascaras[m][b];
+        AAlvo[b] = w;
+        total += std::popcount(w);
+        if (total > ALimiteUtil)
+            break;
+    }
+    return total;
+}
+
 } // namespace
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
@@ -54,6 +78,10 @@ void TPreenchedor::PrepararBase() {
             continue;
         feito[L] = true;
         const std::int32_t c = FDic.ContarComprimento(L);
+        if (c > 0)
+            for (std::int32_t k = 0; k < L; ++k)
+                for (char letra = 'A'; letra <= 'Z'; ++letra)
+                    FMascaras[L].push_back(FDic.MascaraDaLetra(L, k, letra).data());
         TConjuntoBits& base = FBase[L];
         if (FOpc.SoComuns) {
             base = FDic.MascaraComuns(L);
@@ -100,25 +128,17 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura, std::vector<std::ui
     const TConjuntoBits& disp = FDisp[L];
     if (disp.empty())
         return 0;
+    const std::int32_t* casas = FCasas[ARanhura].data();
+    const std::uint64_t* const* daLetra = FMascaras[L].data();
     std::array<const std::uint64_t*, COMPRIMENTO_MAXIMO> mascaras;
     std::size_t numMascaras = 0;
     for (std::int32_t k = 0; k < L; ++k) {
-        const std::int32_t letra = FLetra[FCasas[ARanhura][k]];
+        const std::int32_t letra = FLetra[casas[k]];
         if (letra >= 0)
-            mascaras[numMascaras++] =
-                FDic.MascaraDaLetra(L, k, static_cast<char>('A' + letra)).data();
+            mascaras[numMascaras++] = daLetra[k * 26 + letra];
     }
-    std::int32_t total = 0;
-    for (std::size_t b = 0; b < disp.size(); ++b) {
-        std::uint64_t w = disp[b];
-        for (std::size_t m = 0; m < numMascaras; ++m)
-            w &= mascaras[m][b];
-        AAlvo[b] = w;
-        total += std::popcount(w);
-        if (total > ALimiteUtil)
-            return total;
-    }
-    return total;
+    return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data(),
+                         ALimiteUtil);
 }
 
 // Puts the common candidates first (stable for them) and returns how many there are.

@@ -35,7 +35,7 @@ public:
     TPuzzle Montar(const TPadrao& APretas) const;
 
 private:
-    void PrepararBase();
+    void PrepararBase(); // FBase, and FMascaras for the same lengths
     void Reiniciar();
     // Fitting words of slot ARanhura into AAlvo and their count. Stops early, with some count
     // above ALimiteUtil, once the count can no longer be at most ALimiteUtil: such a slot
@@ -54,6 +54,9 @@ private:
     std::vector<std::vector<std::int32_t>> FCasas;
     std::vector<std::int32_t> FLetra;
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FBase;
+    // For each slot length, the list's letter masks by position * 26 + letter, looked up once
+    // here rather than on every candidate count.
+    std::array<std::vector<const std::uint64_t*>, COMPRIMENTO_MAXIMO + 1> FMascaras;
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FDisp;
     std::vector<bool> FFeita;
     std::vector<std::int32_t> FEscolha;

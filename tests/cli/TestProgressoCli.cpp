@@ -35,10 +35,10 @@ TEST(TMostradorProgresso, BarraNoTerminal) {
     agora += 40'000;
     m.Mostrar(30, 30);
     m.Terminar();
-    const std::string barra0 = "[" + std::string(30, '-') + "] 0 de 30 · decorrido 0:00";
-    const std::string barra10 = "[" + std::string(10, '#') + std::string(20, '-') +
-                                "] 10 de 30 · decorrido 0:20 · falta 0:40";
-    const std::string barra30 = "[" + std::string(30, '#') + "] 30 de 30 · decorrido 1:00";
+    const std::string barra0 = "[------------------------------] 0 de 30 · decorrido 0:00";
+    const std::string barra10 =
+        "[##########--------------------] 10 de 30 · decorrido 0:20 · falta 0:40";
+    const std::string barra30 = "[##############################] 30 de 30 · decorrido 1:00";
     EXPECT_EQ(erro.str(), "\r" + barra0 + "\r" + barra10 + "\r" + barra30 +
                               std::string(barra10.size() - barra30.size(), ' ') + "\n");
 }
