@@ -4,9 +4,8 @@
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinRandom.hpp"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 
 using namespace palvorin;
@@ -79,8 +78,7 @@ void BM_Livro(benchmark::State& AEstado) {
         benchmark::DoNotOptimize(GerarLivro(dic, config, {}, rel));
         gerados += rel.Gerados;
     }
-    AEstado.counters["gerados"] =
-        benchmark::Counter(gerados, benchmark::Counter::kAvgIterations);
+    AEstado.counters["gerados"] = benchmark::Counter(gerados, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Livro)
     ->ArgNames({"puzzles", "lado"})

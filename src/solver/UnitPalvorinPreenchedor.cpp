@@ -16,17 +16,16 @@ std::int32_t Blocos(std::int32_t APalavras) {
     return (APalavras + 63) / 64;
 }
 
-// The filler's inner loop: AAlvo = ADisp AND every mask, block by block, counting the set bits
-// and stopping once the count exceeds ALimiteUtil. Built twice where the compiler can, with and
-// without the processor's population count, and picked at load time: the portable popcount is
-// a library call per block.
+// The filler's inner loop: AAlvo = ADisp AND every mask, block by block, counting the set bits.
+// Built twice where the compiler can, with and without the processor's population count, and
+// picked at load time: the portable popcount is a library call per block.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 __attribute__((target_clones("popcnt", "default")))
 #endif
 std::int32_t
 CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
               const std::uint64_t* const* AMascaras, std::size_t ANumMascaras,
-              std::uint64_t* AAlvo, std::int32_t ALimiteUtil) {
+              std::uint64_t* AAlvo) {
     std::int32_t total = 0;
     for (std::size_t b = 0; b < ABlocos; ++b) {
         std::uint64_t w = ADisp[b];
@@ -34,8 +33,6 @@ CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
             w &= AMascaras[m][b];
         AAlvo[b] = w;
         total += std::popcount(w);
-        if (total > ALimiteUtil)
-            break;
     }
     return total;
 }
@@ -65,6 +62,16 @@ TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std:
         FMaxBlocos = std::max(FMaxBlocos, Blocos(FDic.ContarComprimento(r.Comprimento)));
     FBufs.assign(FNS + 1, std::vector<std::uint64_t>(FMaxBlocos, 0));
     FRasco.assign(FMaxBlocos, 0);
+    FContagens.assign(static_cast<std::size_t>(FNS + 1) * FNS, 0);
+    FRanhurasDaCasa.assign(FLetra.size(), {-1, -1});
+    for (std::int32_t i = 0; i < FNS; ++i) {
+        for (const std::int32_t casa : FCasas[i])
+            FRanhurasDaCasa[casa][FRanhuras[i].Horizontal ? 0 : 1] = i;
+        if (ComprimentoComPalavras(FRanhuras[i].Comprimento))
+            FRanhurasDoComprimento[FRanhuras[i].Comprimento].push_back(i);
+    }
+    FRecontar.reserve(2 * COMPRIMENTO_MAXIMO);
+    FARecontar.assign(FNS, false);
     PrepararBase();
 }
 
@@ -120,10 +127,12 @@ void TPreenchedor::Reiniciar() {
     FTopo = 0;
     FNos = 0;
     FCandidatos.clear();
+    for (std::int32_t i = 0; i < FNS; ++i)
+        FContagens[i] = Candidatos(i, FRasco);
 }
 
-std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo,
-                                      std::int32_t ALimiteUtil) const {
+std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
+                                      std::vector<std::uint64_t>& AAlvo) const {
     const std::int32_t L = FRanhuras[ARanhura].Comprimento;
     const TConjuntoBits& disp = FDisp[L];
     if (disp.empty())
@@ -137,8 +146,41 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura, std::vector<std::ui
         if (letra >= 0)
             mascaras[numMascaras++] = daLetra[k * 26 + letra];
     }
-    return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data(),
-                         ALimiteUtil);
+    return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
+}
+
+bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
+    const std::int32_t L = FRanhuras[ARanhura].Comprimento;
+    const std::int32_t* casas = FCasas[ARanhura].data();
+    const std::uint64_t* const* daLetra = FMascaras[L].data();
+    for (std::int32_t k = 0; k < L; ++k) {
+        const std::int32_t letra = FLetra[casas[k]];
+        if (letra >= 0 && ((daLetra[k * 26 + letra][AJ / 64] >> (AJ % 64)) & 1) == 0)
+            return false;
+    }
+    return true;
+}
+
+void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura,
+                                      std::int32_t AJ, std::int32_t AMarca) {
+    const std::int32_t* antes = &FContagens[static_cast<std::size_t>(AProfundidade) * FNS];
+    std::int32_t* depois = &FContagens[static_cast<std::size_t>(AProfundidade + 1) * FNS];
+    std::copy(antes, antes + FNS, depois);
+    FRecontar.clear();
+    for (std::int32_t p = AMarca; p < FTopo; ++p)
+        for (const std::int32_t i : FRanhurasDaCasa[FPilha[p]])
+            if (i >= 0 && i != ARanhura && !FARecontar[i]) {
+                FARecontar[i] = true;
+                FRecontar.push_back(i);
+            }
+    // A slot that received no letter kept its letters, so Cabe reads what it read before.
+    for (const std::int32_t i : FRanhurasDoComprimento[FRanhuras[ARanhura].Comprimento])
+        if (!FFeita[i] && !FARecontar[i] && Cabe(i, AJ))
+            --depois[i];
+    for (const std::int32_t i : FRecontar) {
+        depois[i] = Candidatos(i, FRasco);
+        FARecontar[i] = false;
+    }
 }
 
 // Puts the common candidates first (stable for them) and returns how many there are.
@@ -165,20 +207,21 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     if (++FNos > FOpc.LimiteNos)
         return false;
 
+    const std::int32_t* contagens = &FContagens[static_cast<std::size_t>(d) * FNS];
     std::int32_t s = -1;
     std::int32_t melhor = std::numeric_limits<std::int32_t>::max();
     for (std::int32_t i = 0; i < FNS; ++i) {
         if (FFeita[i])
             continue;
-        const std::int32_t c = Candidatos(i, FRasco, melhor);
+        const std::int32_t c = contagens[i];
         if (c == 0)
             return false;
         if (c < melhor || (c == melhor && FGer.Limite(10) < 3)) {
-            std::swap(FRasco, FBufs[d]);
             s = i;
             melhor = c;
         }
     }
+    Candidatos(s, FBufs[d]);
 
     const std::int32_t L = FRanhuras[s].Comprimento;
     TConjuntoBits& disp = FDisp[L];
@@ -212,6 +255,7 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         disp[j / 64] &= ~bit;
         FFeita[s] = true;
         FEscolha[s] = j;
+        AtualizarContagens(d, s, j, marca);
         if (Procurar(d + 1))
             return true;
         FFeita[s] = false;

@@ -37,11 +37,14 @@ public:
 private:
     void PrepararBase(); // FBase, and FMascaras for the same lengths
     void Reiniciar();
-    // Fitting words of slot ARanhura into AAlvo and their count. Stops early, with some count
-    // above ALimiteUtil, once the count can no longer be at most ALimiteUtil: such a slot
-    // cannot win the fail-first choice, so neither the choice nor any draw changes.
-    std::int32_t Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo,
-                            std::int32_t ALimiteUtil) const;
+    // Fitting words of slot ARanhura into AAlvo, and their count.
+    std::int32_t Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo) const;
+    // True when word AJ of the slot's length agrees with the letters already in the slot.
+    bool Cabe(std::int32_t ARanhura, std::int32_t AJ) const;
+    // Row AProfundidade + 1 of FContagens after word AJ went into slot ARanhura, writing the
+    // cells logged in FPilha from AMarca on.
+    void AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura, std::int32_t AJ,
+                            std::int32_t AMarca);
     bool Procurar(std::int32_t AProfundidade);
     std::int32_t OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
 
@@ -69,6 +72,16 @@ private:
     // Candidate word numbers of every open step, stacked by depth, so a step lists its
     // candidates without allocating.
     std::vector<std::int32_t> FCandidatos;
+    // Row d (FNS entries) holds, at depth d, every open slot's candidate count. A step
+    // recounts only the slots that received a letter; the others of the placed word's length
+    // lose that word if it fitted them. The counts are exact, so the slot choice and its draws
+    // are those of counting every open slot afresh.
+    std::vector<std::int32_t> FContagens;
+    // The across and the down slot of each cell, -1 where there is none.
+    std::vector<std::array<std::int32_t, 2>> FRanhurasDaCasa;
+    std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FRanhurasDoComprimento;
+    std::vector<std::int32_t> FRecontar;
+    std::vector<bool> FARecontar;
 };
 
 // Fills APretas; APuzzle is emptied first and set only on success.
