@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <memory>
 #include <string>
 

@@ -21,7 +21,9 @@ std::int32_t ArredondarParaPar(double AValor) {
 
 } // namespace
 
-TCor CorCinza(std::int32_t ACinza) { return static_cast<TCor>(ACinza) * 0x010101u; }
+TCor CorCinza(std::int32_t ACinza) {
+    return static_cast<TCor>(ACinza) * 0x010101u;
+}
 
 TCanvasVcl::TCanvasVcl(std::shared_ptr<TContextoDispositivo> ACanvas, std::int32_t ADpi)
     : FCanvas(std::move(ACanvas)), FDpi(ADpi) {}

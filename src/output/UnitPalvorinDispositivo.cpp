@@ -13,7 +13,9 @@ namespace {
 constexpr double PONTOS_POR_POLEGADA = 72;
 
 // Cairo refuses malformed UTF-8 and then stops drawing altogether; show U+FFFD instead.
-std::string Utf8Valido(const std::string& ATexto) { return Utf8DePontos(PontosDeCodigo(ATexto)); }
+std::string Utf8Valido(const std::string& ATexto) {
+    return Utf8DePontos(PontosDeCodigo(ATexto));
+}
 
 } // namespace
 
@@ -61,7 +63,9 @@ void TContextoDispositivo::DefinirFonte(std::int32_t AAltura, bool ANegrito, TCo
     FCorFonte = ACor;
 }
 
-void TContextoDispositivo::DefinirModoEsticar(TModoEsticar AModo) { FModoEsticar = AModo; }
+void TContextoDispositivo::DefinirModoEsticar(TModoEsticar AModo) {
+    FModoEsticar = AModo;
+}
 
 void TContextoDispositivo::MoverPara(std::int32_t X, std::int32_t Y) {
     Contexto();
@@ -164,7 +168,7 @@ void TContextoDispositivo::EsticarImagem(std::int32_t X1, std::int32_t Y1, std::
     cairo_pattern_t* padrao = cairo_get_source(cr);
     cairo_pattern_set_extend(padrao, CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(padrao, FModoEsticar == TModoEsticar::meSuave ? CAIRO_FILTER_GOOD
-                                                                            : CAIRO_FILTER_NEAREST);
+                                                                           : CAIRO_FILTER_NEAREST);
     cairo_rectangle(cr, 0, 0, largura, altura);
     cairo_fill(cr);
     cairo_restore(cr);

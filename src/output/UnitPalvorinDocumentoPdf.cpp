@@ -4,7 +4,6 @@
 #include "UnitPalvorinTipos.hpp"
 
 #include <cairo-pdf.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -39,8 +38,8 @@ std::time_t DataDeCriacao() {
 }
 
 TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
-    : FSuperficie(cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT,
-                                                      ALTURA_A4_PT)) {
+    : FSuperficie(
+          cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
     VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
     cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_TITLE,
                                    AInfo.Titulo.c_str());

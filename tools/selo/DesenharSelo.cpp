@@ -2,7 +2,6 @@
 //   desenhar_selo resources/SeloCcByNcNd.png
 // The drawing is laid out on the classic 88 x 31 badge grid and scaled up.
 #include <cairo.h>
-
 #include <cmath>
 #include <cstdio>
 
@@ -13,9 +12,15 @@ constexpr int ALTURA_PX = 450;
 constexpr double LARGURA_GRELHA = 88;
 constexpr double ALTURA_GRELHA = 31;
 
-void Cinzento(cairo_t* cr) { cairo_set_source_rgb(cr, 0xAB / 255.0, 0xB1 / 255.0, 0xAA / 255.0); }
-void Preto(cairo_t* cr) { cairo_set_source_rgb(cr, 0, 0, 0); }
-void Branco(cairo_t* cr) { cairo_set_source_rgb(cr, 1, 1, 1); }
+void Cinzento(cairo_t* cr) {
+    cairo_set_source_rgb(cr, 0xAB / 255.0, 0xB1 / 255.0, 0xAA / 255.0);
+}
+void Preto(cairo_t* cr) {
+    cairo_set_source_rgb(cr, 0, 0, 0);
+}
+void Branco(cairo_t* cr) {
+    cairo_set_source_rgb(cr, 1, 1, 1);
+}
 
 void Circulo(cairo_t* cr, double x, double y, double raio, double traco) {
     cairo_new_sub_path(cr);
@@ -28,8 +33,7 @@ void Circulo(cairo_t* cr, double x, double y, double raio, double traco) {
 }
 
 void TextoCentrado(cairo_t* cr, double x, double yBase, const char* texto, double tamanho) {
-    cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL,
-                           CAIRO_FONT_WEIGHT_BOLD);
+    cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, tamanho);
     cairo_text_extents_t e;
     cairo_text_extents(cr, texto, &e);
@@ -83,7 +87,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "uso: desenhar_selo FICHEIRO.png\n");
         return 2;
     }
-    cairo_surface_t* imagem = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, LARGURA_PX, ALTURA_PX);
+    cairo_surface_t* imagem =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, LARGURA_PX, ALTURA_PX);
     cairo_t* cr = cairo_create(imagem);
     cairo_scale(cr, LARGURA_PX / LARGURA_GRELHA, ALTURA_PX / ALTURA_GRELHA);
 
