@@ -2,6 +2,7 @@
 
 // Runs the PDF tools the tests inspect books with (poppler-utils, qpdf).
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -32,7 +33,10 @@ inline TSaida Executar(const std::string& AComando) {
 }
 
 inline std::string Citar(const std::filesystem::path& ACaminho) {
-    return "'" + ACaminho.string() + "'";
+    std::string citado = ACaminho.string();
+    citado.insert(citado.begin(), '\'');
+    citado.push_back('\'');
+    return citado;
 }
 
 inline std::string LerFicheiro(const std::filesystem::path& ACaminho) {
@@ -62,5 +66,50 @@ public:
 private:
     std::filesystem::path FCaminho;
 };
+
+} // namespace palvorin::teste
+
+namespace palvorin::teste {
+
+// One page rendered in grey by pdftoppm.
+struct TRender {
+    int Largura = 0;
+    int Altura = 0;
+    std::string Pixels;
+    int Cinza(int X, int Y) const {
+        return static_cast<unsigned char>(Pixels[static_cast<std::size_t>(Y) * Largura + X]);
+    }
+};
+
+inline TRender Renderizar(const std::filesystem::path& APdf, int APagina, int ADpi,
+                          const std::filesystem::path& APasta) {
+    const std::filesystem::path prefixo = APasta / ("pagina" + std::to_string(APagina));
+    const std::string pagina = std::to_string(APagina);
+    Executar("pdftoppm -gray -singlefile -r " + std::to_string(ADpi) + " -f " + pagina + " -l " +
+             pagina + " " + Citar(APdf) + " " + Citar(prefixo));
+    const std::string pgm = LerFicheiro(prefixo.string() + ".pgm");
+    TRender r;
+    // P5 <largura> <altura> 255, then one byte per pixel.
+    std::size_t pos = 0;
+    auto campo = [&] {
+        while (pos < pgm.size() && std::isspace(static_cast<unsigned char>(pgm[pos])))
+            ++pos;
+        const std::size_t inicio = pos;
+        while (pos < pgm.size() && !std::isspace(static_cast<unsigned char>(pgm[pos])))
+            ++pos;
+        return pgm.substr(inicio, pos - inicio);
+    };
+    if (campo() != "P5")
+        return r;
+    r.Largura = std::stoi(campo());
+    r.Altura = std::stoi(campo());
+    campo();
+    r.Pixels = pgm.substr(pos + 1);
+    return r;
+}
+
+inline int MmParaPixelsRender(double AMm, int ADpi) {
+    return static_cast<int>(AMm / 25.4 * ADpi);
+}
 
 } // namespace palvorin::teste
