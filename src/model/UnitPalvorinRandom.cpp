@@ -104,8 +104,8 @@ std::uint32_t DerivarSemente(std::uint32_t A, std::uint32_t B) {
 }
 
 std::uint32_t SementeDoRelogio() {
-    const auto t = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto t =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     return static_cast<std::uint32_t>(Misturar64(t ^ (t >> 32)));
 }
 

@@ -9,7 +9,9 @@ std::int32_t IndiceDoTamanho(std::int32_t ALado) {
     return -1;
 }
 
-bool TamanhoValido(std::int32_t ALado) { return IndiceDoTamanho(ALado) >= 0; }
+bool TamanhoValido(std::int32_t ALado) {
+    return IndiceDoTamanho(ALado) >= 0;
+}
 
 std::int32_t TamanhoDoIndice(std::int32_t AIndice) {
     if (AIndice < 0 || AIndice >= static_cast<std::int32_t>(TamanhosTabuleiro.size()))

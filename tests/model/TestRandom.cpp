@@ -1,9 +1,8 @@
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinTipos.hpp"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace palvorin;
 
@@ -33,7 +32,10 @@ TEST(Random, VetoresPublicados) {
              return r;
          },
          {0xa15c02b7, 0x7b47f409, 0xba1d3330, 0x83d2f293, 0xbfa4784b, 0xcbed606e}},
-        {"Misturar64", [] { return std::vector<std::uint64_t>{Misturar64(0), Misturar64(1)}; },
+        {"Misturar64",
+         [] {
+             return std::vector<std::uint64_t>{Misturar64(0), Misturar64(1)};
+         },
          {0xe220a8397b1dcdafULL, 0x910a2dec89025cc1ULL}},
         {"Create(0)",
          [] {
@@ -54,7 +56,9 @@ TEST(Random, VetoresPublicados) {
          },
          {9, 2, 3, 4, 5, 0, 7, 8, 2, 9}},
         {"DerivarSemente",
-         [] { return std::vector<std::uint64_t>{DerivarSemente(0, 1), DerivarSemente(1, 0)}; },
+         [] {
+             return std::vector<std::uint64_t>{DerivarSemente(0, 1), DerivarSemente(1, 0)};
+         },
          {2298633409u, 2743206200u}},
     };
     for (const auto& c : casos)
@@ -70,11 +74,19 @@ TEST(Random, ErrosVemAntesDeQualquerSorteio) {
         {[](auto& g) { g.Limite(0); }, "TGeradorAleatorio.Limite: limite tem de ser positivo"},
         {[](auto& g) { g.Limite(-5); }, "TGeradorAleatorio.Limite: limite tem de ser positivo"},
         {[](auto& g) { g.Limite64(0); }, "TGeradorAleatorio.Limite64: limite tem de ser positivo"},
-        {[](auto& g) { g.Ponderado({3, -1}); }, "TGeradorAleatorio.Ponderado: peso negativo"},
-        {[](auto& g) { g.Ponderado({1LL << 62, 1LL << 62}); },
+        {[](auto& g) {
+             g.Ponderado({3, -1});
+         },
+         "TGeradorAleatorio.Ponderado: peso negativo"},
+        {[](auto& g) {
+             g.Ponderado({1LL << 62, 1LL << 62});
+         },
          "TGeradorAleatorio.Ponderado: soma dos pesos excede Int64"},
         {[](auto& g) { g.Ponderado({}); }, "TGeradorAleatorio.Ponderado: soma dos pesos e zero"},
-        {[](auto& g) { g.Ponderado({0, 0}); }, "TGeradorAleatorio.Ponderado: soma dos pesos e zero"},
+        {[](auto& g) {
+             g.Ponderado({0, 0});
+         },
+         "TGeradorAleatorio.Ponderado: soma dos pesos e zero"},
         {[](auto& g) { g.Entre(3, 2); }, "TGeradorAleatorio.Entre: maximo menor do que o minimo"},
         {[](auto& g) { g.Entre(-2147483647 - 1, 2147483647); },
          "TGeradorAleatorio.Limite: limite tem de ser positivo"},
@@ -104,7 +116,11 @@ TEST(Random, ContagemDePassosPorSorteio) {
         {"Entre(5,5)", [](auto& g) { EXPECT_EQ(g.Entre(5, 5), 5); }, 1},
         {"Real01", [](auto& g) { g.Real01(); }, 2},
         {"Limite64(1)", [](auto& g) { EXPECT_EQ(g.Limite64(1), 0u); }, 2},
-        {"Ponderado(0,0,5)", [](auto& g) { EXPECT_EQ(g.Ponderado({0, 0, 5}), 2); }, 2},
+        {"Ponderado(0,0,5)",
+         [](auto& g) {
+             EXPECT_EQ(g.Ponderado({0, 0, 5}), 2);
+         },
+         2},
     };
     for (const auto& c : casos) {
         TGeradorAleatorio a(99), b(99);

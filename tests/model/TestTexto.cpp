@@ -21,12 +21,16 @@ TEST(Texto, SequenciasMalFormadasViramSubstituto) {
         std::u32string pontos;
     } casos[] = {
         {"\xC3\xA7", U"ç"},
-        {"\xE0\x80\x80", U"\uFFFD"},         // overlong
-        {"\xED\xA0\x80", U"\uFFFD"},         // encoded surrogate
-        {"\xC3", U"\uFFFD"},                 // truncated
-        {"\xC3" "A", U"\uFFFDA"},            // lead without continuation
-        {"\x80" "B", U"\uFFFDB"},            // stray continuation
-        {"\xF4\x90\x80\x80", U"\uFFFD"},     // above U+10FFFF
+        {"\xE0\x80\x80", U"\uFFFD"}, // overlong
+        {"\xED\xA0\x80", U"\uFFFD"}, // encoded surrogate
+        {"\xC3", U"\uFFFD"},         // truncated
+        {"\xC3"
+         "A",
+         U"\uFFFDA"}, // lead without continuation
+        {"\x80"
+         "B",
+         U"\uFFFDB"},                    // stray continuation
+        {"\xF4\x90\x80\x80", U"\uFFFD"}, // above U+10FFFF
     };
     for (const auto& c : casos) {
         EXPECT_EQ(PontosDeCodigo(c.bytes), c.pontos);

@@ -1,0 +1,25 @@
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinTexto.hpp"
+
+#include <cstdlib>
+
+using namespace palvorin;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
+    const std::string texto = TextoDeBytes({dados, tamanho});
+    // Whatever comes in, the text inside the program is well-formed UTF-8.
+    if (Utf8DePontos(PontosDeCodigo(texto)) != texto)
+        std::abort();
+    TRelatorioDic rel;
+    const auto d = CriarDicionario(DividirLinhas(texto), rel);
+    if (rel.Lidas != rel.Aceites + rel.Repetidas + rel.Rejeitadas || rel.Aceites != d->Total())
+        std::abort();
+    for (std::int32_t i = 1; i < d->Total(); ++i)
+        if (!(d->GetPalavra(i - 1).Grelha < d->GetPalavra(i).Grelha))
+            std::abort();
+    for (std::int32_t l = 2; l <= 15; ++l)
+        if (d->ContarPadrao(std::string(static_cast<std::size_t>(l), '?')) !=
+            d->ContarComprimento(l))
+            std::abort();
+    return 0;
+}

@@ -1,0 +1,105 @@
+#include "Fixtures.hpp"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+using namespace palvorin::teste;
+
+namespace {
+// n distinct three-letter words AAA, AAB, ... in alphabetical order.
+std::vector<std::string> Palavras3(int n) {
+    std::vector<std::string> r;
+    for (int i = 0; i < n; ++i)
+        r.push_back({'A', static_cast<char>('A' + i / 26), static_cast<char>('A' + i % 26)});
+    return r;
+}
+
+void EsperarErro(const std::function<void()>& f, const std::string& mensagem) {
+    try {
+        f();
+        ADD_FAILURE() << "sem erro: " << mensagem;
+    } catch (const EPalvorin& e) {
+        EXPECT_EQ(e.what(), mensagem);
+    }
+}
+} // namespace
+
+TEST(Indices, ConjuntosDeBitsNasFronteirasDe64) {
+    struct {
+        int palavras;
+        std::vector<std::uint64_t> todos;
+    } casos[] = {{64, {~0ULL}}, {65, {~0ULL, 1}}, {3, {7}}};
+    for (const auto& c : casos) {
+        auto d = Carregar(Palavras3(c.palavras));
+        EXPECT_EQ(d->MascaraDaLetra(3, 0, 'A'), c.todos) << c.palavras;
+        EXPECT_EQ(d->MascaraComuns(3), c.todos) << c.palavras;
+        EXPECT_EQ(d->ContarPadrao("???"), c.palavras);
+        EXPECT_EQ(d->ContarPadrao("A??"), c.palavras);
+        EXPECT_EQ(d->ContarPadrao("B??"), 0);
+    }
+}
+
+TEST(Indices, MascarasPorPosicaoELetra) {
+    auto d = Carregar({"CASA", "CAMA", "MESA", "#SECCAO RARAS", "MAMA", "SOL"});
+    // Group 4 in order: CAMA CASA MAMA MESA.
+    EXPECT_EQ(d->MascaraDaLetra(4, 0, 'C'), (TConjuntoBits{0b0011}));
+    EXPECT_EQ(d->MascaraDaLetra(4, 2, 'S'), (TConjuntoBits{0b1010}));
+    EXPECT_EQ(d->MascaraDaLetra(4, 1, 'Z'), (TConjuntoBits{0}));
+    EXPECT_EQ(d->MascaraComuns(4), (TConjuntoBits{0b1011}));
+    EXPECT_EQ(d->ContarComunsComprimento(4), 3);
+    EXPECT_EQ(d->ContarComunsComprimento(3), 0);
+    EXPECT_EQ(d->PalavraDoGrupo(4, 0), d->IndiceDaGrelha("CAMA"));
+    EXPECT_EQ(d->ContarPadrao("?A?A"), 3);
+    EXPECT_EQ(d->PalavrasDoPadrao("?A?A", 2),
+              (std::vector<std::int32_t>{d->IndiceDaGrelha("CAMA"), d->IndiceDaGrelha("CASA")}));
+    EXPECT_EQ(d->PalavrasDoPadrao("?A?A", 99).size(), 3u);
+    EXPECT_TRUE(d->PalavrasDoPadrao("?A?A", 0).empty());
+}
+
+TEST(Indices, ComprimentosForaDoIntervaloSaoVazios) {
+    auto d = Carregar({"CASA", "SOL"});
+    for (const std::int32_t l : {-1, 0, 1, 16, 99}) {
+        EXPECT_EQ(d->ContarComprimento(l), 0);
+        EXPECT_EQ(d->ContarComunsComprimento(l), 0);
+        EXPECT_TRUE(d->MascaraComuns(l).empty());
+        EXPECT_TRUE(d->MascaraDaLetra(l, 0, 'A').empty());
+    }
+    EXPECT_TRUE(d->MascaraDaLetra(5, 0, 'A').empty()); // valid length, empty group
+    EXPECT_EQ(d->ContarPadrao(""), 0);
+    EXPECT_EQ(d->ContarPadrao("A"), 0);
+    EXPECT_EQ(d->ContarPadrao("????????????????"), 0);
+}
+
+TEST(Indices, Erros) {
+    auto d = Carregar({"CASA", "SOL"});
+    const std::string letra = "MascaraDaLetra: posição ou letra inválida";
+    const std::string grupo = "PalavraDoGrupo: fora do intervalo";
+    const std::string indice = "TDicionario: índice de palavra fora do intervalo";
+    EsperarErro([&] { d->MascaraDaLetra(5, 5, 'A'); }, letra);
+    EsperarErro([&] { d->MascaraDaLetra(5, -1, 'A'); }, letra);
+    EsperarErro([&] { d->MascaraDaLetra(4, 0, 'a'); }, letra);
+    EsperarErro([&] { d->MascaraDaLetra(4, 0, '\xC7'); }, letra);
+    EsperarErro([&] { d->PalavraDoGrupo(4, 1); }, grupo);
+    EsperarErro([&] { d->PalavraDoGrupo(4, -1); }, grupo);
+    EsperarErro([&] { d->PalavraDoGrupo(16, 0); }, grupo);
+    EsperarErro([&] { d->GetPalavra(2); }, indice);
+    EsperarErro([&] { d->GetPalavra(-1); }, indice);
+    for (const std::string p : {"casa", "CA A", "CÁSA", "a", "????????????????a"})
+        EsperarErro([&] { d->ContarPadrao(p); }, "Padrão inválido: " + p);
+}
+
+TEST(Indices, IndiceDaGrelhaEncontraCadaEntrada) {
+    auto d = Carregar({"ÁGUA", "AR", "ZEBRA", "MAR", "MARÉ", "MARES"});
+    for (std::int32_t i = 0; i < d->Total(); ++i)
+        EXPECT_EQ(d->IndiceDaGrelha(d->GetPalavra(i).Grelha), i);
+    for (const char* ausente : {"", "A", "MARX", "ÁGUA", "ZZ"})
+        EXPECT_EQ(d->IndiceDaGrelha(ausente), -1) << ausente;
+}
+
+TEST(Indices, GetPalavraDevolveCopia) {
+    auto d = Carregar({"CASA"});
+    TPalavraDic p = d->GetPalavra(0);
+    p.Texto = "OUTRA";
+    EXPECT_EQ(d->GetPalavra(0).Texto, "CASA");
+}
