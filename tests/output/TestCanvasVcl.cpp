@@ -168,3 +168,11 @@ TEST(CanvasVcl, PaginaEncerradaRecusaDesenhos) {
     EXPECT_THROW(pagina.Canvas->Texto(0, 0, "a", 11, false, 0, TAlinhamento::alEsquerda),
                  EPalvorin);
 }
+
+TEST(CanvasVcl, PoligonoPreenchidoEContornado) {
+    TPaginaImagem pagina;
+    pagina.Canvas->Poligono({{10, 10}, {40, 10}, {10, 40}}, 0.5, 0, 128);
+    EXPECT_EQ(pagina.Pixel(160, 160), (TCorPixel{128, 128, 128}));
+    EXPECT_TRUE(pagina.Branco(400, 400));
+    EXPECT_GT(pagina.TintaNaColuna(200, 110, 125), 1.5); // the top edge, stroked
+}
