@@ -13,7 +13,7 @@ def _trocas(forma, tabela):
 
 
 def reducoes(forma):
-    """Masculine-singular shapes FORMA could be an inflection of (ógicas -> ógico, dores -> dor)."""
+    """Masculine-singular shapes FORMA could inflect (ógicas -> ógico, dores -> dor)."""
     singulares = _trocas(forma, _PLURAIS)
     resultado = singulares + _trocas(forma, _FEMININOS)
     for singular in singulares:

@@ -7,9 +7,10 @@ from dataclasses import dataclass, field
 from afixos import aplicar_prefixo, aplicar_sufixo, e_derivacao
 from flexao import citacoes, reducoes
 
-# Closed word classes: their feminine singular forms (ela, esta, nossa) are words of their own.
 CLASSES_FECHADAS = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant", "card",
                     "nord", "cp", "prep", "con", "neg", "pass"}
+# Pronouns and determiners: their feminine singular forms (ela, esta, nossa) are words of their own.
+CLASSES_COM_FEMININO = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant"}
 CLASSES_EXCLUIDAS = {"np", "pref", "nm"}
 # Foreign (ORIG, PT = "use this Portuguese word instead"), Brazilian and abbreviation records.
 # EQAO90 marks a pre-agreement spelling kept as an equivalent (apocalíptico, bijectiva).
@@ -22,11 +23,13 @@ class Lema:
     tipos: set = field(default_factory=set)   # verbo, nome, adv, fechada, interj, card, ...
     bases: set = field(default_factory=set)   # lemmas one derivation or prefix step away
     afixos: set = field(default_factory=set)  # derivation and prefix flags that made it
-    flexionado: bool = None  # every record of it is a plural, or a feminine adjective
+    flexionado: bool = None  # every record of it is a plural, or an adjective in the feminine
 
 
 def entrada_limpa(entrada):
     cat = entrada.etiquetas.get("CAT", "")
+    if cat == "np" and entrada.palavra[:1].islower():
+        return True  # months and seasons, proper nouns only before the 1990 agreement
     if cat in CLASSES_EXCLUIDAS or cat.startswith("punct"):
         return False
     if any(marca in entrada.etiquetas for marca in MARCAS_EXCLUIDAS):
@@ -37,7 +40,7 @@ def entrada_limpa(entrada):
 def tipo_da_categoria(cat):
     if cat == "v":
         return "verbo"
-    if cat in ("nc", "adj", "a_nc"):
+    if cat in ("nc", "adj", "a_nc", "np"):
         return "nome"
     if cat in CLASSES_FECHADAS:
         return "card" if cat == "card" else "fechada"
@@ -83,9 +86,10 @@ class Lexico:
                     yield forma, afixo.morfologia, bandeira
 
     def _registos(self, entrada):
-        """(kind, text, lemma) records of one dictionary entry, before prefixes.
-        kind: 'lema' (a word of its own, LEMMA being the word it derives from),
-        'forma' (TEXT inflects LEMMA), 'participio', 'curta'."""
+        """(kind, text, lemma[, flag]) records of one dictionary entry, before prefixes.
+        kind: 'lema' (a word of its own; LEMMA is the word it derives from, by derivation FLAG,
+        or None), 'flexionado' (a stem recorded as a plural or feminine), 'forma' (TEXT inflects
+        LEMMA), 'participio' and 'curta' (participle, 2-3 letter form of the verb LEMMA)."""
         et = entrada.etiquetas
         cat = et.get("CAT", "")
         raiz = entrada.palavra
@@ -107,15 +111,18 @@ class Lexico:
                 lema = entrada.lema_dado
                 registos.append(("lema", lema, None))
                 registos.append(("forma", raiz, lema))
-                if cat == "v" and et.get("T") == "ppa" and et.get("G") == "m" and et.get("N") == "s":
+                masculino_singular = et.get("G") == "m" and et.get("N") == "s"
+                if cat == "v" and et.get("T") == "ppa" and masculino_singular:
                     registos.append(("participio", raiz, lema))
                 elif cat == "v" and len(raiz) <= 3:
                     registos.append(("curta", raiz, lema))
-                elif cat in CLASSES_FECHADAS and et.get("G") == "f" and et.get("N") != "p":
+                elif cat in CLASSES_COM_FEMININO and et.get("G") == "f" and et.get("N") != "p":
                     registos.append(("lema", raiz, None))
         else:
             lema = raiz
-            flexionado = et.get("N") == "p" or (et.get("G") == "f" and cat in ("adj", "a_nc"))
+            # plurals, and feminine adjectives, also when mistagged masculine (pretoriana)
+            flexionado = et.get("N") == "p" or (cat in ("adj", "a_nc") and (
+                et.get("G") == "f" or (et.get("G") == "m" and raiz.endswith(("a", "ã")))))
             registos.append(("flexionado" if flexionado else "lema", raiz, None))
 
         derivadas = defaultdict(list)
@@ -130,7 +137,7 @@ class Lexico:
                         registos.append(("participio", forma, lema))
                 elif len(forma) <= 3:
                     registos.append(("curta", forma, lema))
-            elif cat in CLASSES_FECHADAS and morf.get("G") == "f" and morf.get("N") != "p":
+            elif cat in CLASSES_COM_FEMININO and morf.get("G") == "f" and morf.get("N") != "p":
                 registos.append(("lema", forma, None))
         for bandeira in sorted(derivadas):
             registos += self._derivados(derivadas[bandeira], lema, bandeira)
@@ -172,8 +179,8 @@ class Lexico:
             if classe is None or not classe.prefixo or not classe.cruzada:
                 continue
             for afixo in classe.entradas:
-                if "-" in afixo.junta:
-                    continue
+                if "-" in afixo.junta or entrada.palavra.startswith(afixo.junta):
+                    continue  # hyphenated, or the prefix twice (desdestruir)
                 prefixados = []
                 for kind, texto, lema, *derivacao in registos:
                     novo = aplicar_prefixo(afixo, texto, entrada.palavra)

@@ -10,6 +10,10 @@ _ACENTOS_CAIDOS = [("pára", "para"), ("pêlo", "pelo"), ("pêla", "pela"), ("p�
                    ("pêra", "pera"), ("êem", "eem"), ("ôo", "oo"), ("ü", "u")]
 
 
+# Brazilian spellings in the subtitles: econômico, gênero, bebê (económico, género, bebé).
+_ACENTOS_DO_BRASIL = [("ô", "ó"), ("ê", "é")]
+
+
 def candidatos_ao90(forma):
     """Every spelling the agreement could have turned FORMA into, most conservative first."""
     vistos = [forma]
@@ -18,6 +22,9 @@ def candidatos_ao90(forma):
         base = base.replace(antigo, novo)
     if base != forma:
         vistos.append(base)
+    for brasileiro, europeu in _ACENTOS_DO_BRASIL:
+        if brasileiro in base:
+            vistos.append(base.replace(brasileiro, europeu))
     posicoes = [m.start() for m in _CONSOANTE_MUDA.finditer(base)][:4]
     for n in range(1, len(posicoes) + 1):
         for escolha in itertools.combinations(posicoes, n):

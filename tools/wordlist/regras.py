@@ -17,6 +17,9 @@ _ROMANO = re.compile(r"^m{0,3}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})$"
 _VOGAL = re.compile(r"[aeiouáàâãéêíóôõú]")
 # Portuguese words the shape checks would take for foreign ones.
 EXCECOES = {"sob", "ah", "eh", "oh"}
+# Foreign words the dictionary does not mark as such (found by reading the list).
+ESTRANGEIRAS = {"atelier", "bonsai", "cartoonista", "curie", "dojo", "dossier", "lingerie",
+                "magazine", "mainframe", "online", "ozone", "régie"}
 # Pronoun shapes that only exist joined to a verb (fazê-lo, dá-lho).
 SO_COM_HIFEN = {"lo", "la", "los", "las", "lho", "lha", "lhos", "lhas", "mo", "ma", "mos",
                "to", "ta", "tos", "tas"}
@@ -33,6 +36,8 @@ def motivo_de_recusa(palavra):
         return None
     if palavra in SO_COM_HIFEN:
         return "só com hífen"
+    if palavra in ESTRANGEIRAS:
+        return "estrangeira"
     if palavra[-1] not in FINAIS:
         return "final estrangeiro"
     if _DOBRADA_ESTRANHA.search(palavra) or _H_ESTRANHO.search(palavra):
@@ -42,6 +47,22 @@ def motivo_de_recusa(palavra):
     if not _VOGAL.search(palavra):
         return "sem vogal"
     return None
+
+_ACENTO_AGUDO_OU_CIRCUNFLEXO = re.compile(r"[áéíóúâêô]")
+# Suffixes that carry the stress without an accent: the stem loses its accent mark
+# (rápido -> rapidamente, imóvel -> imobilidade).
+_SUFIXOS_SEM_ACENTO = ("mente", "idade", "ismo", "ista", "mento", "dor", "ção", "izar", "ice",
+                       "eiro", "eira", "oso")
+
+
+def acentos_impossiveis(palavra, derivada):
+    """True for a spelling no Portuguese word has: two acute or circumflex accents, or (in a
+    derived word) one before a suffix that carries the stress itself."""
+    acentos = _ACENTO_AGUDO_OU_CIRCUNFLEXO.findall(palavra)
+    if len(acentos) > 1:
+        return True
+    return derivada and bool(acentos) and palavra.endswith(_SUFIXOS_SEM_ACENTO)
+
 
 def numeral_romano(palavra):
     return bool(_ROMANO.match(palavra))

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palvorin {
+
+// The options of palvorin-livro, checked.
+struct TArgumentosLivro {
+    std::int32_t Lado = 11;
+    std::int32_t NumPuzzles = 30;
+    std::string Titulo;
+    std::optional<std::uint32_t> Semente;  // absent: a fresh seed from the clock
+    std::optional<std::string> Dicionario; // absent: the built-in list
+    std::optional<std::string> Saida;      // -o
+    bool Json = false;
+    bool Ajuda = false;
+};
+
+inline constexpr std::int32_t MAX_TITULO = 40; // UTF-16 units, as in the window
+
+// Raises EPalvorin with a one-line Portuguese message naming the bad option or value.
+TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos);
+
+std::string TextoAjuda();
+
+} // namespace palvorin

@@ -1,0 +1,111 @@
+#include "UnitPalvorinComando.hpp"
+
+#include "UnitPalvorinArgumentos.hpp"
+#include "UnitPalvorinCorrida.hpp"
+#include "UnitPalvorinJson.hpp"
+#include "UnitPalvorinRandom.hpp"
+
+namespace palvorin {
+
+namespace {
+
+std::string Plural(std::int32_t AContagem, const std::string& ASingular,
+                   const std::string& APlural) {
+    return std::to_string(AContagem) + " " + (AContagem == 1 ? ASingular : APlural);
+}
+
+std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
+    return "Dicionário: " + Plural(ARel.Lidas, "palavra lida", "palavras lidas") + ", " +
+           Plural(ARel.Aceites, "aceite", "aceites") + " (" +
+           Plural(ARel.Comuns, "comum", "comuns") + "), " +
+           Plural(ARel.Repetidas, "repetida", "repetidas") + ", " +
+           Plural(ARel.Rejeitadas, "rejeitada", "rejeitadas") + ".";
+}
+
+std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
+                                           const std::filesystem::path& APastaPrograma,
+                                           std::ostream& AErro) {
+    TRelatorioDic rel;
+    if (!AArgs.Dicionario)
+        return CarregarDicionario(APastaPrograma, rel);
+    auto dic = CarregarDicionarioDeFicheiro(*AArgs.Dicionario, rel);
+    AErro << ResumoDoDicionario(rel) << '\n';
+    return dic;
+}
+
+std::string TextoCancelado(std::int32_t AGerados, std::int32_t APedidos) {
+    return "Geração cancelada aos " + std::to_string(AGerados) + " de " + std::to_string(APedidos) +
+           " puzzles. Nada foi gravado.";
+}
+
+class TComando {
+public:
+    TComando(std::ostream& ASaida, std::ostream& AErro) : FSaida(ASaida), FErro(AErro) {}
+
+    int Falhar(const std::string& AMensagem, int ACodigo) {
+        FErro << "palvorin-livro: " << AMensagem << '\n';
+        return ACodigo;
+    }
+
+    int Executar(const std::vector<std::string>& AArgumentos,
+                 const std::filesystem::path& APastaPrograma, bool AErroNoTerminal) {
+        TArgumentosLivro args;
+        try {
+            args = AnalisarArgumentos(AArgumentos);
+        } catch (const EPalvorin& e) {
+            return Falhar(e.what(), SAIDA_INVALIDO);
+        }
+        if (args.Ajuda) {
+            FSaida << TextoAjuda();
+            return SAIDA_SUCESSO;
+        }
+        if (!args.Json)
+            return Falhar("A saída em PDF ainda não está disponível; use --json.", SAIDA_INVALIDO);
+
+        std::unique_ptr<TDicionario> dic;
+        try {
+            dic = CarregarLista(args, APastaPrograma, FErro);
+        } catch (const std::exception& e) {
+            return Falhar(e.what(), SAIDA_INVALIDO);
+        }
+        const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
+                                  args.Semente.value_or(SementeDoRelogio())};
+        FErro << "Semente: " << config.Semente << '\n';
+
+        TMostradorProgresso mostrador(FErro, AErroNoTerminal);
+        const TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador);
+        const TRelatorioLivro& rel = corrida.Relatorio;
+        if (rel.Cancelado) {
+            FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';
+            return SAIDA_INTERROMPIDO;
+        }
+        for (const std::string& falha : rel.Falhas)
+            FErro << falha << '\n';
+        if (rel.Gerados == 0)
+            return Falhar("Não foi possível gerar nenhum puzzle.", SAIDA_SEM_PUZZLES);
+        EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
+        FSaida.flush();
+        if (!FSaida)
+            return Falhar("Não foi possível escrever o livro na saída padrão.", SAIDA_INVALIDO);
+        return SAIDA_SUCESSO;
+    }
+
+private:
+    std::ostream& FSaida;
+    std::ostream& FErro;
+};
+
+} // namespace
+
+int ExecutarPalvorinLivro(const std::vector<std::string>& AArgumentos,
+                          const std::filesystem::path& APastaPrograma, std::ostream& ASaida,
+                          std::ostream& AErro, bool AErroNoTerminal) {
+    TComando comando(ASaida, AErro);
+    try {
+        return comando.Executar(AArgumentos, APastaPrograma, AErroNoTerminal);
+    } catch (const std::exception& e) {
+        return comando.Falhar(std::string("Erro: ") + e.what(), SAIDA_INVALIDO);
+    }
+}
+
+} // namespace palvorin

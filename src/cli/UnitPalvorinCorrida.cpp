@@ -1,0 +1,50 @@
+#include "UnitPalvorinCorrida.hpp"
+
+#include <csignal>
+
+namespace palvorin {
+
+namespace {
+
+volatile std::sig_atomic_t GInterrompido = 0;
+
+extern "C" void AoInterromper(int) {
+    GInterrompido = 1;
+}
+
+// Routes SIGINT to the cancellation flag while alive.
+class TGuardaInterrupcao {
+public:
+    TGuardaInterrupcao() {
+        GInterrompido = 0;
+        struct sigaction accao {};
+        accao.sa_handler = AoInterromper;
+        sigemptyset(&accao.sa_mask);
+        sigaction(SIGINT, &accao, &FAnterior);
+    }
+    ~TGuardaInterrupcao() { sigaction(SIGINT, &FAnterior, nullptr); }
+    TGuardaInterrupcao(const TGuardaInterrupcao&) = delete;
+    TGuardaInterrupcao& operator=(const TGuardaInterrupcao&) = delete;
+
+private:
+    struct sigaction FAnterior {};
+};
+
+} // namespace
+
+TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
+                              TMostradorProgresso& AMostrador) {
+    const TGuardaInterrupcao guarda;
+    TResultadoCorrida resultado;
+    const TProgressoLivro progresso = [&](std::int32_t AAtual, std::int32_t ATotal,
+                                          bool& ACancelar) {
+        AMostrador.Mostrar(AAtual, ATotal);
+        if (GInterrompido)
+            ACancelar = true;
+    };
+    resultado.Puzzles = GerarLivro(ADic, AConfig, progresso, resultado.Relatorio);
+    AMostrador.Terminar();
+    return resultado;
+}
+
+} // namespace palvorin

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinResolvedor.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace palvorin {
+
+struct TOpcoesGerador {
+    TOpcoesPreenchimento Preenchimento;
+    bool PermitirRaras = true;          // retry a failed common-only fill with rare words
+    std::int32_t MaxPadroes = 400;      // patterns drawn at most per call
+    std::int32_t MaxPreenchimentos = 8; // fill-and-count attempts at most per pattern
+    std::int32_t LimiteNosContagem = 100000;
+    double Densidade = 0.3;
+    double ProbEvitarCurtas = 0.7;
+    double MaxFraccaoCurtas = 0.4; // largest share of 3-cell slots; 0 or less: no test
+};
+
+struct TEstatisticasGerador {
+    std::int32_t Padroes = 0;
+    std::int32_t PadroesRejeitados = 0;
+    std::int32_t FalhasPreenchimento = 0;
+    std::int32_t Preenchimentos = 0;
+    std::int32_t NaoUnicos = 0;
+    std::int32_t ContagensInterrompidas = 0;
+    std::int32_t ComRaras = 0;
+
+    bool operator==(const TEstatisticasGerador&) const = default;
+};
+
+// True asks the generator to stop now; an empty function never stops it.
+using TConsultaCancelamento = std::function<bool()>;
+
+TOpcoesGerador OpcoesGeradorPadrao();
+
+// Why a pattern's shape is unsuitable, or empty when it passes.
+std::string MotivoRejeicao(const TPadrao& APretas, std::int32_t ALado);
+// True when more than AMaxFraccao of the slots have exactly 3 cells.
+bool DemasiadasCurtas(const TPadrao& APretas, std::int32_t ALado, double AMaxFraccao);
+// The grid form of each placed word, in the order of Palavras.
+std::vector<std::string> GrelhasDoPuzzle(const TPuzzle& APuzzle);
+
+// One puzzle with a unique solution from one seed; false when it gave up or was stopped.
+bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASemente,
+                 const TOpcoesGerador& AOpc, const TConsultaCancelamento& ACancelado,
+                 TPuzzle& APuzzle, TEstatisticasGerador& AEstat);
+
+} // namespace palvorin

@@ -1,0 +1,186 @@
+#include "UnitPalvorinLivro.hpp"
+
+#include "UnitPalvorinGerador.hpp"
+#include "UnitPalvorinRandom.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <unordered_map>
+
+namespace palvorin {
+
+void VerificarConfig(const TConfigLivro& AConfig) {
+    if (!TamanhoValido(AConfig.Lado))
+        throw EPalvorin("Tamanho do tabuleiro inválido.");
+    if (AConfig.NumPuzzles < MIN_PUZZLES || AConfig.NumPuzzles > MAX_PUZZLES)
+        throw EPalvorin("Número de puzzles inválido.");
+}
+
+std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
+    return std::max(ANumPalavras / 4, 1);
+}
+
+namespace {
+
+TRelogioMs RelogioEstavel() {
+    const auto inicio = std::chrono::steady_clock::now();
+    return [inicio] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - inicio)
+            .count();
+    };
+}
+
+// What the progress reports and the cancellation query share during one run.
+struct TEstadoCorrida {
+    explicit TEstadoCorrida(const TProgressoLivro& AProgressoCorrida)
+        : AProgresso(AProgressoCorrida) {}
+
+    std::int32_t N = 0;
+    std::int32_t Atual = 0;
+    std::int64_t UltimoMs = 0;
+    TRelogioMs Relogio;
+    bool Cancelar = false;
+    const TProgressoLivro& AProgresso;
+
+    void Reportar(std::int32_t AAtual) {
+        UltimoMs = Relogio();
+        AProgresso(AAtual, N, Cancelar);
+    }
+
+    // Throttled: the caller hears from inside a puzzle at most once per interval.
+    bool Consultar() {
+        if (AProgresso && !Cancelar && Relogio() - UltimoMs >= INTERVALO_PROGRESSO_MS)
+            Reportar(Atual);
+        return Cancelar;
+    }
+};
+
+// Which accepted puzzles hold each word, and how many accepted puzzles use each dictionary
+// word; the repetition test walks only the new puzzle's words.
+class TUsoPalavras {
+public:
+    explicit TUsoPalavras(const TDicionario& ADic) : FDic(ADic), FContagem(ADic.Total(), 0) {}
+
+    bool RepeteDemasiado(const TPuzzle& ANovo, const std::vector<TPuzzle>& AAceites) const {
+        std::vector<std::int32_t> partilhadas(AAceites.size(), 0);
+        for (const TPalavraColocada& p : ANovo.Palavras) {
+            const auto it = FPuzzlesDaGrelha.find(p.Grelha);
+            if (it == FPuzzlesDaGrelha.end())
+                continue;
+            for (const std::int32_t k : it->second)
+                ++partilhadas[k];
+        }
+        const auto palavrasNovo = static_cast<std::int32_t>(ANovo.Palavras.size());
+        for (std::size_t k = 0; k < AAceites.size(); ++k) {
+            const auto palavrasK = static_cast<std::int32_t>(AAceites[k].Palavras.size());
+            if (partilhadas[k] > LimiteRepeticoes(std::min(palavrasNovo, palavrasK)))
+                return true;
+        }
+        return false;
+    }
+
+    void Registar(const TPuzzle& APuzzle, std::int32_t AIndicePuzzle) {
+        for (const TPalavraColocada& p : APuzzle.Palavras) {
+            const std::int32_t indice = FDic.IndiceDaGrelha(p.Grelha);
+            if (indice >= 0)
+                ++FContagem[indice];
+            FPuzzlesDaGrelha[p.Grelha].push_back(AIndicePuzzle);
+        }
+    }
+
+    // Long words already used somewhere in the book.
+    std::vector<bool> Proibidas() const {
+        std::vector<bool> proibidas(FContagem.size(), false);
+        for (std::size_t k = 0; k < FContagem.size(); ++k)
+            proibidas[k] =
+                FContagem[k] >= 1 && FDic.GetPalavra(static_cast<std::int32_t>(k)).Grelha.size() >=
+                                         static_cast<std::size_t>(COMPRIMENTO_PROIBIDAS);
+        return proibidas;
+    }
+
+private:
+    const TDicionario& FDic;
+    std::vector<std::int32_t> FContagem;
+    std::unordered_map<std::string, std::vector<std::int32_t>> FPuzzlesDaGrelha;
+};
+
+std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
+    return "Puzzle " + std::to_string(APosicao + 1) +
+           (AFalhouNoGerador ? ": não foi possível gerar um puzzle"
+                             : ": repete demasiadas palavras de outros puzzles");
+}
+
+} // namespace
+
+std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
+                                const TProgressoLivro& AProgresso, TRelatorioLivro& ARel,
+                                const TRelogioMs& ARelogio) {
+    TEstadoCorrida corrida(AProgresso);
+    VerificarConfig(AConfig);
+    ARel = TRelatorioLivro{};
+    ARel.Pedidos = AConfig.NumPuzzles;
+    corrida.N = AConfig.NumPuzzles;
+
+    TOpcoesGerador opc = OpcoesGeradorPadrao();
+    std::vector<TPuzzle> aceites;
+    std::vector<std::string> falhas;
+    TUsoPalavras uso(ADic);
+    corrida.Relogio = ARelogio ? ARelogio : RelogioEstavel();
+    const TConsultaCancelamento consulta = [&corrida] { return corrida.Consultar(); };
+
+    for (std::int32_t i = 0; i < corrida.N; ++i) {
+        corrida.Atual = i;
+        if (AProgresso)
+            corrida.Reportar(i);
+        if (corrida.Cancelar) {
+            ARel.Cancelado = true;
+            break;
+        }
+        const std::uint32_t sementePosicao =
+            DerivarSemente(AConfig.Semente, static_cast<std::uint32_t>(i) + 1);
+        bool sucesso = false;
+        bool falhou = false;
+        bool usaRaras = false;
+        opc.Preenchimento.Proibidas.clear();
+        TPuzzle puzzle;
+        for (std::int32_t j = 0; j < TENTATIVAS_POR_PUZZLE; ++j) {
+            if (j == TENTATIVA_PROIBIR_USADAS)
+                opc.Preenchimento.Proibidas = uso.Proibidas();
+            TEstatisticasGerador estat;
+            const std::uint32_t sementeTentativa =
+                DerivarSemente(sementePosicao, static_cast<std::uint32_t>(j));
+            if (!GerarPuzzle(ADic, AConfig.Lado, sementeTentativa, opc, consulta, puzzle, estat)) {
+                falhou = !corrida.Cancelar;
+                break;
+            }
+            if (!uso.RepeteDemasiado(puzzle, aceites)) {
+                sucesso = true;
+                usaRaras = estat.ComRaras > 0;
+                break;
+            }
+        }
+        if (corrida.Cancelar) {
+            ARel.Cancelado = true;
+            break;
+        }
+        if (sucesso) {
+            aceites.push_back(std::move(puzzle));
+            if (usaRaras)
+                ++ARel.ComRaras;
+            uso.Registar(aceites.back(), static_cast<std::int32_t>(aceites.size()) - 1);
+        } else {
+            falhas.push_back(TextoFalhaPosicao(i, falhou));
+        }
+    }
+
+    if (!ARel.Cancelado && AProgresso) {
+        corrida.Cancelar = false;
+        corrida.Reportar(corrida.N);
+    }
+    ARel.Gerados = static_cast<std::int32_t>(aceites.size());
+    ARel.Falhas = std::move(falhas);
+    return aceites;
+}
+
+} // namespace palvorin

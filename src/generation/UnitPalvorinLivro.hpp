@@ -1,0 +1,49 @@
+#pragma once
+
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace palvorin {
+
+// Progress callback: (position being generated, or ATotal for the final report; puzzles asked
+// for; set to true to stop). An empty function is absent: no reports, no cancellation.
+using TProgressoLivro =
+    std::function<void(std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar)>;
+
+// A monotonic stopwatch reading in milliseconds.
+using TRelogioMs = std::function<std::int64_t()>;
+
+struct TRelatorioLivro {
+    std::int32_t Pedidos = 0;
+    std::int32_t Gerados = 0;
+    bool Cancelado = false;
+    std::int32_t ComRaras = 0;
+    std::vector<std::string> Falhas; // one message per position without a puzzle
+
+    bool operator==(const TRelatorioLivro&) const = default;
+};
+
+inline constexpr std::int32_t MIN_PUZZLES = 1;
+inline constexpr std::int32_t MAX_PUZZLES = 100;
+inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
+// From this attempt on (0-based), long words of earlier puzzles are forbidden.
+inline constexpr std::int32_t TENTATIVA_PROIBIR_USADAS = 3;
+inline constexpr std::int32_t COMPRIMENTO_PROIBIDAS = 5;
+inline constexpr std::int64_t INTERVALO_PROGRESSO_MS = 40;
+
+void VerificarConfig(const TConfigLivro& AConfig);
+// Most words a new puzzle may share with one earlier puzzle, given the smaller word count.
+std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
+
+// The puzzles of one book, in position order. ARelogio stands in for the stopwatch that
+// throttles reports from inside a puzzle; empty means the steady clock.
+std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
+                                const TProgressoLivro& AProgresso, TRelatorioLivro& ARel,
+                                const TRelogioMs& ARelogio = {});
+
+} // namespace palvorin

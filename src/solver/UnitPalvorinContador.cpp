@@ -1,0 +1,143 @@
+#include "UnitPalvorinContador.hpp"
+
+#include <limits>
+
+namespace palvorin {
+
+namespace {
+
+void VerificarLetras(const std::vector<std::string>& APalavras) {
+    for (const std::string& palavra : APalavras)
+        for (const char c : palavra)
+            if (c < 'A' || c > 'Z')
+                throw EPalvorin("ContarSolucoes: a palavra «" + palavra +
+                                "» tem algo que não é A-Z");
+}
+
+} // namespace
+
+TContador::TContador(const TPadrao& APretas, std::int32_t ALado,
+                     const std::vector<std::string>& APalavras, std::int32_t AMax,
+                     std::int32_t ALimite)
+    : FPalavras(APalavras), FMax(AMax), FLimite(ALimite) {
+    VerificarLetras(APalavras);
+    FRanhuras = ExtrairRanhuras(APretas, ALado);
+    const auto numRanhuras = FRanhuras.size();
+    FCasas.resize(numRanhuras);
+    FPorRanhura.resize(numRanhuras);
+    for (std::size_t k = 0; k < numRanhuras; ++k) {
+        const std::int32_t comprimento = FRanhuras[k].Comprimento;
+        for (std::int32_t p = 0; p < comprimento; ++p)
+            FCasas[k].push_back(CasaDaRanhura(FRanhuras[k], p, ALado));
+        for (std::size_t i = 0; i < APalavras.size(); ++i)
+            if (APalavras[i].size() == static_cast<std::size_t>(comprimento))
+                FPorRanhura[k].push_back(static_cast<std::int32_t>(i));
+    }
+    FUsada.assign(APalavras.size(), false);
+    FFeita.assign(numRanhuras, false);
+    FLetra.assign(static_cast<std::size_t>(ALado) * ALado, -1);
+    FPilha.assign(FLetra.size(), 0);
+}
+
+std::int32_t TContador::Correr() {
+    FContagem = 0;
+    FNos = 0;
+    FInterrompido = false;
+    FTopo = 0;
+    if (!FRanhuras.empty() && FMax > 0)
+        Contar(0);
+    return FContagem;
+}
+
+bool TContador::Compativel(std::int32_t ARanhura, std::int32_t APalavra) const {
+    if (FUsada[APalavra])
+        return false;
+    const std::string& palavra = FPalavras[APalavra];
+    const std::vector<std::int32_t>& casas = FCasas[ARanhura];
+    for (std::size_t p = 0; p < casas.size(); ++p) {
+        const std::int32_t letra = FLetra[casas[p]];
+        if (letra >= 0 && letra != palavra[p] - 'A')
+            return false;
+    }
+    return true;
+}
+
+std::int32_t TContador::ContarCompativeis(std::int32_t ARanhura, std::int32_t ALimiteUtil) const {
+    std::int32_t c = 0;
+    for (const std::int32_t w : FPorRanhura[ARanhura])
+        if (Compativel(ARanhura, w) && ++c >= ALimiteUtil)
+            break;
+    return c;
+}
+
+void TContador::Contar(std::int32_t AProfundidade) {
+    if (Parar())
+        return;
+    if (++FNos > FLimite) {
+        FInterrompido = true;
+        return;
+    }
+    const auto numRanhuras = static_cast<std::int32_t>(FRanhuras.size());
+    if (AProfundidade == numRanhuras) {
+        ++FContagem;
+        return;
+    }
+
+    // Fail-first, the first slot winning ties; a slot that cannot beat the best is not
+    // counted to the end.
+    std::int32_t s = -1;
+    std::int32_t melhor = std::numeric_limits<std::int32_t>::max();
+    for (std::int32_t k = 0; k < numRanhuras; ++k) {
+        if (FFeita[k])
+            continue;
+        const std::int32_t c = ContarCompativeis(k, melhor);
+        if (c == 0)
+            return;
+        if (c < melhor) {
+            s = k;
+            melhor = c;
+            if (c == 1)
+                break;
+        }
+    }
+
+    for (const std::int32_t w : FPorRanhura[s]) {
+        if (!Compativel(s, w))
+            continue;
+        const std::int32_t marca = FTopo;
+        const std::string& palavra = FPalavras[w];
+        const std::vector<std::int32_t>& casas = FCasas[s];
+        for (std::size_t p = 0; p < casas.size(); ++p) {
+            const std::int32_t x = casas[p];
+            if (FLetra[x] < 0) {
+                FLetra[x] = palavra[p] - 'A';
+                FPilha[FTopo++] = x;
+            }
+        }
+        FUsada[w] = true;
+        FFeita[s] = true;
+        Contar(AProfundidade + 1);
+        FFeita[s] = false;
+        FUsada[w] = false;
+        while (FTopo > marca)
+            FLetra[FPilha[--FTopo]] = -1;
+        if (Parar())
+            return;
+    }
+}
+
+std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
+                            const std::vector<std::string>& APalavras, std::int32_t AMax,
+                            std::int32_t ALimite, bool& AInterrompido) {
+    AInterrompido = false;
+    if (!PadraoTemLadoPorLado(APretas, ALado))
+        throw EPalvorin("ContarSolucoes: o padrão não tem Lado * Lado casas");
+    if (APalavras.size() != ExtrairRanhuras(APretas, ALado).size())
+        return 0;
+    TContador contador(APretas, ALado, APalavras, AMax, ALimite);
+    const std::int32_t contagem = contador.Correr();
+    AInterrompido = contador.Interrompido();
+    return contagem;
+}
+
+} // namespace palvorin

@@ -1,0 +1,301 @@
+#include "UnitPalvorinPreenchedor.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace palvorin {
+
+namespace {
+
+bool ComprimentoComPalavras(std::int32_t AComprimento) {
+    return AComprimento >= COMPRIMENTO_MINIMO && AComprimento <= COMPRIMENTO_MAXIMO;
+}
+
+std::int32_t Blocos(std::int32_t APalavras) {
+    return (APalavras + 63) / 64;
+}
+
+// The filler's inner loop: AAlvo = ADisp AND every mask, block by block, counting the set bits.
+// Built twice where the compiler can, with and without the processor's population count, and
+// picked at load time: the portable popcount is a library call per block.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target_clones("popcnt", "default")))
+#endif
+std::int32_t
+CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
+              const std::uint64_t* const* AMascaras, std::size_t ANumMascaras,
+              std::uint64_t* AAlvo) {
+    std::int32_t total = 0;
+    for (std::size_t b = 0; b < ABlocos; ++b) {
+        std::uint64_t w = ADisp[b];
+        for (std::size_t m = 0; m < ANumMascaras && w != 0; ++m)
+            w &= AMascaras[m][b];
+        AAlvo[b] = w;
+        total += std::popcount(w);
+    }
+    return total;
+}
+
+} // namespace
+
+TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
+    return TOpcoesPreenchimento{};
+}
+
+TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                           TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc)
+    : FDic(ADic), FGer(AGer), FOpc(AOpc), FLado(ALado) {
+    FOpc.Ramo = std::max(FOpc.Ramo, 1);
+    FOpc.Tentativas = std::max(FOpc.Tentativas, 1);
+    FRanhuras = ExtrairRanhuras(APretas, ALado);
+    FNS = static_cast<std::int32_t>(FRanhuras.size());
+    FCasas.resize(FNS);
+    for (std::int32_t i = 0; i < FNS; ++i)
+        for (std::int32_t k = 0; k < FRanhuras[i].Comprimento; ++k)
+            FCasas[i].push_back(CasaDaRanhura(FRanhuras[i], k, ALado));
+    FLetra.assign(static_cast<std::size_t>(ALado) * ALado, -1);
+    FPilha.assign(FLetra.size(), 0);
+    FFeita.assign(FNS, false);
+    FEscolha.assign(FNS, 0);
+    for (const TRanhura& r : FRanhuras)
+        FMaxBlocos = std::max(FMaxBlocos, Blocos(FDic.ContarComprimento(r.Comprimento)));
+    FBufs.assign(FNS + 1, std::vector<std::uint64_t>(FMaxBlocos, 0));
+    FRasco.assign(FMaxBlocos, 0);
+    FContagens.assign(static_cast<std::size_t>(FNS + 1) * FNS, 0);
+    FRanhurasDaCasa.assign(FLetra.size(), {-1, -1});
+    for (std::int32_t i = 0; i < FNS; ++i) {
+        for (const std::int32_t casa : FCasas[i])
+            FRanhurasDaCasa[casa][FRanhuras[i].Horizontal ? 0 : 1] = i;
+        if (ComprimentoComPalavras(FRanhuras[i].Comprimento))
+            FRanhurasDoComprimento[FRanhuras[i].Comprimento].push_back(i);
+    }
+    FRecontar.reserve(2 * COMPRIMENTO_MAXIMO);
+    FARecontar.assign(FNS, false);
+    PrepararBase();
+}
+
+void TPreenchedor::PrepararBase() {
+    for (TConjuntoBits& base : FBase)
+        base.clear();
+    std::array<bool, COMPRIMENTO_MAXIMO + 1> feito{};
+    for (const TRanhura& r : FRanhuras) {
+        const std::int32_t L = r.Comprimento;
+        if (!ComprimentoComPalavras(L) || feito[L])
+            continue;
+        feito[L] = true;
+        const std::int32_t c = FDic.ContarComprimento(L);
+        if (c > 0)
+            for (std::int32_t k = 0; k < L; ++k)
+                for (char letra = 'A'; letra <= 'Z'; ++letra)
+                    FMascaras[L].push_back(FDic.MascaraDaLetra(L, k, letra).data());
+        TConjuntoBits& base = FBase[L];
+        if (FOpc.SoComuns) {
+            base = FDic.MascaraComuns(L);
+        } else {
+            base.assign(Blocos(c), ~std::uint64_t{0});
+            if (c % 64 != 0)
+                base.back() = (std::uint64_t{1} << (c % 64)) - 1;
+        }
+        if (FOpc.Proibidas.empty())
+            continue;
+        for (std::int32_t j = 0; j < c; ++j) {
+            const auto w = static_cast<std::size_t>(FDic.PalavraDoGrupo(L, j));
+            if (w < FOpc.Proibidas.size() && FOpc.Proibidas[w])
+                base[j / 64] &= ~(std::uint64_t{1} << (j % 64));
+        }
+    }
+}
+
+bool TPreenchedor::Correr() {
+    for (const TRanhura& r : FRanhuras)
+        if (!ComprimentoComPalavras(r.Comprimento))
+            return false;
+    for (std::int32_t tentativa = 0; tentativa < FOpc.Tentativas; ++tentativa) {
+        Reiniciar();
+        if (Procurar(0))
+            return true;
+    }
+    return false;
+}
+
+void TPreenchedor::Reiniciar() {
+    std::fill(FLetra.begin(), FLetra.end(), -1);
+    std::fill(FFeita.begin(), FFeita.end(), false);
+    for (std::int32_t L = COMPRIMENTO_MINIMO; L <= COMPRIMENTO_MAXIMO; ++L)
+        FDisp[L] = FBase[L];
+    FTopo = 0;
+    FNos = 0;
+    FCandidatos.clear();
+    for (std::int32_t i = 0; i < FNS; ++i)
+        FContagens[i] = Candidatos(i, FRasco);
+}
+
+std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
+                                      std::vector<std::uint64_t>& AAlvo) const {
+    const std::int32_t L = FRanhuras[ARanhura].Comprimento;
+    const TConjuntoBits& disp = FDisp[L];
+    if (disp.empty())
+        return 0;
+    const std::int32_t* casas = FCasas[ARanhura].data();
+    const std::uint64_t* const* daLetra = FMascaras[L].data();
+    std::array<const std::uint64_t*, COMPRIMENTO_MAXIMO> mascaras;
+    std::size_t numMascaras = 0;
+    for (std::int32_t k = 0; k < L; ++k) {
+        const std::int32_t letra = FLetra[casas[k]];
+        if (letra >= 0)
+            mascaras[numMascaras++] = daLetra[k * 26 + letra];
+    }
+    return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
+}
+
+bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
+    const std::int32_t L = FRanhuras[ARanhura].Comprimento;
+    const std::int32_t* casas = FCasas[ARanhura].data();
+    const std::uint64_t* const* daLetra = FMascaras[L].data();
+    for (std::int32_t k = 0; k < L; ++k) {
+        const std::int32_t letra = FLetra[casas[k]];
+        if (letra >= 0 && ((daLetra[k * 26 + letra][AJ / 64] >> (AJ % 64)) & 1) == 0)
+            return false;
+    }
+    return true;
+}
+
+void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura,
+                                      std::int32_t AJ, std::int32_t AMarca) {
+    const std::int32_t* antes = &FContagens[static_cast<std::size_t>(AProfundidade) * FNS];
+    std::int32_t* depois = &FContagens[static_cast<std::size_t>(AProfundidade + 1) * FNS];
+    std::copy(antes, antes + FNS, depois);
+    FRecontar.clear();
+    for (std::int32_t p = AMarca; p < FTopo; ++p)
+        for (const std::int32_t i : FRanhurasDaCasa[FPilha[p]])
+            if (i >= 0 && i != ARanhura && !FARecontar[i]) {
+                FARecontar[i] = true;
+                FRecontar.push_back(i);
+            }
+    // A slot that received no letter kept its letters, so Cabe reads what it read before.
+    for (const std::int32_t i : FRanhurasDoComprimento[FRanhuras[ARanhura].Comprimento])
+        if (!FFeita[i] && !FARecontar[i] && Cabe(i, AJ))
+            --depois[i];
+    for (const std::int32_t i : FRecontar) {
+        depois[i] = Candidatos(i, FRasco);
+        FARecontar[i] = false;
+    }
+}
+
+// Puts the common candidates first (stable for them) and returns how many there are.
+std::int32_t TPreenchedor::OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento) {
+    const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
+    if (FOpc.SoComuns)
+        return total;
+    const TConjuntoBits& comuns = FDic.MascaraComuns(AComprimento);
+    std::int32_t preferidas = 0;
+    for (std::int32_t t = 0; t < total; ++t) {
+        const std::int32_t j = FCandidatos[ABase + t];
+        if ((comuns[j / 64] >> (j % 64)) & 1) {
+            std::swap(FCandidatos[ABase + t], FCandidatos[ABase + preferidas]);
+            ++preferidas;
+        }
+    }
+    return preferidas;
+}
+
+bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
+    const std::int32_t d = AProfundidade;
+    if (d == FNS)
+        return true;
+    if (++FNos > FOpc.LimiteNos)
+        return false;
+
+    const std::int32_t* contagens = &FContagens[static_cast<std::size_t>(d) * FNS];
+    std::int32_t s = -1;
+    std::int32_t melhor = std::numeric_limits<std::int32_t>::max();
+    for (std::int32_t i = 0; i < FNS; ++i) {
+        if (FFeita[i])
+            continue;
+        const std::int32_t c = contagens[i];
+        if (c == 0)
+            return false;
+        if (c < melhor || (c == melhor && FGer.Limite(10) < 3)) {
+            s = i;
+            melhor = c;
+        }
+    }
+    Candidatos(s, FBufs[d]);
+
+    const std::int32_t L = FRanhuras[s].Comprimento;
+    TConjuntoBits& disp = FDisp[L];
+    const std::size_t base = FCandidatos.size();
+    FCandidatos.resize(base + melhor);
+    std::size_t pos = base;
+    for (std::size_t b = 0; b < disp.size(); ++b)
+        for (std::uint64_t w = FBufs[d][b]; w != 0; w &= w - 1)
+            FCandidatos[pos++] = static_cast<std::int32_t>(b * 64) + std::countr_zero(w);
+
+    const std::int32_t preferidas = OrdenarCandidatos(base, L);
+    const std::int32_t m = std::min(FOpc.Ramo, melhor);
+    for (std::int32_t t = 0; t < m; ++t) {
+        const std::int32_t r =
+            t < preferidas ? t + FGer.Limite(preferidas - t) : t + FGer.Limite(melhor - t);
+        std::swap(FCandidatos[base + t], FCandidatos[base + r]);
+    }
+
+    for (std::int32_t t = 0; t < m; ++t) {
+        const std::int32_t j = FCandidatos[base + t];
+        const std::string grelha = FDic.GetPalavra(FDic.PalavraDoGrupo(L, j)).Grelha;
+        const std::int32_t marca = FTopo;
+        for (std::int32_t k = 0; k < L; ++k) {
+            const std::int32_t x = FCasas[s][k];
+            if (FLetra[x] < 0) {
+                FLetra[x] = grelha[k] - 'A';
+                FPilha[FTopo++] = x;
+            }
+        }
+        const std::uint64_t bit = std::uint64_t{1} << (j % 64);
+        disp[j / 64] &= ~bit;
+        FFeita[s] = true;
+        FEscolha[s] = j;
+        AtualizarContagens(d, s, j, marca);
+        if (Procurar(d + 1))
+            return true;
+        FFeita[s] = false;
+        disp[j / 64] |= bit;
+        while (FTopo > marca)
+            FLetra[FPilha[--FTopo]] = -1;
+        if (FNos > FOpc.LimiteNos)
+            break;
+    }
+    FCandidatos.resize(base);
+    return false;
+}
+
+TPuzzle TPreenchedor::Montar(const TPadrao& APretas) const {
+    TPuzzle puzzle;
+    puzzle.Lado = FLado;
+    puzzle.Letras.resize(FLetra.size());
+    for (std::size_t i = 0; i < FLetra.size(); ++i)
+        // A white cell outside every slot gets no letter; it is shown as black.
+        puzzle.Letras[i] = (APretas[i] || FLetra[i] < 0) ? '#' : static_cast<char>('A' + FLetra[i]);
+    puzzle.Ranhuras = FRanhuras;
+    puzzle.Palavras.reserve(FNS);
+    for (std::int32_t i = 0; i < FNS; ++i) {
+        const TPalavraDic palavra =
+            FDic.GetPalavra(FDic.PalavraDoGrupo(FRanhuras[i].Comprimento, FEscolha[i]));
+        puzzle.Palavras.push_back({palavra.Texto, palavra.Grelha, i});
+    }
+    return puzzle;
+}
+
+bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle) {
+    APuzzle = TPuzzle{};
+    if (!PadraoTemLadoPorLado(APretas, ALado))
+        throw EPalvorin("PreencherPadrao: o padrão não tem Lado * Lado casas");
+    TPreenchedor preenchedor(ADic, APretas, ALado, AGer, AOpc);
+    if (!preenchedor.Correr())
+        return false;
+    APuzzle = preenchedor.Montar(APretas);
+    return true;
+}
+
+} // namespace palvorin

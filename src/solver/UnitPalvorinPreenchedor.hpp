@@ -1,0 +1,91 @@
+#pragma once
+
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace palvorin {
+
+struct TOpcoesPreenchimento {
+    bool SoComuns = true;
+    std::int32_t LimiteNos = 4000; // search steps per attempt
+    std::int32_t Ramo = 12;        // words tried per step; below 1 counts as 1
+    std::int32_t Tentativas = 60;  // independent attempts; below 1 counts as 1
+    // Indexed by word index; true forbids the word. Indices past the end are allowed.
+    std::vector<bool> Proibidas;
+};
+
+TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
+
+// Randomised depth-first filler: fail-first slot choice, at most Ramo words tried per step,
+// common words first, a step budget per attempt and several independent attempts. Every
+// random draw comes from the generator it is given, in a fixed order.
+class TPreenchedor {
+public:
+    TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                 TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc);
+
+    bool Correr();
+    // The filled board; only after Correr returned true.
+    TPuzzle Montar(const TPadrao& APretas) const;
+
+private:
+    void PrepararBase(); // FBase, and FMascaras for the same lengths
+    void Reiniciar();
+    // Fitting words of slot ARanhura into AAlvo, and their count.
+    std::int32_t Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo) const;
+    // True when word AJ of the slot's length agrees with the letters already in the slot.
+    bool Cabe(std::int32_t ARanhura, std::int32_t AJ) const;
+    // Row AProfundidade + 1 of FContagens after word AJ went into slot ARanhura, writing the
+    // cells logged in FPilha from AMarca on.
+    void AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura, std::int32_t AJ,
+                            std::int32_t AMarca);
+    bool Procurar(std::int32_t AProfundidade);
+    std::int32_t OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
+
+    const TDicionario& FDic;
+    TGeradorAleatorio& FGer;
+    TOpcoesPreenchimento FOpc;
+    std::int32_t FLado;
+    std::int32_t FNS;
+    std::vector<TRanhura> FRanhuras;
+    std::vector<std::vector<std::int32_t>> FCasas;
+    std::vector<std::int32_t> FLetra;
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FBase;
+    // For each slot length, the list's letter masks by position * 26 + letter, looked up once
+    // here rather than on every candidate count.
+    std::array<std::vector<const std::uint64_t*>, COMPRIMENTO_MAXIMO + 1> FMascaras;
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FDisp;
+    std::vector<bool> FFeita;
+    std::vector<std::int32_t> FEscolha;
+    std::vector<std::int32_t> FPilha;
+    std::int32_t FTopo = 0;
+    std::vector<std::vector<std::uint64_t>> FBufs;
+    std::vector<std::uint64_t> FRasco;
+    std::int32_t FMaxBlocos = 1;
+    std::int32_t FNos = 0;
+    // Candidate word numbers of every open step, stacked by depth, so a step lists its
+    // candidates without allocating.
+    std::vector<std::int32_t> FCandidatos;
+    // Row d (FNS entries) holds, at depth d, every open slot's candidate count. A step
+    // recounts only the slots that received a letter; the others of the placed word's length
+    // lose that word if it fitted them. The counts are exact, so the slot choice and its draws
+    // are those of counting every open slot afresh.
+    std::vector<std::int32_t> FContagens;
+    // The across and the down slot of each cell, -1 where there is none.
+    std::vector<std::array<std::int32_t, 2>> FRanhurasDaCasa;
+    std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FRanhurasDoComprimento;
+    std::vector<std::int32_t> FRecontar;
+    std::vector<bool> FARecontar;
+};
+
+// Fills APretas; APuzzle is emptied first and set only on success.
+bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle);
+
+} // namespace palvorin

@@ -1,0 +1,83 @@
+#include "UnitPalvorinArgumentos.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+
+namespace {
+
+TEST(AnalisarArgumentos, Omissoes) {
+    const TArgumentosLivro a = AnalisarArgumentos({});
+    EXPECT_EQ(a.Lado, 11);
+    EXPECT_EQ(a.NumPuzzles, 30);
+    EXPECT_EQ(a.Titulo, "");
+    EXPECT_FALSE(a.Semente);
+    EXPECT_FALSE(a.Dicionario);
+    EXPECT_FALSE(a.Saida);
+    EXPECT_FALSE(a.Json);
+}
+
+TEST(AnalisarArgumentos, TodasAsOpcoes) {
+    const TArgumentosLivro a =
+        AnalisarArgumentos({"--lado", "15", "--puzzles=100", "--titulo", "  Férias  ", "--semente",
+                            "4294967295", "--dicionario", "lista.txt", "--json"});
+    EXPECT_EQ(a.Lado, 15);
+    EXPECT_EQ(a.NumPuzzles, 100);
+    EXPECT_EQ(a.Titulo, "Férias");
+    EXPECT_EQ(a.Semente, 4294967295u);
+    EXPECT_EQ(a.Dicionario, "lista.txt");
+    EXPECT_TRUE(a.Json);
+    EXPECT_EQ(AnalisarArgumentos({"-o", "livro.pdf"}).Saida, "livro.pdf");
+    EXPECT_EQ(AnalisarArgumentos({"--semente", "0"}).Semente, 0u);
+}
+
+struct TCasoErro {
+    std::vector<std::string> Argumentos;
+    const char* Mensagem;
+};
+
+class AnalisarArgumentosErros : public testing::TestWithParam<TCasoErro> {};
+
+TEST_P(AnalisarArgumentosErros, MensagemDeUmaLinha) {
+    try {
+        AnalisarArgumentos(GetParam().Argumentos);
+        FAIL();
+    } catch (const EPalvorin& e) {
+        EXPECT_STREQ(e.what(), GetParam().Mensagem);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, AnalisarArgumentosErros,
+    testing::Values(
+        TCasoErro{{"--foo"}, "Opção desconhecida: --foo."},
+        TCasoErro{{"livro"}, "Argumento inesperado: livro."},
+        TCasoErro{{"--lado"}, "Falta o valor da opção --lado."},
+        TCasoErro{{"--lado", "10"}, "Valor inválido para --lado: «10» (use 9, 11, 13 ou 15)."},
+        TCasoErro{{"--lado", "onze"}, "Valor inválido para --lado: «onze» (use 9, 11, 13 ou 15)."},
+        TCasoErro{{"--lado=+11"}, "Valor inválido para --lado: «+11» (use 9, 11, 13 ou 15)."},
+        TCasoErro{{"--puzzles", "0"}, "Valor inválido para --puzzles: «0» (use 1 a 100)."},
+        TCasoErro{{"--puzzles", "101"}, "Valor inválido para --puzzles: «101» (use 1 a 100)."},
+        TCasoErro{{"--puzzles", "-3"}, "Valor inválido para --puzzles: «-3» (use 1 a 100)."},
+        TCasoErro{{"--semente", "4294967296"},
+                  "Valor inválido para --semente: «4294967296» (use um número de 0 a 4294967295)."},
+        TCasoErro{{"--semente", "99999999999999999999"},
+                  "Valor inválido para --semente: «99999999999999999999» (use um número de 0 a "
+                  "4294967295)."},
+        TCasoErro{{"--titulo", "12345678901234567890123456789012345678901"},
+                  "O título do livro não pode ter mais de 40 caracteres."},
+        TCasoErro{{"--json=sim"}, "A opção --json não leva valor."},
+        TCasoErro{{"--json", "-o", "a.pdf"}, "As opções --json e -o não podem ser usadas juntas."},
+        TCasoErro{{"--dicionario="}, "Falta o valor da opção --dicionario."}));
+
+TEST(AnalisarArgumentos, TituloContaUnidadesUtf16) {
+    // 40 characters with accents pass; one emoji counts two units.
+    EXPECT_EQ(AnalisarArgumentos({"--titulo", std::string(20, 'a') + "ççççççççççáááááááááá"})
+                  .Titulo.size(),
+              60u);
+    EXPECT_THROW(AnalisarArgumentos({"--titulo", std::string(39, 'a') + "\xF0\x9F\x98\x80"}),
+                 EPalvorin);
+}
+
+} // namespace

@@ -1,0 +1,239 @@
+// Runs the built palvorin-livro as a separate process.
+#include "Fixturas.hpp"
+#include "UnitPalvorinContador.hpp"
+
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+using namespace palvorin;
+using namespace palvorin::teste;
+
+namespace {
+
+struct TExecucao {
+    std::string Saida;
+    std::string Erro;
+    int Codigo = -1;
+};
+
+// AAoLerErro sees stderr as it grows, with the child's pid (to send it a signal).
+TExecucao Executar(const std::vector<std::string>& AArgs,
+                   const std::function<void(const std::string&, pid_t)>& AAoLerErro = {}) {
+    int saida[2], erro[2];
+    if (pipe(saida) != 0 || pipe(erro) != 0)
+        throw std::runtime_error("pipe");
+    posix_spawn_file_actions_t accoes;
+    posix_spawn_file_actions_init(&accoes);
+    posix_spawn_file_actions_adddup2(&accoes, saida[1], 1);
+    posix_spawn_file_actions_adddup2(&accoes, erro[1], 2);
+    posix_spawn_file_actions_addclose(&accoes, saida[0]);
+    posix_spawn_file_actions_addclose(&accoes, erro[0]);
+    std::vector<std::string> todos = {PALVORIN_LIVRO};
+    todos.insert(todos.end(), AArgs.begin(), AArgs.end());
+    std::vector<char*> argv;
+    for (std::string& a : todos)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int r = posix_spawn(&pid, PALVORIN_LIVRO, &accoes, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&accoes);
+    close(saida[1]);
+    close(erro[1]);
+    if (r != 0)
+        throw std::runtime_error("posix_spawn");
+
+    TExecucao resultado;
+    pollfd fds[2] = {{saida[0], POLLIN, 0}, {erro[0], POLLIN, 0}};
+    std::string* destinos[2] = {&resultado.Saida, &resultado.Erro};
+    int abertos = 2;
+    while (abertos > 0) {
+        poll(fds, 2, -1);
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
+            char bloco[4096];
+            const ssize_t n = read(fds[i].fd, bloco, sizeof bloco);
+            if (n <= 0) {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --abertos;
+                continue;
+            }
+            destinos[i]->append(bloco, static_cast<std::size_t>(n));
+            if (i == 1 && AAoLerErro)
+                AAoLerErro(resultado.Erro, pid);
+        }
+    }
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    resultado.Codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
+    return resultado;
+}
+
+std::vector<std::string> Linhas(const std::string& ATexto) {
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    for (std::size_t fim; (fim = ATexto.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
+        linhas.push_back(ATexto.substr(inicio, fim - inicio));
+    return linhas;
+}
+
+struct TCasoInvalido {
+    std::vector<std::string> Argumentos;
+    std::string Mensagem;
+};
+
+class ArgumentosInvalidos : public testing::TestWithParam<TCasoInvalido> {};
+
+TEST_P(ArgumentosInvalidos, SaiComDoisEUmaLinha) {
+    const TExecucao e = Executar(GetParam().Argumentos);
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(e.Saida, "");
+    std::string esperado = "palvorin-livro: ";
+    esperado.append(GetParam().Mensagem).append("\n");
+    EXPECT_EQ(e.Erro, esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ArgumentosInvalidos,
+    testing::Values(TCasoInvalido{{"--cor", "azul"}, "Opção desconhecida: --cor."},
+                    TCasoInvalido{{"--lado", "12", "--json"},
+                                  "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
+                    TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
+                    TCasoInvalido{{"--puzzles", "1"},
+                                  "A saída em PDF ainda não está disponível; use --json."},
+                    TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
+                                  "Dicionário não encontrado: /nao/existe/lista.txt"}));
+
+TEST(PalvorinLivro, DicionarioIlegivel) {
+    const TExecucao e = Executar({"--json", "--dicionario", "/"});
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(Linhas(e.Erro).size(), 1u) << e.Erro;
+    EXPECT_EQ(e.Erro.rfind("palvorin-livro: Não foi possível ler o dicionário /", 0), 0u) << e.Erro;
+}
+
+TEST(PalvorinLivro, AjudaNaSaidaPadrao) {
+    const TExecucao e = Executar({"--ajuda"});
+    EXPECT_EQ(e.Codigo, 0);
+    EXPECT_EQ(e.Saida.rfind("Uso: palvorin-livro", 0), 0u);
+}
+
+// Letters and grid forms of each puzzle, read back from the command's JSON.
+struct TPuzzleLido {
+    std::int32_t Lado = 0;
+    std::string Letras;
+    std::vector<std::string> Grelhas;
+};
+
+std::string CampoTexto(const std::string& AJson, const std::string& ACampo, std::size_t& APos) {
+    const std::string chave = "\"" + ACampo + "\":\"";
+    const std::size_t inicio = AJson.find(chave, APos);
+    if (inicio == std::string::npos)
+        return {};
+    const std::size_t valor = inicio + chave.size();
+    APos = AJson.find('"', valor);
+    return AJson.substr(valor, APos - valor);
+}
+
+std::vector<TPuzzleLido> LerPuzzles(const std::string& AJson) {
+    std::vector<TPuzzleLido> puzzles;
+    const std::string marca = "{\"lado\":";
+    std::size_t pos = AJson.find("\"puzzles\":[");
+    while ((pos = AJson.find(marca, pos)) != std::string::npos) {
+        const std::size_t fim = AJson.find(marca, pos + 1);
+        const std::string texto = AJson.substr(pos, fim - pos);
+        pos = fim;
+        TPuzzleLido p;
+        p.Lado = std::stoi(texto.substr(marca.size()));
+        std::size_t i = 0;
+        p.Letras = CampoTexto(texto, "letras", i);
+        for (std::string g; !(g = CampoTexto(texto, "grelha", i)).empty();)
+            p.Grelhas.push_back(g);
+        puzzles.push_back(p);
+    }
+    return puzzles;
+}
+
+TEST(PalvorinLivro, JsonDeterministicoEUnico) {
+    const std::vector<std::string> args = {"--lado",           "9", "--puzzles", "6",
+                                           "--semente",        "7", "--json",    "--dicionario",
+                                           PALVORIN_LISTA_FIXA};
+    const TExecucao a = Executar(args);
+    const TExecucao b = Executar(args);
+    ASSERT_EQ(a.Codigo, 0) << a.Erro;
+    EXPECT_EQ(a.Saida, b.Saida);
+    EXPECT_EQ(a.Saida.rfind("{\"lado\":9,\"semente\":7,\"pedidos\":6,\"gerados\":6,", 0), 0u);
+    EXPECT_EQ(a.Saida.back(), '\n');
+
+    const std::vector<std::string> erro = Linhas(a.Erro);
+    ASSERT_GE(erro.size(), 2u);
+    EXPECT_EQ(erro[0].rfind("Dicionário: ", 0), 0u) << erro[0];
+    EXPECT_EQ(erro[1], "Semente: 7");
+    EXPECT_EQ(erro[2], "A gerar o puzzle 1 de 6…");
+
+    const std::vector<TPuzzleLido> puzzles = LerPuzzles(a.Saida);
+    ASSERT_EQ(puzzles.size(), 6u);
+    for (const TPuzzleLido& p : puzzles) {
+        EXPECT_EQ(p.Lado, 9);
+        bool interrompido = true;
+        EXPECT_EQ(
+            ContarSolucoes(PadraoDasLetras(p.Letras), p.Lado, p.Grelhas, 2, 100000, interrompido),
+            1)
+            << p.Letras;
+        EXPECT_FALSE(interrompido);
+    }
+}
+
+TEST(PalvorinLivro, SementeDoRelogioEscritaParaRepetir) {
+    const TExecucao a = Executar({"--lado", "9", "--puzzles", "1", "--json"});
+    ASSERT_EQ(a.Codigo, 0) << a.Erro;
+    const std::string linha = Linhas(a.Erro).at(0);
+    ASSERT_EQ(linha.rfind("Semente: ", 0), 0u);
+    const std::string semente = linha.substr(9);
+    const TExecucao b = Executar({"--lado", "9", "--puzzles", "1", "--json", "--semente", semente});
+    EXPECT_EQ(a.Saida, b.Saida);
+}
+
+TEST(PalvorinLivro, ListaSemPalavrasNaoGeraNada) {
+    const std::string caminho = testing::TempDir() + "palvorin_lista_vazia.txt";
+    FILE* f = std::fopen(caminho.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("# nada\n", f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--json", "--puzzles", "2", "--dicionario", caminho});
+    EXPECT_EQ(e.Codigo, 1);
+    EXPECT_EQ(e.Saida, "");
+    const std::vector<std::string> linhas = Linhas(e.Erro);
+    ASSERT_GE(linhas.size(), 3u);
+    EXPECT_EQ(linhas[linhas.size() - 3], "Puzzle 1: não foi possível gerar um puzzle");
+    EXPECT_EQ(linhas[linhas.size() - 2], "Puzzle 2: não foi possível gerar um puzzle");
+    EXPECT_EQ(linhas.back(), "palvorin-livro: Não foi possível gerar nenhum puzzle.");
+    std::remove(caminho.c_str());
+}
+
+TEST(PalvorinLivro, CtrlCNaoEscreveNadaESai130) {
+    bool enviado = false;
+    const TExecucao e = Executar(
+        {"--lado", "15", "--puzzles", "100", "--json"}, [&](const std::string& AErro, pid_t APid) {
+            if (!enviado && AErro.find("A gerar o puzzle 2 de") != std::string::npos) {
+                kill(APid, SIGINT);
+                enviado = true;
+            }
+        });
+    ASSERT_TRUE(enviado);
+    EXPECT_EQ(e.Codigo, 130);
+    EXPECT_EQ(e.Saida, "");
+    EXPECT_NE(e.Erro.find("Geração cancelada aos 1 de 100 puzzles. Nada foi gravado."),
+              std::string::npos)
+        << e.Erro;
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+// Shared by the solver and generation tests: a fixed word list (a frozen copy of the first
+// provisional built-in list, so golden boards do not move when the built-in list changes) and
+// helpers for patterns and boards.
+#include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinGrelha.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace palvorin::teste {
+
+inline const TDicionario& ListaFixa() {
+    static const std::unique_ptr<TDicionario> dic = [] {
+        TRelatorioDic rel;
+        return CarregarDicionarioDeFicheiro(PALVORIN_LISTA_FIXA, rel);
+    }();
+    return *dic;
+}
+
+inline std::unique_ptr<TDicionario> Lista(const std::vector<std::string>& ALinhas) {
+    TRelatorioDic rel;
+    return CriarDicionario(ALinhas, rel);
+}
+
+// Rows of '#' (black) and any other character (white).
+inline TPadrao PadraoDeLinhas(const std::vector<std::string>& ALinhas) {
+    TPadrao pretas;
+    for (const std::string& linha : ALinhas)
+        for (const char c : linha)
+            pretas.push_back(c == '#');
+    return pretas;
+}
+
+inline TPadrao PadraoDasLetras(const std::string& ALetras) {
+    TPadrao pretas;
+    for (const char c : ALetras)
+        pretas.push_back(c == '#');
+    return pretas;
+}
+
+inline std::string TextoDoPadrao(const TPadrao& APretas) {
+    std::string texto;
+    for (const bool preta : APretas)
+        texto.push_back(preta ? '#' : '.');
+    return texto;
+}
+
+// The letters of Letras read along a slot.
+inline std::string LerRanhura(const std::string& ALetras, std::int32_t ALado,
+                              const TRanhura& ARanhura) {
+    std::string texto;
+    for (std::int32_t k = 0; k < ARanhura.Comprimento; ++k)
+        texto.push_back(ALetras[CasaDaRanhura(ARanhura, k, ALado)]);
+    return texto;
+}
+
+} // namespace palvorin::teste

@@ -1,0 +1,104 @@
+// Golden boards from the fixed list: any change in the order or the number of random draws,
+// anywhere from the pattern to the book, moves at least one of them.
+#include "Fixturas.hpp"
+#include "UnitPalvorinGerador.hpp"
+#include "UnitPalvorinLivro.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+using namespace palvorin::teste;
+
+namespace {
+
+std::string Juntar(const std::vector<std::string>& ALinhas) {
+    std::string texto;
+    for (const std::string& l : ALinhas)
+        texto += l;
+    return texto;
+}
+
+struct TPadraoFixo {
+    std::int32_t Lado;
+    std::uint32_t Semente;
+    std::uint64_t EstadoFinal;
+    std::vector<std::string> Linhas;
+};
+
+TEST(Reproducao, Padroes) {
+    const std::vector<TPadraoFixo> casos = {
+        {9,
+         1,
+         0x9ebf6bd3f42d5af1,
+         {"##.###...", ".#.#....#", ".#.#.....", ".#......#", "....#....", "#......#.", ".....#.#.",
+          "#....#.#.", "...###.##"}},
+        {15,
+         2,
+         0xff0e240231dadb92,
+         {".......##.###.#", "...#....#.....#", "...#....#.....#", ".....##.##.....",
+          "###....#....###", "#....####.#....", ".#.....#...#.#.", ".#...........#.",
+          ".#.#...#.....#.", "....#.####....#", "###....#....###", ".....##.##.....",
+          "#.....#....#...", "#.....#....#...", "#.###.##......."}},
+    };
+    for (const TPadraoFixo& c : casos) {
+        TGeradorAleatorio ger(c.Semente);
+        EXPECT_EQ(TextoDoPadrao(GerarPadrao(c.Lado, ger, 0.3, 0.7)), Juntar(c.Linhas));
+        EXPECT_EQ(ger.Estado(), c.EstadoFinal);
+    }
+}
+
+struct TPuzzleFixo {
+    std::int32_t Lado;
+    std::uint32_t Semente;
+    TEstatisticasGerador Estatisticas;
+    std::vector<std::string> Linhas;
+};
+
+TEST(Reproducao, Puzzles) {
+    const std::vector<TPuzzleFixo> casos = {
+        {9,
+         1,
+         {15, 11, 3, 1, 0, 0, 1},
+         {"#EXEMPLO#", "###R#O###", "P#CABECA#", "ACASO#IRA", "GAS#T#VEM", "AMA#AVIAO", "#ALCOOL#R",
+          "###H#A###", "#AGARRAR#"}},
+        {9,
+         2,
+         {10, 7, 2, 1, 0, 0, 0},
+         {"##SEI###D", "AMOR#LIXO", "R#MATAR#I", "T##SERIA#", "E#C#R#A#Q", "#LICEU##U", "D#MASSA#E",
+          "IRAO#AMAR", "A###IRA##"}},
+        {11,
+         3,
+         {9, 1, 7, 1, 0, 0, 0},
+         {"#CHAO##IRES", "P#A#U#MAE##", "OUVIR#AMIGO", "D#I#O#O#N#P", "ERAS###FOME", "R##ESTOU##R",
+          "OUVI###ILHA", "S#I#V#P#U#C", "OESTE#EXTRA", "##TEM#L#A#O", "AMOR##ERRO#"}},
+    };
+    for (const TPuzzleFixo& c : casos) {
+        TPuzzle puzzle;
+        TEstatisticasGerador estat;
+        ASSERT_TRUE(
+            GerarPuzzle(ListaFixa(), c.Lado, c.Semente, OpcoesGeradorPadrao(), {}, puzzle, estat));
+        EXPECT_EQ(puzzle.Letras, Juntar(c.Linhas)) << "lado " << c.Lado << " semente " << c.Semente;
+        EXPECT_EQ(estat, c.Estatisticas);
+    }
+}
+
+TEST(Reproducao, Livro) {
+    const std::vector<std::vector<std::string>> esperados = {
+        {"VIR##DAVA", "#LUZ##BEM", "CHAO#URSO", "#A#N##I#R", "##PARAR##", "C#R##N#I#", "ALEM#ERRO",
+         "VAS##LEI#", "ERAS##IAS"},
+        {"#NATAL##F", "#A#E#IREI", "#VAMOS##X", "VER##TEVE", "##TIRAR##", "QUER##AMA", "U##MASSA#",
+         "IRAO#E#P#", "S##SERIA#"},
+        {"#S#S#CHAO", "DOCE##O#U", "AMOR#USAR", "O#N#E#P#O", "##TEREI##", "A#E#A#T#I", "CENA#MAMA",
+         "H#T##ALEM", "AREA#U#S#"},
+        {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
+         "VIA###TER", "A#SISTEMA"},
+    };
+    TRelatorioLivro rel;
+    const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, {}, rel);
+    ASSERT_EQ(puzzles.size(), esperados.size());
+    for (std::size_t i = 0; i < puzzles.size(); ++i)
+        EXPECT_EQ(puzzles[i].Letras, Juntar(esperados[i])) << "puzzle " << i + 1;
+    EXPECT_EQ(rel, (TRelatorioLivro{4, 4, false, 0, {}}));
+}
+
+} // namespace

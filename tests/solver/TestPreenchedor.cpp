@@ -1,0 +1,227 @@
+#include "Fixturas.hpp"
+#include "UnitPalvorinPreenchedor.hpp"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace palvorin;
+using namespace palvorin::teste;
+
+namespace {
+
+// A 9x9 pattern drawn once with the generator's usual settings.
+TPadrao PadraoNove(std::uint32_t ASemente) {
+    TGeradorAleatorio ger(ASemente);
+    return GerarPadrao(9, ger, 0.3, 0.7);
+}
+
+// Rare words allowed: the small fixed list rarely fills a board from its common part alone.
+TOpcoesPreenchimento TodasAsPalavras() {
+    TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+    opc.SoComuns = false;
+    return opc;
+}
+
+bool Preencher(const TDicionario& dic, const TPadrao& p, std::int32_t lado, std::uint32_t semente,
+               const TOpcoesPreenchimento& opc, TPuzzle& puzzle) {
+    TGeradorAleatorio ger(semente);
+    return PreencherPadrao(dic, p, lado, ger, opc, puzzle);
+}
+
+// Each slot spells its word, words follow slot order, no word twice, letters only where white.
+void VerificarPuzzle(const TDicionario& dic, const TPadrao& p, const TPuzzle& puzzle) {
+    ASSERT_EQ(puzzle.Letras.size(), p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (p[i])
+            ASSERT_EQ(puzzle.Letras[i], '#');
+        else
+            ASSERT_TRUE(puzzle.Letras[i] >= 'A' && puzzle.Letras[i] <= 'Z');
+    }
+    ASSERT_EQ(puzzle.Ranhuras, ExtrairRanhuras(p, puzzle.Lado));
+    ASSERT_EQ(puzzle.Palavras.size(), puzzle.Ranhuras.size());
+    std::set<std::string> vistas;
+    for (std::size_t k = 0; k < puzzle.Palavras.size(); ++k) {
+        const TPalavraColocada& w = puzzle.Palavras[k];
+        EXPECT_EQ(w.Ranhura, static_cast<std::int32_t>(k));
+        EXPECT_EQ(LerRanhura(puzzle.Letras, puzzle.Lado, puzzle.Ranhuras[k]), w.Grelha);
+        const std::int32_t indice = dic.IndiceDaGrelha(w.Grelha);
+        ASSERT_GE(indice, 0) << w.Grelha;
+        EXPECT_EQ(dic.GetPalavra(indice).Texto, w.Texto);
+        EXPECT_TRUE(vistas.insert(w.Grelha).second) << w.Grelha << " repetida";
+    }
+}
+
+TEST(PreencherPadrao, InvariantesDoTabuleiroCheio) {
+    const TDicionario& dic = ListaFixa();
+    std::int32_t cheios = 0;
+    for (std::uint32_t semente = 1; semente <= 60 && cheios < 5; ++semente) {
+        const TPadrao p = PadraoNove(semente);
+        TPuzzle puzzle;
+        if (!Preencher(dic, p, 9, semente, TodasAsPalavras(), puzzle)) {
+            EXPECT_EQ(puzzle, TPuzzle{});
+            continue;
+        }
+        ++cheios;
+        SCOPED_TRACE("semente " + std::to_string(semente));
+        VerificarPuzzle(dic, p, puzzle);
+    }
+    EXPECT_EQ(cheios, 5);
+}
+
+TEST(PreencherPadrao, SoComunsNuncaColocaRaras) {
+    const TDicionario& dic = ListaFixa();
+    std::int32_t cheios = 0;
+    for (std::uint32_t semente = 1; semente <= 60 && cheios < 3; ++semente) {
+        const TPadrao p = PadraoNove(semente);
+        TPuzzle puzzle;
+        if (!Preencher(dic, p, 9, semente, OpcoesPreenchimentoPadrao(), puzzle))
+            continue;
+        ++cheios;
+        VerificarPuzzle(dic, p, puzzle);
+        for (const TPalavraColocada& w : puzzle.Palavras)
+            EXPECT_TRUE(dic.GetPalavra(dic.IndiceDaGrelha(w.Grelha)).Comum) << w.Grelha;
+    }
+    EXPECT_EQ(cheios, 3);
+}
+
+TEST(PreencherPadrao, SoComunsDecideSeAsRarasEntram) {
+    // The down words of this square are rare: common words alone cannot fill it.
+    const auto dic = Lista({"ABC", "DEF", "GHI", "#SECCAO RARAS", "ADG", "BEH", "CFI"});
+    TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+    TPuzzle puzzle;
+    EXPECT_FALSE(Preencher(*dic, TPadrao(9, false), 3, 1, opc, puzzle));
+    opc.SoComuns = false;
+    ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, 1, opc, puzzle));
+    VerificarPuzzle(*dic, TPadrao(9, false), puzzle);
+}
+
+TEST(PreencherPadrao, ProibidasNuncaSaoColocadas) {
+    // Every third word of the list forbidden, on a pattern the fixed list fills easily.
+    const TDicionario& dic = ListaFixa();
+    const TPadrao p = PadraoNove(11);
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    opc.Proibidas.assign(dic.Total(), false);
+    for (std::int32_t i = 0; i < dic.Total(); i += 3)
+        opc.Proibidas[i] = true;
+    std::int32_t cheios = 0;
+    for (std::uint32_t semente = 0; semente < 4; ++semente) {
+        TPuzzle puzzle;
+        if (!Preencher(dic, p, 9, semente, opc, puzzle))
+            continue;
+        ++cheios;
+        for (const TPalavraColocada& w : puzzle.Palavras)
+            EXPECT_FALSE(opc.Proibidas[dic.IndiceDaGrelha(w.Grelha)]) << w.Grelha;
+    }
+    EXPECT_GT(cheios, 0);
+}
+
+TEST(PreencherPadrao, ProibidasCurtasNaoProibemAlemDoFim) {
+    // An array that ends before every word of the list forbids nothing: same fill as without.
+    const TDicionario& dic = ListaFixa();
+    const TPadrao p = PadraoNove(5);
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    opc.Proibidas.assign(1, false);
+    TPuzzle sem, com;
+    const bool a = Preencher(dic, p, 9, 5, TodasAsPalavras(), sem);
+    const bool b = Preencher(dic, p, 9, 5, opc, com);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(sem, com);
+}
+
+TEST(PreencherPadrao, MesmoEstadoMesmoPuzzleEMesmoEstadoFinal) {
+    const TDicionario& dic = ListaFixa();
+    const TPadrao p = PadraoNove(8);
+    TGeradorAleatorio a(77), b(77);
+    TPuzzle pa, pb;
+    const bool ra = PreencherPadrao(dic, p, 9, a, TodasAsPalavras(), pa);
+    const bool rb = PreencherPadrao(dic, p, 9, b, TodasAsPalavras(), pb);
+    EXPECT_EQ(ra, rb);
+    EXPECT_EQ(pa, pb);
+    EXPECT_EQ(a.Estado(), b.Estado());
+}
+
+TEST(PreencherPadrao, RamoETentativasAbaixoDeUmValemUm) {
+    const TDicionario& dic = ListaFixa();
+    const TPadrao p = PadraoNove(4);
+    TOpcoesPreenchimento zero = OpcoesPreenchimentoPadrao(), um = zero;
+    zero.Ramo = 0;
+    zero.Tentativas = -3;
+    um.Ramo = 1;
+    um.Tentativas = 1;
+    TGeradorAleatorio a(9), b(9);
+    TPuzzle pa, pb;
+    EXPECT_EQ(PreencherPadrao(dic, p, 9, a, zero, pa), PreencherPadrao(dic, p, 9, b, um, pb));
+    EXPECT_EQ(pa, pb);
+    EXPECT_EQ(a.Estado(), b.Estado());
+}
+
+TEST(PreencherPadrao, SemRanhurasEnchelogo) {
+    TPuzzle puzzle;
+    TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+    opc.LimiteNos = 0;
+    ASSERT_TRUE(Preencher(ListaFixa(), TPadrao(81, true), 9, 1, opc, puzzle));
+    EXPECT_EQ(puzzle.Lado, 9);
+    EXPECT_EQ(puzzle.Letras, std::string(81, '#'));
+    EXPECT_TRUE(puzzle.Ranhuras.empty());
+    EXPECT_TRUE(puzzle.Palavras.empty());
+}
+
+TEST(PreencherPadrao, LimiteDeNosZeroFalhaSemSortear) {
+    TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+    opc.LimiteNos = 0;
+    TGeradorAleatorio ger(1);
+    const std::uint64_t antes = ger.Estado();
+    TPuzzle puzzle;
+    puzzle.Lado = 3;
+    EXPECT_FALSE(PreencherPadrao(ListaFixa(), PadraoNove(1), 9, ger, opc, puzzle));
+    EXPECT_EQ(puzzle, TPuzzle{});
+    EXPECT_EQ(ger.Estado(), antes);
+}
+
+TEST(PreencherPadrao, RanhuraForaDeDoisAQuinzeFalhaSemTentar) {
+    TGeradorAleatorio ger(1);
+    const std::uint64_t antes = ger.Estado();
+    TPuzzle puzzle;
+    EXPECT_FALSE(PreencherPadrao(ListaFixa(), TPadrao(17 * 17, false), 17, ger,
+                                 OpcoesPreenchimentoPadrao(), puzzle));
+    EXPECT_EQ(ger.Estado(), antes);
+}
+
+TEST(PreencherPadrao, ComprimentoSemPalavrasFalha) {
+    // A list with no 5-letter word cannot fill an all-white 5x5 board.
+    const auto dic = Lista({"CASA", "RIO", "MARES"});
+    const auto sem = Lista({"CASA", "RIO"});
+    TPuzzle puzzle;
+    EXPECT_FALSE(Preencher(*sem, TPadrao(25, false), 5, 1, OpcoesPreenchimentoPadrao(), puzzle));
+    EXPECT_FALSE(Preencher(*dic, TPadrao(25, false), 5, 1, OpcoesPreenchimentoPadrao(), puzzle))
+        << "uma só palavra de 5 letras não chega para dez ranhuras";
+}
+
+TEST(PreencherPadrao, QuadradoDePalavrasUnico) {
+    // 3x3 all white: the only fills of this list are the square and its transpose, and no
+    // word may be used twice, so both use all six words.
+    const auto dic = Lista({"ABC", "DEF", "GHI", "ADG", "BEH", "CFI"});
+    for (std::uint32_t semente = 0; semente < 10; ++semente) {
+        TPuzzle puzzle;
+        ASSERT_TRUE(
+            Preencher(*dic, TPadrao(9, false), 3, semente, OpcoesPreenchimentoPadrao(), puzzle));
+        EXPECT_TRUE(puzzle.Letras == "ABCDEFGHI" || puzzle.Letras == "ADGBEHCFI") << puzzle.Letras;
+    }
+}
+
+TEST(PreencherPadrao, PadraoDeTamanhoErrado) {
+    TGeradorAleatorio ger(1);
+    TPuzzle puzzle;
+    puzzle.Lado = 9;
+    for (const auto& [casas, lado] : {std::pair{80, 9}, std::pair{9, -3}})
+        try {
+            PreencherPadrao(ListaFixa(), TPadrao(casas, true), lado, ger,
+                            OpcoesPreenchimentoPadrao(), puzzle);
+            FAIL();
+        } catch (const EPalvorin& e) {
+            EXPECT_STREQ(e.what(), "PreencherPadrao: o padrão não tem Lado * Lado casas");
+            EXPECT_EQ(puzzle, TPuzzle{});
+        }
+}
+
+} // namespace
