@@ -30,46 +30,64 @@ std::string Utf8DePontos(std::u32string_view APontos) {
     return r;
 }
 
+char32_t LerPontoUtf8(std::string_view AUtf8, std::size_t& APos) {
+    const std::size_t n = AUtf8.size();
+    const auto b0 = static_cast<unsigned char>(AUtf8[APos]);
+    std::size_t extra;
+    char32_t c;
+    char32_t minimo;
+    if (b0 < 0x80) {
+        ++APos;
+        return b0;
+    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+        extra = 1, c = b0 & 0x1F, minimo = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        extra = 2, c = b0 & 0x0F, minimo = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        extra = 3, c = b0 & 0x07, minimo = 0x10000;
+    } else {
+        ++APos;
+        return CARACTER_SUBSTITUTO;
+    }
+    std::size_t k = 1;
+    for (; k <= extra && APos + k < n; ++k) {
+        const auto b = static_cast<unsigned char>(AUtf8[APos + k]);
+        if ((b & 0xC0) != 0x80)
+            break;
+        c = (c << 6) | (b & 0x3F);
+    }
+    // A malformed sequence is replaced as a whole: the lead and the continuation
+    // bytes it consumed.
+    APos += k;
+    if (k <= extra || c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return CARACTER_SUBSTITUTO;
+    return c;
+}
+
 std::u32string PontosDeCodigo(std::string_view AUtf8) {
     std::u32string r;
     r.reserve(AUtf8.size());
-    std::size_t i = 0;
-    const std::size_t n = AUtf8.size();
-    while (i < n) {
-        const auto b0 = static_cast<unsigned char>(AUtf8[i]);
-        std::size_t extra;
-        char32_t c;
-        char32_t minimo;
-        if (b0 < 0x80) {
-            r += b0;
+    for (std::size_t i = 0; i < AUtf8.size();)
+        r += LerPontoUtf8(AUtf8, i);
+    return r;
+}
+
+std::string SanearUtf8(std::string_view AUtf8) {
+    std::string r;
+    r.reserve(AUtf8.size());
+    for (std::size_t i = 0; i < AUtf8.size();) {
+        const std::size_t inicio = i;
+        while (i < AUtf8.size() && static_cast<unsigned char>(AUtf8[i]) < 0x80)
             ++i;
-            continue;
-        } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-            extra = 1, c = b0 & 0x1F, minimo = 0x80;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            extra = 2, c = b0 & 0x0F, minimo = 0x800;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            extra = 3, c = b0 & 0x07, minimo = 0x10000;
-        } else {
-            r += CARACTER_SUBSTITUTO;
-            ++i;
+        if (i > inicio) {
+            r.append(AUtf8.substr(inicio, i - inicio));
             continue;
         }
-        std::size_t k = 1;
-        for (; k <= extra && i + k < n; ++k) {
-            const auto b = static_cast<unsigned char>(AUtf8[i + k]);
-            if ((b & 0xC0) != 0x80)
-                break;
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (k <= extra || c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            // Malformed: replace the lead and the continuation bytes it consumed.
-            r += CARACTER_SUBSTITUTO;
-            i += k;
-            continue;
-        }
-        r += c;
-        i += k;
+        const char32_t c = LerPontoUtf8(AUtf8, i);
+        if (c == CARACTER_SUBSTITUTO)
+            AcrescentarUtf8(r, c);
+        else
+            r.append(AUtf8.substr(inicio, i - inicio));
     }
     return r;
 }

@@ -13,8 +13,13 @@ inline constexpr char32_t CARACTER_SUBSTITUTO = U'\uFFFD';
 
 void AcrescentarUtf8(std::string& ADestino, char32_t ACodigo);
 std::string Utf8DePontos(std::u32string_view APontos);
-// Decodes well-formed UTF-8; anything malformed becomes U+FFFD.
+// Decodes the code point at APos and moves APos past it; a malformed sequence
+// (bad lead, truncated, overlong, surrogate, above U+10FFFF) gives U+FFFD.
+char32_t LerPontoUtf8(std::string_view AUtf8, std::size_t& APos);
+// Decodes UTF-8; anything malformed becomes U+FFFD.
 std::u32string PontosDeCodigo(std::string_view AUtf8);
+// The same text with every malformed sequence replaced by U+FFFD.
+std::string SanearUtf8(std::string_view AUtf8);
 std::size_t ContarCaracteres(std::string_view AUtf8);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
 

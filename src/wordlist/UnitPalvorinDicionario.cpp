@@ -148,6 +148,30 @@ std::unique_ptr<TDicionario> DicionarioDeBytes(std::span<const std::uint8_t> ABy
     return CriarDicionario(DividirLinhas(TextoDeBytes(ABytes)), ARel);
 }
 
+// A board form of at most 15 letters A-Z packed 5 bits a letter (A = 1), first
+// letter highest and unused places 0: integer order is then ordinal order, with a
+// proper prefix first.
+unsigned __int128 ChaveOrdinal(std::string_view AGrelha) {
+    unsigned __int128 chave = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(COMPRIMENTO_MAXIMO); ++i)
+        chave =
+            (chave << 5) | (i < AGrelha.size() ? static_cast<unsigned>(AGrelha[i] - 'A' + 1) : 0u);
+    return chave;
+}
+
+std::vector<TPalavraDic> OrdenadasPorGrelha(std::vector<TPalavraDic> APalavras) {
+    std::vector<std::pair<unsigned __int128, std::uint32_t>> chaves;
+    chaves.reserve(APalavras.size());
+    for (std::size_t i = 0; i < APalavras.size(); ++i)
+        chaves.emplace_back(ChaveOrdinal(APalavras[i].Grelha), static_cast<std::uint32_t>(i));
+    std::sort(chaves.begin(), chaves.end());
+    std::vector<TPalavraDic> r;
+    r.reserve(APalavras.size());
+    for (const auto& [chave, i] : chaves)
+        r.push_back(std::move(APalavras[i]));
+    return r;
+}
+
 } // namespace
 
 // ---- decoding ----
@@ -193,7 +217,7 @@ std::string TextoDeBytes(std::span<const std::uint8_t> ABytes) {
     // Well-formed by the lead/continuation rule; overlong forms and encoded
     // surrogates still become U+FFFD so nothing invalid enters the program.
     const std::string_view bruto(reinterpret_cast<const char*>(resto.data()), resto.size());
-    return Utf8DePontos(PontosDeCodigo(bruto));
+    return SanearUtf8(bruto);
 }
 
 std::vector<std::string> DividirLinhas(std::string_view ATexto) {
@@ -238,40 +262,39 @@ bool LetraAceite(char32_t ALetra) {
     }
 }
 
+namespace {
+char32_t SemAcento(char32_t c) {
+    switch (c) {
+    case 0xC0:
+    case 0xC1:
+    case 0xC2:
+    case 0xC3:
+        return U'A';
+    case 0xC7:
+        return U'C';
+    case 0xC8:
+    case 0xC9:
+    case 0xCA:
+        return U'E';
+    case 0xCD:
+        return U'I';
+    case 0xD3:
+    case 0xD4:
+    case 0xD5:
+        return U'O';
+    case 0xDA:
+    case 0xDC:
+        return U'U';
+    default:
+        return c;
+    }
+}
+} // namespace
+
 std::u32string SemAcentos(std::u32string_view APalavra) {
     std::u32string r(APalavra);
-    for (char32_t& c : r) {
-        switch (c) {
-        case 0xC0:
-        case 0xC1:
-        case 0xC2:
-        case 0xC3:
-            c = U'A';
-            break;
-        case 0xC7:
-            c = U'C';
-            break;
-        case 0xC8:
-        case 0xC9:
-        case 0xCA:
-            c = U'E';
-            break;
-        case 0xCD:
-            c = U'I';
-            break;
-        case 0xD3:
-        case 0xD4:
-        case 0xD5:
-            c = U'O';
-            break;
-        case 0xDA:
-        case 0xDC:
-            c = U'U';
-            break;
-        default:
-            break;
-        }
-    }
+    for (char32_t& c : r)
+        c = SemAcento(c);
     return r;
 }
 
@@ -291,7 +314,10 @@ TDicionario::TDicionario() {
 void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel) {
     ARel = TRelatorioDic{};
     std::vector<TPalavraDic> palavras;
+    palavras.reserve(ALinhas.size());
     std::unordered_map<std::string, std::size_t> posicoes;
+    posicoes.reserve(ALinhas.size());
+    std::string texto, grelha;
     bool comum = true;
     std::size_t numero = 0;
     for (const std::string& linha : ALinhas) {
@@ -309,36 +335,39 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
             continue;
         }
         ++ARel.Lidas;
-        std::u32string u = PontosDeCodigo(s);
-        for (char32_t& c : u)
-            c = Maiuscula(c);
-        if (!std::all_of(u.begin(), u.end(), LetraAceite)) {
+        // One pass: upper-case, check and map each character.
+        texto.clear();
+        grelha.clear();
+        bool letras = true;
+        for (std::size_t i = 0; i < s.size() && letras;) {
+            const char32_t c = Maiuscula(LerPontoUtf8(s, i));
+            letras = LetraAceite(c);
+            AcrescentarUtf8(texto, c);
+            grelha += static_cast<char>(SemAcento(c));
+        }
+        if (!letras) {
             RegistarRejeicao(ARel, numero, s, "tem algo que não é letra");
             continue;
         }
-        const std::u32string g = SemAcentos(u);
-        if (g.size() < COMPRIMENTO_MINIMO || g.size() > COMPRIMENTO_MAXIMO) {
+        if (grelha.size() < COMPRIMENTO_MINIMO || grelha.size() > COMPRIMENTO_MAXIMO) {
             RegistarRejeicao(ARel, numero, s,
                              "comprimento fora de " + std::to_string(COMPRIMENTO_MINIMO) + " a " +
                                  std::to_string(COMPRIMENTO_MAXIMO) + " letras");
             continue;
         }
-        std::string grelha(g.begin(), g.end()); // only A-Z remain
-        const auto [it, novo] = posicoes.try_emplace(std::move(grelha), palavras.size());
+        const auto [it, novo] = posicoes.try_emplace(grelha, palavras.size());
         if (!novo) {
             ++ARel.Repetidas;
             TPalavraDic& existente = palavras[it->second];
             if (comum && !existente.Comum) {
-                existente.Texto = Utf8DePontos(u);
+                existente.Texto = texto;
                 existente.Comum = true;
             }
             continue;
         }
-        palavras.push_back(TPalavraDic{Utf8DePontos(u), it->first, comum});
+        palavras.push_back(TPalavraDic{texto, grelha, comum});
     }
-    std::sort(palavras.begin(), palavras.end(),
-              [](const TPalavraDic& a, const TPalavraDic& b) { return a.Grelha < b.Grelha; });
-    FPalavras = std::move(palavras);
+    FPalavras = OrdenadasPorGrelha(std::move(palavras));
     FComuns = static_cast<std::int32_t>(
         std::count_if(FPalavras.begin(), FPalavras.end(), [](const auto& p) { return p.Comum; }));
     ARel.Aceites = Total();

@@ -1,13 +1,104 @@
+// The committed built-in list, loaded through the program's own loader: it must load
+// whole and keep the sizes the generator counts on.
 #include "Fixtures.hpp"
 
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace palvorin;
 
-TEST(ListaEmbutida, CarregaSemRejeicoes) {
-    TRelatorioDic rel;
-    const auto d = CarregarDicionario("/pasta/que/nao/existe", rel);
+namespace {
+
+struct TListaCarregada {
+    TRelatorioDic Rel;
+    std::unique_ptr<TDicionario> Dic;
+};
+
+const TListaCarregada& Lista() {
+    static const TListaCarregada lista = [] {
+        TListaCarregada l;
+        l.Dic = CarregarDicionario("/pasta/que/nao/existe", l.Rel);
+        return l;
+    }();
+    return lista;
+}
+
+// The entry with board form AGrelha, or nullptr.
+const TPalavraDic* Procurar(std::string_view AGrelha, TPalavraDic& AGuarda) {
+    const auto i = Lista().Dic->IndiceDaGrelha(AGrelha);
+    if (i < 0)
+        return nullptr;
+    AGuarda = Lista().Dic->GetPalavra(i);
+    return &AGuarda;
+}
+
+} // namespace
+
+TEST(ListaEmbutida, CarregaSemRejeicoesNemRepeticoes) {
+    const auto& rel = Lista().Rel;
     EXPECT_EQ(rel.Rejeitadas, 0) << (rel.Detalhe.empty() ? "" : rel.Detalhe[0]);
-    EXPECT_GT(d->Total(), 0);
-    EXPECT_EQ(rel.Lidas, rel.Aceites + rel.Repetidas);
+    // the builder writes one line per board form, so nothing collapses on load
+    EXPECT_EQ(rel.Repetidas, 0);
+    EXPECT_EQ(rel.Lidas, rel.Aceites);
+    EXPECT_EQ(rel.Aceites, Lista().Dic->Total());
+    EXPECT_EQ(rel.Comuns, Lista().Dic->TotalComuns());
+}
+
+TEST(ListaEmbutida, TemPalavrasSuficientes) {
+    EXPECT_GE(Lista().Dic->Total(), 47000);
+    EXPECT_GE(Lista().Dic->TotalComuns(), 32000);
+}
+
+TEST(ListaEmbutida, TemComunsSuficientesEmCadaComprimento) {
+    struct TMinimo {
+        std::int32_t Comprimento, Comuns;
+    };
+    const TMinimo minimos[] = {{3, 230},   {4, 800},  {5, 1900},  {6, 2900},  {7, 4400},
+                               {8, 5100},  {9, 5000}, {10, 4400}, {11, 3000}, {12, 1900},
+                               {13, 1100}, {14, 630}, {15, 320}};
+    for (const auto& m : minimos)
+        EXPECT_GE(Lista().Dic->ContarComunsComprimento(m.Comprimento), m.Comuns)
+            << "comprimento " << m.Comprimento;
+}
+
+TEST(ListaEmbutida, SoTemLetrasPortuguesas) {
+    const auto& d = *Lista().Dic;
+    for (std::int32_t i = 0; i < d.Total(); ++i) {
+        const auto p = d.GetPalavra(i);
+        EXPECT_EQ(p.Grelha.find_first_of("KWY"), std::string::npos) << p.Texto;
+        // no diaeresis or grave e: the 1990 agreement dropped them from Portuguese words
+        EXPECT_EQ(p.Texto.find("Ü"), std::string::npos) << p.Texto;
+        EXPECT_EQ(p.Texto.find("È"), std::string::npos) << p.Texto;
+    }
+}
+
+TEST(ListaEmbutida, PalavrasConhecidasNaSecaoCerta) {
+    struct TCaso {
+        const char* Grelha;
+        const char* Texto;
+        bool Comum;
+    };
+    const TCaso casos[] = {
+        {"CASA", "CASA", true},   {"AGUA", "ÁGUA", true},   {"FALAR", "FALAR", true},
+        {"SOU", "SOU", true},     {"VOU", "VOU", true},     {"CANSADO", "CANSADO", true},
+        {"OTIMO", "ÓTIMO", true}, {"ACAO", "AÇÃO", true},   {"RAPIDAMENTE", "RAPIDAMENTE", true},
+        {"BICHA", "BICHA", true}, {"PRETO", "PRETO", true}, {"ISTMO", "ISTMO", false},
+        {"IGLU", "IGLU", false},
+    };
+    for (const auto& c : casos) {
+        TPalavraDic guarda;
+        const auto* p = Procurar(c.Grelha, guarda);
+        ASSERT_NE(p, nullptr) << c.Grelha;
+        EXPECT_EQ(p->Texto, c.Texto);
+        EXPECT_EQ(p->Comum, c.Comum) << c.Grelha;
+    }
+}
+
+TEST(ListaEmbutida, NaoTemFormasFlexionadasEstrangeirasOuExcluidas) {
+    // plurals, feminines, inflected verbs, a proper noun, a foreign word, pre-1990
+    // spellings (acção and óptimo keep their c and p on the board), obscenities
+    const char* ausentes[] = {"CASAS", "BONITA", "FALOU", "FAZEMOS", "LISBOA", "JOHN",
+                              "ACCAO", "OPTIMO", "MERDA", "PORRA",   "AMORES"};
+    for (const char* g : ausentes)
+        EXPECT_LT(Lista().Dic->IndiceDaGrelha(g), 0) << g;
 }
