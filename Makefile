@@ -32,6 +32,7 @@ test: deps build
 
 bench: deps build
 	./build/palvorin_bench
+	./build/bench_geracao
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALVORIN_FUZZ=ON -DPALVORIN_TESTS=OFF -DPALVORIN_BENCH=OFF
