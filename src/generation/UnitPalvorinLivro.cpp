@@ -43,15 +43,18 @@ struct TEstadoCorrida {
     bool Cancelar = false;
     const TProgressoLivro& AProgresso;
 
-    void Reportar(std::int32_t AAtual) {
-        UltimoMs = Relogio();
+    void Reportar(std::int32_t AAtual, std::int64_t AAgoraMs) {
+        UltimoMs = AAgoraMs;
         AProgresso(AAtual, N, Cancelar);
     }
 
     // Throttled: the caller hears from inside a puzzle at most once per interval.
     bool Consultar() {
-        if (AProgresso && !Cancelar && Relogio() - UltimoMs >= INTERVALO_PROGRESSO_MS)
-            Reportar(Atual);
+        if (AProgresso && !Cancelar) {
+            const std::int64_t agora = Relogio();
+            if (agora - UltimoMs >= INTERVALO_PROGRESSO_MS)
+                Reportar(Atual, agora);
+        }
         return Cancelar;
     }
 };
@@ -83,7 +86,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     for (std::int32_t i = 0; i < corrida.N; ++i) {
         corrida.Atual = i;
         if (AProgresso)
-            corrida.Reportar(i);
+            corrida.Reportar(i, corrida.Relogio());
         if (corrida.Cancelar) {
             ARel.Cancelado = true;
             break;
@@ -127,7 +130,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
 
     if (!ARel.Cancelado && AProgresso) {
         corrida.Cancelar = false;
-        corrida.Reportar(corrida.N);
+        corrida.Reportar(corrida.N, corrida.Relogio());
     }
     ARel.Gerados = static_cast<std::int32_t>(aceites.size());
     ARel.Falhas = std::move(falhas);
