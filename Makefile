@@ -32,6 +32,7 @@ test: deps build
 
 bench: deps build
 	./build/palvorin_bench
+	./build/bench_geracao
 	./build/palvorin_bench_pdf
 
 fuzz: deps
