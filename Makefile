@@ -32,6 +32,8 @@ test: deps build
 
 bench: deps build
 	./build/palvorin_bench
+	./build/bench_geracao
+	./build/palvorin_bench_pdf
 	./build/palvorin_bench_janela
 
 fuzz: deps

@@ -2,10 +2,10 @@
 
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinUsoPalavras.hpp"
 
 #include <algorithm>
 #include <chrono>
-#include <unordered_map>
 
 namespace palvorin {
 
@@ -43,66 +43,20 @@ struct TEstadoCorrida {
     bool Cancelar = false;
     const TProgressoLivro& AProgresso;
 
-    void Reportar(std::int32_t AAtual) {
-        UltimoMs = Relogio();
+    void Reportar(std::int32_t AAtual, std::int64_t AAgoraMs) {
+        UltimoMs = AAgoraMs;
         AProgresso(AAtual, N, Cancelar);
     }
 
     // Throttled: the caller hears from inside a puzzle at most once per interval.
     bool Consultar() {
-        if (AProgresso && !Cancelar && Relogio() - UltimoMs >= INTERVALO_PROGRESSO_MS)
-            Reportar(Atual);
+        if (AProgresso && !Cancelar) {
+            const std::int64_t agora = Relogio();
+            if (agora - UltimoMs >= INTERVALO_PROGRESSO_MS)
+                Reportar(Atual, agora);
+        }
         return Cancelar;
     }
-};
-
-// Which accepted puzzles hold each word, and how many accepted puzzles use each dictionary
-// word; the repetition test walks only the new puzzle's words.
-class TUsoPalavras {
-public:
-    explicit TUsoPalavras(const TDicionario& ADic) : FDic(ADic), FContagem(ADic.Total(), 0) {}
-
-    bool RepeteDemasiado(const TPuzzle& ANovo, const std::vector<TPuzzle>& AAceites) const {
-        std::vector<std::int32_t> partilhadas(AAceites.size(), 0);
-        for (const TPalavraColocada& p : ANovo.Palavras) {
-            const auto it = FPuzzlesDaGrelha.find(p.Grelha);
-            if (it == FPuzzlesDaGrelha.end())
-                continue;
-            for (const std::int32_t k : it->second)
-                ++partilhadas[k];
-        }
-        const auto palavrasNovo = static_cast<std::int32_t>(ANovo.Palavras.size());
-        for (std::size_t k = 0; k < AAceites.size(); ++k) {
-            const auto palavrasK = static_cast<std::int32_t>(AAceites[k].Palavras.size());
-            if (partilhadas[k] > LimiteRepeticoes(std::min(palavrasNovo, palavrasK)))
-                return true;
-        }
-        return false;
-    }
-
-    void Registar(const TPuzzle& APuzzle, std::int32_t AIndicePuzzle) {
-        for (const TPalavraColocada& p : APuzzle.Palavras) {
-            const std::int32_t indice = FDic.IndiceDaGrelha(p.Grelha);
-            if (indice >= 0)
-                ++FContagem[indice];
-            FPuzzlesDaGrelha[p.Grelha].push_back(AIndicePuzzle);
-        }
-    }
-
-    // Long words already used somewhere in the book.
-    std::vector<bool> Proibidas() const {
-        std::vector<bool> proibidas(FContagem.size(), false);
-        for (std::size_t k = 0; k < FContagem.size(); ++k)
-            proibidas[k] =
-                FContagem[k] >= 1 && FDic.GetPalavra(static_cast<std::int32_t>(k)).Grelha.size() >=
-                                         static_cast<std::size_t>(COMPRIMENTO_PROIBIDAS);
-        return proibidas;
-    }
-
-private:
-    const TDicionario& FDic;
-    std::vector<std::int32_t> FContagem;
-    std::unordered_map<std::string, std::vector<std::int32_t>> FPuzzlesDaGrelha;
 };
 
 std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
@@ -132,7 +86,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     for (std::int32_t i = 0; i < corrida.N; ++i) {
         corrida.Atual = i;
         if (AProgresso)
-            corrida.Reportar(i);
+            corrida.Reportar(i, corrida.Relogio());
         if (corrida.Cancelar) {
             ARel.Cancelado = true;
             break;
@@ -154,7 +108,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                 falhou = !corrida.Cancelar;
                 break;
             }
-            if (!uso.RepeteDemasiado(puzzle, aceites)) {
+            if (!uso.RepeteDemasiado(puzzle)) {
                 sucesso = true;
                 usaRaras = estat.ComRaras > 0;
                 break;
@@ -168,7 +122,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
             aceites.push_back(std::move(puzzle));
             if (usaRaras)
                 ++ARel.ComRaras;
-            uso.Registar(aceites.back(), static_cast<std::int32_t>(aceites.size()) - 1);
+            uso.Registar(aceites.back());
         } else {
             falhas.push_back(TextoFalhaPosicao(i, falhou));
         }
@@ -176,7 +130,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
 
     if (!ARel.Cancelado && AProgresso) {
         corrida.Cancelar = false;
-        corrida.Reportar(corrida.N);
+        corrida.Reportar(corrida.N, corrida.Relogio());
     }
     ARel.Gerados = static_cast<std::int32_t>(aceites.size());
     ARel.Falhas = std::move(falhas);

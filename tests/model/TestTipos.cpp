@@ -11,8 +11,9 @@ TEST(Tamanhos, IndiceValidadeEIndiceInverso) {
     for (const auto& c : casos) {
         EXPECT_EQ(IndiceDoTamanho(c.lado), c.indice) << c.lado;
         EXPECT_EQ(TamanhoValido(c.lado), c.indice >= 0) << c.lado;
-        if (c.indice >= 0)
+        if (c.indice >= 0) {
             EXPECT_EQ(TamanhoDoIndice(c.indice), c.lado);
+        }
     }
 }
 
