@@ -1,6 +1,7 @@
 #include "UnitPalvorinArgumentos.hpp"
 
 #include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTipos.hpp"
 

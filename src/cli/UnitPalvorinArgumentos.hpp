@@ -19,8 +19,6 @@ struct TArgumentosLivro {
     bool Ajuda = false;
 };
 
-inline constexpr std::int32_t MAX_TITULO = 40; // UTF-16 units, as in the window
-
 // Raises EPalvorin with a one-line Portuguese message naming the bad option or value.
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos);
 

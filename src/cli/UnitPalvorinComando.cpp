@@ -3,6 +3,8 @@
 #include "UnitPalvorinArgumentos.hpp"
 #include "UnitPalvorinCorrida.hpp"
 #include "UnitPalvorinJson.hpp"
+#include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
 
 namespace palvorin {
@@ -33,11 +35,6 @@ std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
     return dic;
 }
 
-std::string TextoCancelado(std::int32_t AGerados, std::int32_t APedidos) {
-    return "Geração cancelada aos " + std::to_string(AGerados) + " de " + std::to_string(APedidos) +
-           " puzzles. Nada foi gravado.";
-}
-
 class TComando {
 public:
     TComando(std::ostream& ASaida, std::ostream& AErro) : FSaida(ASaida), FErro(AErro) {}
@@ -59,9 +56,6 @@ public:
             FSaida << TextoAjuda();
             return SAIDA_SUCESSO;
         }
-        if (!args.Json)
-            return Falhar("A saída em PDF ainda não está disponível; use --json.", SAIDA_INVALIDO);
-
         std::unique_ptr<TDicionario> dic;
         try {
             dic = CarregarLista(args, APastaPrograma, FErro);
@@ -83,10 +77,24 @@ public:
             FErro << falha << '\n';
         if (rel.Gerados == 0)
             return Falhar("Não foi possível gerar nenhum puzzle.", SAIDA_SEM_PUZZLES);
+        if (!args.Json)
+            return GravarPdf(args, config, corrida.Puzzles);
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
         FSaida.flush();
         if (!FSaida)
             return Falhar("Não foi possível escrever o livro na saída padrão.", SAIDA_INVALIDO);
+        return SAIDA_SUCESSO;
+    }
+
+    // To -o FICHEIRO, or to the window's default name in the current folder.
+    int GravarPdf(const TArgumentosLivro& AArgs, const TConfigLivro& AConfig,
+                  std::vector<TPuzzle> APuzzles) {
+        const std::string caminho =
+            AArgs.Saida.value_or(NomeFicheiroPadrao(AConfig.Lado, AConfig.NumPuzzles));
+        const auto puzzles = static_cast<std::int32_t>(APuzzles.size());
+        GravarLivroPdf(caminho, TDadosLivro{AConfig, std::move(APuzzles)});
+        FSaida << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n'
+               << "Ficheiro: " << caminho << '\n';
         return SAIDA_SUCESSO;
     }
 

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -24,9 +25,11 @@ struct TExecucao {
     int Codigo = -1;
 };
 
-// AAoLerErro sees stderr as it grows, with the child's pid (to send it a signal).
+// AAoLerErro sees stderr as it grows, with the child's pid (to send it a signal). APasta: the
+// child's current folder, when not empty.
 TExecucao Executar(const std::vector<std::string>& AArgs,
-                   const std::function<void(const std::string&, pid_t)>& AAoLerErro = {}) {
+                   const std::function<void(const std::string&, pid_t)>& AAoLerErro = {},
+                   const std::string& APasta = "") {
     int saida[2], erro[2];
     if (pipe(saida) != 0 || pipe(erro) != 0)
         throw std::runtime_error("pipe");
@@ -36,6 +39,8 @@ TExecucao Executar(const std::vector<std::string>& AArgs,
     posix_spawn_file_actions_adddup2(&accoes, erro[1], 2);
     posix_spawn_file_actions_addclose(&accoes, saida[0]);
     posix_spawn_file_actions_addclose(&accoes, erro[0]);
+    if (!APasta.empty())
+        posix_spawn_file_actions_addchdir_np(&accoes, APasta.c_str());
     std::vector<std::string> todos = {PALVORIN_LIVRO};
     todos.insert(todos.end(), AArgs.begin(), AArgs.end());
     std::vector<char*> argv;
@@ -108,8 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TCasoInvalido{{"--lado", "12", "--json"},
                                   "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
                     TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
-                    TCasoInvalido{{"--puzzles", "1"},
-                                  "A saída em PDF ainda não está disponível; use --json."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
                                   "Dicionário não encontrado: /nao/existe/lista.txt"}));
 
@@ -237,6 +240,76 @@ TEST(PalvorinLivro, CtrlCNaoEscreveNadaESai130) {
     EXPECT_TRUE(ultima == "Geração cancelada aos 1 de 100 puzzles. Nada foi gravado." ||
                 ultima == "Geração cancelada aos 2 de 100 puzzles. Nada foi gravado.")
         << e.Erro;
+}
+
+// A fresh empty folder for one test.
+std::string PastaVazia(const std::string& ANome) {
+    const std::filesystem::path pasta = std::filesystem::path(testing::TempDir()) / ANome;
+    std::filesystem::remove_all(pasta);
+    std::filesystem::create_directories(pasta);
+    return pasta.string();
+}
+
+std::vector<std::string> Ficheiros(const std::string& APasta) {
+    std::vector<std::string> nomes;
+    for (const auto& e : std::filesystem::directory_iterator(APasta))
+        nomes.push_back(e.path().filename().string());
+    return nomes;
+}
+
+TEST(PalvorinLivro, PdfComONomePorOmissaoNaPastaActual) {
+    const std::string pasta = PastaVazia("palvorin_pdf_omissao");
+    const TExecucao e = Executar(
+        {"--lado", "9", "--puzzles", "3", "--semente", "7", "--dicionario", PALVORIN_LISTA_FIXA},
+        {}, pasta);
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    EXPECT_EQ(e.Saida, "Livro gerado: 3 puzzles, 8 páginas.\nFicheiro: Palvorin_9x9_3.pdf\n");
+    EXPECT_NE(e.Erro.find("Semente: 7\n"), std::string::npos);
+    EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"Palvorin_9x9_3.pdf"});
+    FILE* pdfinfo = popen(("pdfinfo " + pasta + "/Palvorin_9x9_3.pdf").c_str(), "r");
+    ASSERT_NE(pdfinfo, nullptr);
+    std::string info;
+    char bloco[512];
+    for (std::size_t n; (n = fread(bloco, 1, sizeof bloco, pdfinfo)) > 0;)
+        info.append(bloco, n);
+    pclose(pdfinfo);
+    EXPECT_NE(info.find("Pages:           8\n"), std::string::npos) << info;
+    std::filesystem::remove_all(pasta);
+}
+
+TEST(PalvorinLivro, PdfParaOFicheiroPedido) {
+    const std::string pasta = PastaVazia("palvorin_pdf_o");
+    const std::string caminho = pasta + "/livro.pdf";
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", caminho,
+                                  "--dicionario", PALVORIN_LISTA_FIXA});
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    EXPECT_EQ(e.Saida, "Livro gerado: 1 puzzle, 6 páginas.\nFicheiro: " + caminho + "\n");
+    EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"livro.pdf"});
+    std::filesystem::remove_all(pasta);
+}
+
+TEST(PalvorinLivro, PdfNumaPastaQueNaoExiste) {
+    const std::string caminho = PastaVazia("palvorin_pdf_falha") + "/nao/livro.pdf";
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", caminho,
+                                  "--dicionario", PALVORIN_LISTA_FIXA});
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(e.Saida, "");
+    EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" +
+                                         caminho + "\": a pasta não existe.");
+}
+
+TEST(PalvorinLivro, SemPuzzlesNaoEscrevePdf) {
+    const std::string pasta = PastaVazia("palvorin_pdf_vazio");
+    const std::string lista = pasta + "/lista.txt";
+    FILE* f = std::fopen(lista.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("# nada\n", f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--puzzles", "1", "--dicionario", lista}, {}, pasta);
+    EXPECT_EQ(e.Codigo, 1);
+    EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Não foi possível gerar nenhum puzzle.");
+    EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"lista.txt"});
+    std::filesystem::remove_all(pasta);
 }
 
 } // namespace
