@@ -1,5 +1,6 @@
 // Runs the built palvorin-livro as a separate process.
 #include "Fixturas.hpp"
+#include "NomeDosArgumentos.hpp"
 #include "UnitPalvorinContador.hpp"
 
 #include <csignal>
@@ -91,6 +92,10 @@ struct TCasoInvalido {
     std::string Mensagem;
 };
 
+void PrintTo(const TCasoInvalido& ACaso, std::ostream* ASaida) {
+    EscreverArgumentos(ACaso.Argumentos, ASaida);
+}
+
 class ArgumentosInvalidos : public testing::TestWithParam<TCasoInvalido> {};
 
 TEST_P(ArgumentosInvalidos, SaiComDoisEUmaLinha) {
@@ -111,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TCasoInvalido{{"--puzzles", "1"},
                                   "A saída em PDF ainda não está disponível; use --json."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
-                                  "Dicionário não encontrado: /nao/existe/lista.txt"}));
+                                  "Dicionário não encontrado: /nao/existe/lista.txt"}),
+    NomeDosArgumentos<TCasoInvalido>);
 
 TEST(PalvorinLivro, DicionarioIlegivel) {
     const TExecucao e = Executar({"--json", "--dicionario", "/"});

@@ -21,6 +21,10 @@ struct TCasoConfig {
     const char* Mensagem; // nullptr: accepted
 };
 
+void PrintTo(const TCasoConfig& ACaso, std::ostream* ASaida) {
+    *ASaida << ACaso.Puzzles << " puzzles de lado " << ACaso.Lado;
+}
+
 class VerificarConfigCasos : public testing::TestWithParam<TCasoConfig> {};
 
 TEST_P(VerificarConfigCasos, Mensagem) {
@@ -42,8 +46,11 @@ INSTANTIATE_TEST_SUITE_P(Casos, VerificarConfigCasos,
                                          TCasoConfig{101, 11, "Número de puzzles inválido."},
                                          TCasoConfig{30, 10, "Tamanho do tabuleiro inválido."},
                                          TCasoConfig{0, 10, "Tamanho do tabuleiro inválido."},
-                                         TCasoConfig{1, 9, nullptr},
-                                         TCasoConfig{100, 15, nullptr}));
+                                         TCasoConfig{1, 9, nullptr}, TCasoConfig{100, 15, nullptr}),
+                         [](const testing::TestParamInfo<TCasoConfig>& AInfo) {
+                             return std::to_string(AInfo.param.Puzzles) + "_puzzles_lado_" +
+                                    std::to_string(AInfo.param.Lado);
+                         });
 
 TEST(LimiteRepeticoes, Tabela) {
     const std::map<std::int32_t, std::int32_t> casos = {
