@@ -2,6 +2,7 @@
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -218,6 +219,103 @@ TEST(GerarLivro, LivroDeterministicoUnicoESemRepeticoesExcessivas) {
                 std::min(puzzles[a].Palavras.size(), puzzles[b].Palavras.size()));
             EXPECT_LE(partilhadas, LimiteRepeticoes(menor)) << a << " e " << b;
         }
+}
+
+// The book written out step by step from GerarPuzzle: attempt seeds, long words already used
+// forbidden from the fourth attempt, the repetition limit against every accepted puzzle, and
+// the failure messages.
+struct TLivroSimples {
+    std::vector<TPuzzle> Puzzles;
+    TRelatorioLivro Relatorio;
+    std::int32_t MaisTentativas = 0; // attempts taken by the hardest accepted position
+};
+
+TLivroSimples LivroSimples(const TDicionario& ADic, const TConfigLivro& AConfig) {
+    TLivroSimples livro;
+    livro.Relatorio.Pedidos = AConfig.NumPuzzles;
+    std::vector<std::int32_t> usos(ADic.Total(), 0);
+    for (std::int32_t i = 0; i < AConfig.NumPuzzles; ++i) {
+        const std::uint32_t semente = DerivarSemente(AConfig.Semente, i + 1);
+        TOpcoesGerador opc = OpcoesGeradorPadrao();
+        bool aceite = false, desistiu = false, rara = false;
+        TPuzzle puzzle;
+        for (std::int32_t j = 0; j < 30 && !aceite && !desistiu; ++j) {
+            if (j == 3) {
+                opc.Preenchimento.Proibidas.assign(ADic.Total(), false);
+                for (std::int32_t k = 0; k < ADic.Total(); ++k)
+                    opc.Preenchimento.Proibidas[k] =
+                        usos[k] > 0 && ADic.GetPalavra(k).Grelha.size() >= 5;
+            }
+            TEstatisticasGerador estat;
+            if (!GerarPuzzle(ADic, AConfig.Lado, DerivarSemente(semente, j), opc, {}, puzzle,
+                             estat)) {
+                desistiu = true;
+                break;
+            }
+            aceite = true;
+            for (const TPuzzle& anterior : livro.Puzzles) {
+                std::set<std::string> palavras;
+                for (const TPalavraColocada& w : anterior.Palavras)
+                    palavras.insert(w.Grelha);
+                std::int32_t partilhadas = 0;
+                for (const TPalavraColocada& w : puzzle.Palavras)
+                    partilhadas += static_cast<std::int32_t>(palavras.count(w.Grelha));
+                const auto menor = static_cast<std::int32_t>(
+                    std::min(anterior.Palavras.size(), puzzle.Palavras.size()));
+                aceite = aceite && partilhadas <= std::max(menor / 4, 1);
+            }
+            rara = estat.ComRaras > 0;
+            if (aceite)
+                livro.MaisTentativas = std::max(livro.MaisTentativas, j + 1);
+        }
+        const std::string posicao = "Puzzle " + std::to_string(i + 1);
+        if (aceite) {
+            for (const TPalavraColocada& w : puzzle.Palavras)
+                ++usos[ADic.IndiceDaGrelha(w.Grelha)];
+            livro.Puzzles.push_back(puzzle);
+            livro.Relatorio.ComRaras += rara ? 1 : 0;
+        } else if (desistiu) {
+            livro.Relatorio.Falhas.push_back(posicao + ": não foi possível gerar um puzzle");
+        } else {
+            livro.Relatorio.Falhas.push_back(posicao +
+                                             ": repete demasiadas palavras de outros puzzles");
+        }
+    }
+    livro.Relatorio.Gerados = static_cast<std::int32_t>(livro.Puzzles.size());
+    return livro;
+}
+
+// Every third word of the fixed list: few enough for later puzzles to need forbidden words.
+const TDicionario& TercoDaListaFixa() {
+    static const std::unique_ptr<TDicionario> dic = [] {
+        std::ifstream ficheiro(PALVORIN_LISTA_FIXA);
+        std::vector<std::string> linhas;
+        std::size_t n = 0;
+        for (std::string linha; std::getline(ficheiro, linha); ++n)
+            if (linha.rfind("#", 0) == 0 || n % 3 == 0)
+                linhas.push_back(linha);
+        return Lista(linhas);
+    }();
+    return *dic;
+}
+
+TEST(GerarLivro, ComoOLivroPassoAPasso) {
+    // Seed 2: position 8 is accepted at its fourth attempt. Seed 3: position 3 fails, position
+    // 4 does not.
+    const TDicionario& dic = TercoDaListaFixa();
+    std::int32_t maisTentativas = 0;
+    std::size_t falhas = 0;
+    for (const TConfigLivro& config : {Config(8, 9, 2), Config(4, 9, 3)}) {
+        SCOPED_TRACE("semente " + std::to_string(config.Semente));
+        const TLivroSimples esperado = LivroSimples(dic, config);
+        TRelatorioLivro rel;
+        EXPECT_EQ(GerarLivro(dic, config, {}, rel), esperado.Puzzles);
+        EXPECT_EQ(rel, esperado.Relatorio);
+        maisTentativas = std::max(maisTentativas, esperado.MaisTentativas);
+        falhas += esperado.Relatorio.Falhas.size();
+    }
+    EXPECT_EQ(maisTentativas, 4);
+    EXPECT_EQ(falhas, 1u);
 }
 
 } // namespace
