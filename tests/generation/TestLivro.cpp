@@ -80,6 +80,10 @@ struct TChamada {
     bool operator==(const TChamada&) const = default;
 };
 
+void PrintTo(const TChamada& AChamada, std::ostream* ASaida) {
+    *ASaida << "(" << AChamada.Atual << ", " << AChamada.Total << ")";
+}
+
 TEST(GerarLivro, UmPuzzleRelatoriosInicialIntermediosEFinal) {
     std::vector<TChamada> chamadas;
     TRelatorioLivro rel;
@@ -109,6 +113,29 @@ TEST(GerarLivro, RelatoriosIntermediosEsperamQuarentaMs) {
         },
         rel, [] { return std::int64_t{0}; });
     EXPECT_EQ(chamadas, (std::vector<TChamada>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
+}
+
+// Reports of a two-puzzle book with a stopwatch that moves AMs at every reading.
+std::vector<TChamada> RelatoriosComPasso(std::int64_t AMs) {
+    auto agora = std::make_shared<std::int64_t>(0);
+    std::vector<TChamada> chamadas;
+    TRelatorioLivro rel;
+    GerarLivro(
+        ListaFixa(), Config(2, 9, 4),
+        [&](std::int32_t a, std::int32_t t, bool&) {
+            chamadas.push_back({a, t});
+        },
+        rel, [agora, AMs] { return *agora += AMs; });
+    return chamadas;
+}
+
+TEST(GerarLivro, QuarentaMsJaChegam) {
+    // One reading per query: at exactly 40 ms per reading every query reports, as with a
+    // stopwatch far faster; at 39 ms some do not.
+    const std::vector<TChamada> todas = RelatoriosComPasso(1000);
+    ASSERT_GT(todas.size(), 4u) << "consultas dentro dos puzzles";
+    EXPECT_EQ(RelatoriosComPasso(40), todas);
+    EXPECT_LT(RelatoriosComPasso(39).size(), todas.size());
 }
 
 TEST(GerarLivro, CancelarNoPrimeiroRelatorio) {
