@@ -33,6 +33,7 @@ test: deps build
 bench: deps build
 	./build/palvorin_bench
 	./build/bench_geracao
+	./build/palvorin_bench_pdf
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALVORIN_FUZZ=ON -DPALVORIN_TESTS=OFF -DPALVORIN_BENCH=OFF

@@ -1,0 +1,63 @@
+#include "UnitPalvorinPaginas.hpp"
+
+#include <string>
+
+namespace palvorin {
+
+namespace {
+
+constexpr double Y_RODAPE_MM = 283;
+constexpr double TAMANHO_RODAPE_PT = 9;
+constexpr std::int32_t CINZA_RODAPE = 128;
+
+} // namespace
+
+void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero) {
+    if (ANumero <= 0)
+        return;
+    ACanvas.Texto(MARGEM_ESQUERDA_MM, Y_RODAPE_MM, "Palvorin | Teodoro Valquim", TAMANHO_RODAPE_PT,
+                  false, CINZA_RODAPE, TAlinhamento::alEsquerda);
+    ACanvas.Texto(MARGEM_DIREITA_MM, Y_RODAPE_MM, std::to_string(ANumero), TAMANHO_RODAPE_PT, false,
+                  CINZA_RODAPE, TAlinhamento::alDireita);
+}
+
+TCompositorLivro::TCompositorLivro(const TDadosLivro& ALivro)
+    : FLivro(ALivro), FPaginas(PlanearPaginas(static_cast<std::int32_t>(ALivro.Puzzles.size()))),
+      FTemAcentos(TemAcentos(ALivro.Puzzles)) {}
+
+std::int32_t TCompositorLivro::NumPaginas() const {
+    return static_cast<std::int32_t>(FPaginas.size());
+}
+
+void TCompositorLivro::Compor(IDestinoPaginas& ADestino) const {
+    for (const TDescPagina& pagina : FPaginas) {
+        // The previous page's canvas is released before the next page is asked for.
+        const std::shared_ptr<ICanvasPagina> canvas = ADestino.NovaPagina();
+        DesenharPagina(*canvas, pagina);
+    }
+}
+
+void TCompositorLivro::DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
+    switch (APagina.Tipo) {
+    case TTipoPagina::pgCapa:
+        DesenharCapa(ACanvas);
+        break;
+    case TTipoPagina::pgVerso:
+        DesenharVerso(ACanvas, APagina);
+        break;
+    case TTipoPagina::pgSeparador:
+        DesenharSeparador(ACanvas, APagina);
+        break;
+    case TTipoPagina::pgSimbolo:
+        DesenharSimbolo(ACanvas);
+        break;
+    case TTipoPagina::pgPuzzle:
+        DesenharPuzzle(ACanvas, APagina);
+        break;
+    case TTipoPagina::pgSolucoes:
+        DesenharSolucoes(ACanvas, APagina);
+        break;
+    }
+}
+
+} // namespace palvorin

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "UnitPalvorinCanvas.hpp"
+#include "UnitPalvorinPlano.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace palvorin {
+
+// The sink of pages: appends a blank page and hands out its canvas.
+class IDestinoPaginas {
+public:
+    virtual ~IDestinoPaginas() = default;
+    virtual std::shared_ptr<ICanvasPagina> NovaPagina() = 0;
+};
+
+// The book to lay out. The layout reads Config.Lado and Config.Titulo only, and counts
+// the puzzles it is given, not the number requested.
+struct TDadosLivro {
+    TConfigLivro Config;
+    std::vector<TPuzzle> Puzzles;
+};
+
+// Running footer of a numbered page; nothing when ANumero <= 0.
+void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero);
+
+// Plans a book at construction and draws it page by page through a destination.
+class TCompositorLivro {
+public:
+    explicit TCompositorLivro(const TDadosLivro& ALivro);
+
+    std::int32_t NumPaginas() const;
+    const std::vector<TDescPagina>& Paginas() const { return FPaginas; }
+    // Draws every planned page, each one complete before the next is asked for.
+    void Compor(IDestinoPaginas& ADestino) const;
+
+    void DesenharCapa(ICanvasPagina& ACanvas) const;
+    void DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+    void DesenharSeparador(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+    void DesenharSimbolo(ICanvasPagina& ACanvas) const;
+    void DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+    void DesenharSolucoes(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+
+private:
+    void DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+
+    TDadosLivro FLivro;
+    std::vector<TDescPagina> FPaginas;
+    bool FTemAcentos = false;
+};
+
+} // namespace palvorin

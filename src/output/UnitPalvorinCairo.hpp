@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cairo.h>
+#include <memory>
+#include <string>
+
+namespace palvorin {
+
+// Owning handles for Cairo objects, released on every way out.
+struct TLibertarSuperficie {
+    void operator()(cairo_surface_t* ASuperficie) const { cairo_surface_destroy(ASuperficie); }
+};
+struct TLibertarContexto {
+    void operator()(cairo_t* AContexto) const { cairo_destroy(AContexto); }
+};
+struct TLibertarFace {
+    void operator()(cairo_font_face_t* AFace) const { cairo_font_face_destroy(AFace); }
+};
+
+using TSuperficieCairo = std::unique_ptr<cairo_surface_t, TLibertarSuperficie>;
+using TContextoCairo = std::unique_ptr<cairo_t, TLibertarContexto>;
+using TFaceCairo = std::unique_ptr<cairo_font_face_t, TLibertarFace>;
+
+// Raises when AEstado is an error, naming the operation.
+void VerificarCairo(cairo_status_t AEstado, const std::string& AOperacao);
+
+} // namespace palvorin

@@ -1,0 +1,87 @@
+#include "UnitPalvorinDocumentoPdf.hpp"
+
+#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinTipos.hpp"
+
+#include <cairo-pdf.h>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
+namespace palvorin {
+
+namespace {
+
+constexpr double LARGURA_A4_PT = 595;
+constexpr double ALTURA_A4_PT = 842;
+
+// ISO 8601 in UTC, as Cairo takes it.
+std::string DataIso(std::time_t AData) {
+    std::tm utc{};
+    gmtime_r(&AData, &utc);
+    char texto[32];
+    std::strftime(texto, sizeof texto, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return texto;
+}
+
+} // namespace
+
+std::time_t DataDeCriacao() {
+    if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH")) {
+        long long segundos = 0;
+        const char* fim = epoca + std::strlen(epoca);
+        const auto [resto, erro] = std::from_chars(epoca, fim, segundos);
+        if (erro == std::errc() && resto == fim && resto != epoca && segundos >= 0)
+            return static_cast<std::time_t>(segundos);
+    }
+    return std::time(nullptr);
+}
+
+TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
+    : FSuperficie(
+          cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
+    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_TITLE,
+                                   AInfo.Titulo.c_str());
+    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_AUTHOR,
+                                   AInfo.Autor.c_str());
+    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_CREATE_DATE,
+                                   DataIso(AInfo.DataCriacao).c_str());
+}
+
+TDocumentoPdf::~TDocumentoPdf() {
+    if (FPagina)
+        FPagina->Encerrar();
+}
+
+cairo_status_t TDocumentoPdf::Acrescentar(void* ADocumento, const unsigned char* ADados,
+                                          unsigned int ATamanho) {
+    auto* documento = static_cast<TDocumentoPdf*>(ADocumento);
+    documento->FBytes.insert(documento->FBytes.end(), ADados, ADados + ATamanho);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+void TDocumentoPdf::EncerrarPagina() {
+    if (!FPagina)
+        return;
+    const std::shared_ptr<TContextoDispositivo> pagina = std::move(FPagina);
+    VerificarCairo(pagina->Encerrar(), "TDocumentoPdf");
+    cairo_surface_show_page(FSuperficie.get());
+    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+}
+
+std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
+    EncerrarPagina();
+    FPagina = std::make_shared<TContextoDispositivo>(FSuperficie.get(), DPI_PAGINA, FFontes);
+    ++FNumPaginas;
+    return FPagina;
+}
+
+void TDocumentoPdf::Gravar(const std::string& ACaminho) {
+    EncerrarPagina();
+    cairo_surface_finish(FSuperficie.get());
+    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    GravarFicheiroInteiro(ACaminho, FBytes);
+}
+
+} // namespace palvorin

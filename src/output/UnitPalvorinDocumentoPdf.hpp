@@ -1,0 +1,56 @@
+#pragma once
+
+#include "UnitPalvorinCairo.hpp"
+#include "UnitPalvorinDispositivo.hpp"
+#include "UnitPalvorinFontes.hpp"
+
+#include <cstdint>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace palvorin {
+
+// Device units per inch of every page surface.
+inline constexpr std::int32_t DPI_PAGINA = 300;
+
+struct TInfoDocumento {
+    std::string Titulo;
+    std::string Autor;
+    std::time_t DataCriacao = 0;
+};
+
+// A PDF document of A4 portrait pages drawn in memory; nothing touches the disk until
+// Gravar, which writes the whole document at once.
+class TDocumentoPdf {
+public:
+    explicit TDocumentoPdf(const TInfoDocumento& AInfo);
+    ~TDocumentoPdf();
+    TDocumentoPdf(const TDocumentoPdf&) = delete;
+    TDocumentoPdf& operator=(const TDocumentoPdf&) = delete;
+
+    // Closes the current page and appends a blank one; its device context measures
+    // 1/DPI_PAGINA inch per unit from the top-left corner.
+    std::shared_ptr<TContextoDispositivo> NovaPagina();
+    std::int32_t NumPaginas() const { return FNumPaginas; }
+    // Finishes the document and writes it to ACaminho, replacing any file there.
+    void Gravar(const std::string& ACaminho);
+
+private:
+    static cairo_status_t Acrescentar(void* ADocumento, const unsigned char* ADados,
+                                      unsigned int ATamanho);
+    void EncerrarPagina();
+
+    std::vector<std::uint8_t> FBytes;
+    TFontesLivro FFontes;
+    TSuperficieCairo FSuperficie;
+    std::shared_ptr<TContextoDispositivo> FPagina;
+    std::int32_t FNumPaginas = 0;
+};
+
+// The creation date of a document written now: SOURCE_DATE_EPOCH when set, so that
+// builds of the same book can be compared byte for byte.
+std::time_t DataDeCriacao();
+
+} // namespace palvorin

@@ -1,0 +1,41 @@
+#include "UnitPalvorinPdf.hpp"
+
+#include "UnitPalvorinCanvasVcl.hpp"
+
+namespace palvorin {
+
+namespace {
+
+// The layout indexes Letras by row and column; a board of the wrong size must not
+// get that far.
+void VerificarPuzzles(const std::vector<TPuzzle>& APuzzles) {
+    for (std::size_t i = 0; i < APuzzles.size(); ++i) {
+        const TPuzzle& p = APuzzles[i];
+        if (p.Lado < 1 || p.Lado > 100 ||
+            p.Letras.size() != static_cast<std::size_t>(p.Lado) * static_cast<std::size_t>(p.Lado))
+            throw EPalvorin("O puzzle " + std::to_string(i + 1) + " não tem um tabuleiro válido.");
+    }
+}
+
+} // namespace
+
+TDestinoPdf::TDestinoPdf(TDocumentoPdf& APdf) : FPdf(APdf) {}
+
+std::shared_ptr<ICanvasPagina> TDestinoPdf::NovaPagina() {
+    return std::make_shared<TCanvasVcl>(FPdf.NovaPagina(), DPI_PAGINA);
+}
+
+void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro) {
+    if (ALivro.Puzzles.empty())
+        throw EPalvorin("Não há puzzles para gravar.");
+    VerificarPuzzles(ALivro.Puzzles);
+    TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao()});
+    const TCompositorLivro compositor(ALivro);
+    {
+        TDestinoPdf destino(pdf);
+        compositor.Compor(destino);
+    }
+    pdf.Gravar(ANomeFicheiro);
+}
+
+} // namespace palvorin

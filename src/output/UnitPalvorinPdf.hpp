@@ -1,0 +1,25 @@
+#pragma once
+
+#include "UnitPalvorinDocumentoPdf.hpp"
+#include "UnitPalvorinPaginas.hpp"
+
+#include <memory>
+#include <string>
+
+namespace palvorin {
+
+// Pages of a PDF document, each handed out as a canvas at DPI_PAGINA units per inch.
+class TDestinoPdf : public IDestinoPaginas {
+public:
+    explicit TDestinoPdf(TDocumentoPdf& APdf);
+    std::shared_ptr<ICanvasPagina> NovaPagina() override;
+
+private:
+    TDocumentoPdf& FPdf;
+};
+
+// Lays the book out and writes it to ANomeFicheiro; on any failure the file at that
+// path is left as it was.
+void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro);
+
+} // namespace palvorin

@@ -1,0 +1,178 @@
+#include "CanvasGravador.hpp"
+#include "UnitPalvorinLista.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+using namespace palvorin::teste;
+
+namespace {
+
+TPalavraColocada Palavra(const std::string& ATexto, const std::string& AGrelha) {
+    return {ATexto, AGrelha, 0};
+}
+
+// A heading and AN words of AComprimento letters each.
+std::vector<TEntradaLista> Grupo(int AComprimento, int AN) {
+    std::vector<TEntradaLista> g = {{std::to_string(AComprimento) + " letras", true}};
+    for (int i = 0; i < AN; ++i)
+        g.push_back({std::string(static_cast<std::size_t>(AComprimento), 'A'), false});
+    return g;
+}
+
+std::vector<TEntradaLista> Juntar(std::initializer_list<std::vector<TEntradaLista>> AGrupos) {
+    std::vector<TEntradaLista> r;
+    for (const auto& g : AGrupos)
+        r.insert(r.end(), g.begin(), g.end());
+    return r;
+}
+
+} // namespace
+
+TEST(Lista, AgrupaPorComprimentoEOrdenaPelaGrelha) {
+    const std::vector<TPalavraColocada> palavras = {
+        Palavra("SOL", "SOL"),   Palavra("ÁGUA", "AGUA"),      Palavra("AÇO", "ACO"),
+        Palavra("ABRE", "ABRE"), Palavra("CÁ", "CA"),          Palavra("ÉS", "ES"),
+        Palavra("ACÓ", "ACO"),   Palavra("ABCDEFG", "ABCDEFG")};
+    const std::vector<TEntradaLista> esperado = {
+        {"2 letras", true}, {"CÁ", false},   {"ÉS", false},      {"3 letras", true},
+        {"ACÓ", false},     {"AÇO", false},  {"SOL", false},     {"4 letras", true},
+        {"ABRE", false},    {"ÁGUA", false}, {"7 letras", true}, {"ABCDEFG", false}};
+    EXPECT_EQ(MontarLista(palavras), esperado);
+    EXPECT_TRUE(MontarLista({}).empty());
+}
+
+TEST(Lista, OrdemOrdinalComChavesIguais) {
+    // Equal board forms fall back to the list forms, compared by code unit: C (U+0043)
+    // sorts before Ç (U+00C7).
+    EXPECT_EQ(OrdenarPalavras({Palavra("AÇO", "ACO"), Palavra("ACÓ", "ACO"), Palavra("AB", "AB")}),
+              (std::vector<std::string>{"AB", "ACÓ", "AÇO"}));
+}
+
+TEST(Lista, DistribuicaoDoExemplo) {
+    const std::vector<TEntradaLista> lista = Juntar({Grupo(3, 4), Grupo(4, 9)});
+    std::vector<std::int32_t> coluna, linha;
+    std::int32_t linhas = 0;
+    EXPECT_EQ(DistribuirColunas(lista, 6, coluna, linha, linhas), 3);
+    EXPECT_EQ(linhas, 6);
+    EXPECT_EQ(coluna, (std::vector<std::int32_t>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2}));
+    EXPECT_EQ(linha, (std::vector<std::int32_t>{0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 5, 1, 2, 3, 4}));
+}
+
+TEST(Lista, DistribuicaoComPoucasLinhas) {
+    // One row only: each word gets its own column, still one row below the heading.
+    const std::vector<TEntradaLista> lista = Grupo(5, 3);
+    std::vector<std::int32_t> coluna, linha;
+    std::int32_t linhas = 0;
+    EXPECT_EQ(DistribuirColunas(lista, 1, coluna, linha, linhas), 3);
+    EXPECT_EQ(coluna, (std::vector<std::int32_t>{0, 0, 1, 2}));
+    EXPECT_EQ(linha, (std::vector<std::int32_t>{0, 1, 1, 1}));
+    EXPECT_EQ(linhas, 2);
+}
+
+TEST(Lista, ListaVaziaNaoDesenhaNada) {
+    TCanvasGravador canvas;
+    const TPlanoLista plano = PlanearLista(canvas, {}, 174, 100);
+    EXPECT_EQ(plano.Colunas, 0);
+    EXPECT_EQ(plano.Linhas, 0);
+    EXPECT_FALSE(plano.Cabe);
+    DesenharLista(canvas, {}, plano, 18, 100);
+    EXPECT_TRUE(canvas.Chamadas.empty());
+}
+
+TEST(Lista, PlanoA11PtQuandoCabe) {
+    TCanvasGravador canvas;
+    const auto lista = Juntar({Grupo(3, 4), Grupo(4, 9)});
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 100);
+    EXPECT_TRUE(plano.Cabe);
+    EXPECT_EQ(plano.TamanhoPt, 11);
+    EXPECT_DOUBLE_EQ(plano.PassoMm, PtParaMm(11) * 1.3);
+    // 100 mm hold 19 rows of 5.0447 mm: every group in one column.
+    EXPECT_EQ(plano.Colunas, 2);
+    EXPECT_EQ(plano.Linhas, 10);
+    EXPECT_DOUBLE_EQ(plano.AlturaMm, 10 * plano.PassoMm);
+}
+
+TEST(Lista, IntervaloLimitadoA14mmEListaCentrada) {
+    TCanvasGravador canvas;
+    // Headings at 11 pt bold: 8 characters * 0.2 * 11 * 1.1 = 19.36 mm, wider than the words.
+    const auto lista = Juntar({Grupo(2, 3), Grupo(3, 3), Grupo(4, 3)});
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 100);
+    const double coluna = 8 * 0.2 * 11 * 1.1;
+    ASSERT_EQ(plano.Colunas, 3);
+    EXPECT_NEAR(plano.LarguraMm, 3 * coluna + 2 * 14, 1e-9);
+    const double recuo = (174 - plano.LarguraMm) / 2;
+    EXPECT_NEAR(plano.XColuna[0], recuo, 1e-9);
+    EXPECT_NEAR(plano.XColuna[1], recuo + coluna + 14, 1e-9);
+    EXPECT_NEAR(plano.XColuna[2], recuo + 2 * (coluna + 14), 1e-9);
+}
+
+TEST(Lista, UmaSoColunaSemIntervaloECentrada) {
+    TCanvasGravador canvas;
+    const TPlanoLista plano = PlanearLista(canvas, Grupo(3, 4), 174, 100);
+    ASSERT_EQ(plano.Colunas, 1);
+    const double largura = 8 * 0.2 * 11 * 1.1;
+    EXPECT_NEAR(plano.LarguraMm, largura, 1e-9);
+    EXPECT_NEAR(plano.XColuna[0], (174 - largura) / 2, 1e-9);
+}
+
+TEST(Lista, ProcuraOMaiorTamanhoQueCabe) {
+    // Eight groups of five-letter words, one column each: 8 headings of 8 characters
+    // need 64 * 0.22 * size + 28 mm; 174 mm hold that from 10 pt down.
+    std::vector<TEntradaLista> lista;
+    for (int c = 2; c < 10; ++c) {
+        const auto g = Grupo(c, 2);
+        lista.insert(lista.end(), g.begin(), g.end());
+        lista[lista.size() - 3].Texto = "X letras"; // equal widths
+    }
+    for (TEntradaLista& e : lista)
+        if (!e.Cabecalho)
+            e.Texto = "AAAAA";
+    TCanvasGravador canvas;
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 100);
+    EXPECT_TRUE(plano.Cabe);
+    EXPECT_EQ(plano.TamanhoPt, 10);
+    // Exactly as wide as the area still fits ("at most").
+    double largura = 0;
+    for (int c = 0; c < 8; ++c)
+        largura += canvas.LarguraTexto("X letras", 10, true);
+    largura += 7 * 4;
+    EXPECT_TRUE(PlanearLista(canvas, lista, largura, 100).Cabe);
+    EXPECT_EQ(PlanearLista(canvas, lista, largura, 100).TamanhoPt, 10);
+}
+
+TEST(Lista, AlturaInsuficienteDaPlanoQueNaoCabe) {
+    TCanvasGravador canvas;
+    const auto lista = Juntar({Grupo(3, 4), Grupo(4, 9)});
+    // Less than two rows at 8 pt: the fewest rows that are narrow enough, at 8 pt.
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 5);
+    EXPECT_FALSE(plano.Cabe);
+    EXPECT_EQ(plano.TamanhoPt, 8);
+    EXPECT_EQ(plano.Linhas, 2);
+    EXPECT_EQ(plano.Colunas, 4 + 9);
+    // Too narrow for any distribution: every group in one column, wider than the area.
+    const TPlanoLista largo = PlanearLista(canvas, lista, 10, 5);
+    EXPECT_FALSE(largo.Cabe);
+    EXPECT_EQ(largo.Colunas, 2);
+    EXPECT_GT(largo.LarguraMm, 10);
+    EXPECT_LT(largo.XColuna[0], 0);
+}
+
+TEST(Lista, DesenhaCadaEntradaNoSeuLugar) {
+    TCanvasGravador canvas;
+    const auto lista = Juntar({Grupo(3, 4), Grupo(4, 9)});
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 30);
+    canvas.Chamadas.clear();
+    DesenharLista(canvas, lista, plano, 18, 200);
+    const auto textos = canvas.Textos();
+    ASSERT_EQ(textos.size(), lista.size());
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        EXPECT_EQ(textos[i].Texto, lista[i].Texto);
+        EXPECT_EQ(textos[i].Negrito, lista[i].Cabecalho);
+        EXPECT_EQ(textos[i].TamanhoPt, plano.TamanhoPt);
+        EXPECT_DOUBLE_EQ(textos[i].X, 18 + plano.XColuna[plano.ColunaDe[i]]);
+        EXPECT_DOUBLE_EQ(textos[i].Y, 200 + plano.LinhaDe[i] * plano.PassoMm);
+        EXPECT_EQ(textos[i].Alinhamento, TAlinhamento::alEsquerda);
+        EXPECT_EQ(textos[i].Contorno, 0);
+    }
+}
