@@ -19,6 +19,9 @@ public:
         GInterrompido = 0;
         struct sigaction accao {};
         accao.sa_handler = AoInterromper;
+        // Restarted, not failed: stdio gives up on a write cut by EINTR, and stderr would then
+        // lose the progress and the cancellation line.
+        accao.sa_flags = SA_RESTART;
         sigemptyset(&accao.sa_mask);
         sigaction(SIGINT, &accao, &FAnterior);
     }

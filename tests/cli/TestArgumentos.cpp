@@ -1,9 +1,11 @@
+#include "NomeDosArgumentos.hpp"
 #include "UnitPalvorinArgumentos.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <gtest/gtest.h>
 
 using namespace palvorin;
+using namespace palvorin::teste;
 
 namespace {
 
@@ -37,6 +39,10 @@ struct TCasoErro {
     const char* Mensagem;
 };
 
+void PrintTo(const TCasoErro& ACaso, std::ostream* ASaida) {
+    EscreverArgumentos(ACaso.Argumentos, ASaida);
+}
+
 class AnalisarArgumentosErros : public testing::TestWithParam<TCasoErro> {};
 
 TEST_P(AnalisarArgumentosErros, MensagemDeUmaLinha) {
@@ -69,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "O título do livro não pode ter mais de 40 caracteres."},
         TCasoErro{{"--json=sim"}, "A opção --json não leva valor."},
         TCasoErro{{"--json", "-o", "a.pdf"}, "As opções --json e -o não podem ser usadas juntas."},
-        TCasoErro{{"--dicionario="}, "Falta o valor da opção --dicionario."}));
+        TCasoErro{{"--dicionario="}, "Falta o valor da opção --dicionario."}),
+    NomeDosArgumentos<TCasoErro>);
 
 TEST(AnalisarArgumentos, TituloContaUnidadesUtf16) {
     // 40 characters with accents pass; one emoji counts two units.

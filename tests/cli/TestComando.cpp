@@ -1,5 +1,6 @@
 // Runs the built palvorin-livro as a separate process.
 #include "Fixturas.hpp"
+#include "NomeDosArgumentos.hpp"
 #include "UnitPalvorinContador.hpp"
 
 #include <csignal>
@@ -97,6 +98,10 @@ struct TCasoInvalido {
     std::string Mensagem;
 };
 
+void PrintTo(const TCasoInvalido& ACaso, std::ostream* ASaida) {
+    EscreverArgumentos(ACaso.Argumentos, ASaida);
+}
+
 class ArgumentosInvalidos : public testing::TestWithParam<TCasoInvalido> {};
 
 TEST_P(ArgumentosInvalidos, SaiComDoisEUmaLinha) {
@@ -115,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
                     TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
-                                  "Dicionário não encontrado: /nao/existe/lista.txt"}));
+                                  "Dicionário não encontrado: /nao/existe/lista.txt"}),
+    NomeDosArgumentos<TCasoInvalido>);
 
 TEST(PalvorinLivro, DicionarioIlegivel) {
     const TExecucao e = Executar({"--json", "--dicionario", "/"});

@@ -223,4 +223,81 @@ TEST(GerarPuzzle, SemTesteDeCurtasComFraccaoZero) {
     EXPECT_EQ(e.Padroes, 60);
 }
 
+// GerarPuzzle written out step by step: one generator for the whole call, the rare-word
+// retry continuing its sequence, the counts of every statistic.
+bool GerarPuzzleSimples(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASemente,
+                        const TOpcoesGerador& AOpc, TPuzzle& APuzzle,
+                        TEstatisticasGerador& AEstat) {
+    APuzzle = TPuzzle{};
+    AEstat = TEstatisticasGerador{};
+    TGeradorAleatorio ger(ASemente);
+    for (std::int32_t p = 0; p < AOpc.MaxPadroes; ++p) {
+        const TPadrao pretas = GerarPadrao(ALado, ger, AOpc.Densidade, AOpc.ProbEvitarCurtas);
+        ++AEstat.Padroes;
+        if (!MotivoRejeicao(pretas, ALado).empty() ||
+            (AOpc.MaxFraccaoCurtas > 0 && DemasiadasCurtas(pretas, ALado, AOpc.MaxFraccaoCurtas))) {
+            ++AEstat.PadroesRejeitados;
+            continue;
+        }
+        for (std::int32_t t = 0; t < AOpc.MaxPreenchimentos; ++t) {
+            TOpcoesPreenchimento opc = AOpc.Preenchimento;
+            TPuzzle cheio;
+            bool ok = PreencherPadrao(ADic, pretas, ALado, ger, opc, cheio);
+            if (!ok && AOpc.PermitirRaras && opc.SoComuns) {
+                opc.SoComuns = false;
+                ok = PreencherPadrao(ADic, pretas, ALado, ger, opc, cheio);
+            }
+            if (!ok) {
+                ++AEstat.FalhasPreenchimento;
+                break;
+            }
+            ++AEstat.Preenchimentos;
+            bool interrompida = false;
+            const std::int32_t n = ContarSolucoes(pretas, ALado, GrelhasDoPuzzle(cheio), 2,
+                                                  AOpc.LimiteNosContagem, interrompida);
+            if (interrompida) {
+                ++AEstat.ContagensInterrompidas;
+            } else if (n == 1) {
+                APuzzle = cheio;
+                for (const TPalavraColocada& w : cheio.Palavras) {
+                    const std::int32_t k = ADic.IndiceDaGrelha(w.Grelha);
+                    if (k >= 0 && !ADic.GetPalavra(k).Comum)
+                        AEstat.ComRaras = 1;
+                }
+                return true;
+            } else {
+                ++AEstat.NaoUnicos;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(GerarPuzzle, ComoOPuzzlePassoAPasso) {
+    // Small fill budgets on the fixed list: common-only fills fail often and the retry with
+    // rare words runs; small count budgets interrupt some counts.
+    TOpcoesGerador opc = OpcoesGeradorPadrao();
+    opc.Preenchimento.Tentativas = 3;
+    opc.LimiteNosContagem = 60;
+    opc.MaxPadroes = 30;
+    TEstatisticasGerador soma;
+    for (const std::int32_t lado : {9, 11})
+        for (std::uint32_t semente = 1; semente <= 8; ++semente) {
+            SCOPED_TRACE("lado " + std::to_string(lado) + " semente " + std::to_string(semente));
+            TPuzzle puzzle, esperado;
+            TEstatisticasGerador estat, estatEsperadas;
+            EXPECT_EQ(
+                GerarPuzzle(ListaFixa(), lado, semente, opc, {}, puzzle, estat),
+                GerarPuzzleSimples(ListaFixa(), lado, semente, opc, esperado, estatEsperadas));
+            EXPECT_EQ(puzzle, esperado);
+            EXPECT_EQ(estat, estatEsperadas);
+            soma.ComRaras += estat.ComRaras;
+            soma.ContagensInterrompidas += estat.ContagensInterrompidas;
+            soma.FalhasPreenchimento += estat.FalhasPreenchimento;
+        }
+    EXPECT_GT(soma.ComRaras, 0);
+    EXPECT_GT(soma.ContagensInterrompidas, 0);
+    EXPECT_GT(soma.FalhasPreenchimento, 0);
+}
+
 } // namespace

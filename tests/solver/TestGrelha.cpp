@@ -191,4 +191,86 @@ TEST(ContarRanhurasDeComprimento, ContaSoEsseComprimento) {
     EXPECT_EQ(ContarRanhurasDeComprimento(p, 5, 2), 0);
 }
 
+// The pattern drawn by the plain rule: after each move the whole board must have no white run
+// of exactly two, no 2x2 black block, no white cell without a white neighbour, and one
+// non-empty white region. Only the rows, columns and blocks of the move can change, so this
+// must agree move by move with the generator's local tests, and draw the same numbers.
+bool TabuleiroValido(const TPadrao& p, std::int32_t lado) {
+    const auto preta = [&](std::int32_t r, std::int32_t c) {
+        return r < 0 || c < 0 || r >= lado || c >= lado || p[r * lado + c];
+    };
+    for (std::int32_t a = 0; a < lado; ++a) {
+        std::int32_t linha = 0, coluna = 0;
+        for (std::int32_t b = 0; b <= lado; ++b) {
+            if (preta(a, b)) {
+                if (linha == 2)
+                    return false;
+                linha = 0;
+            } else {
+                ++linha;
+            }
+            if (preta(b, a)) {
+                if (coluna == 2)
+                    return false;
+                coluna = 0;
+            } else {
+                ++coluna;
+            }
+        }
+    }
+    for (std::int32_t r = 0; r < lado; ++r)
+        for (std::int32_t c = 0; c < lado; ++c) {
+            if (r + 1 < lado && c + 1 < lado && preta(r, c) && preta(r, c + 1) && preta(r + 1, c) &&
+                preta(r + 1, c + 1))
+                return false;
+            if (!preta(r, c) && preta(r - 1, c) && preta(r + 1, c) && preta(r, c - 1) &&
+                preta(r, c + 1))
+                return false;
+        }
+    return ContarPretas(p) < lado * lado && BrancasConexas(p, lado);
+}
+
+TPadrao PadraoSimples(std::int32_t lado, TGeradorAleatorio& ger, double densidade, double evitar) {
+    const std::int32_t n = lado * lado;
+    std::vector<std::int32_t> ordem(n);
+    for (std::int32_t i = 0; i < n; ++i)
+        ordem[i] = i;
+    for (std::int32_t i = n - 1; i >= 1; --i)
+        std::swap(ordem[i], ordem[ger.Limite(i + 1)]);
+    TPadrao p(n, false);
+    std::int32_t pretas = 0, curtas = 0;
+    for (std::int32_t idx = 0; idx < n && pretas < densidade * n; ++idx) {
+        const std::int32_t a = ordem[idx], b = n - 1 - a;
+        if (p[a])
+            continue;
+        p[a] = p[b] = true;
+        bool aceite = TabuleiroValido(p, lado);
+        if (aceite && evitar > 0) {
+            const std::int32_t k = ContarRanhurasDeComprimento(p, lado, 3);
+            if (k > curtas && ger.Real01() < evitar)
+                aceite = false;
+            else
+                curtas = k;
+        }
+        if (aceite)
+            pretas += a == b ? 1 : 2;
+        else
+            p[a] = p[b] = false;
+    }
+    return p;
+}
+
+TEST(GerarPadrao, ComoARegraSimples) {
+    for (const std::int32_t lado : {5, 7, 9, 11, 13, 15})
+        for (const double densidade : {0.15, 0.3, 0.6})
+            for (const double evitar : {0.0, 0.4, 0.7, 1.0})
+                for (std::uint32_t semente = 0; semente < 8; ++semente) {
+                    TGeradorAleatorio ger(semente), simples(semente);
+                    EXPECT_EQ(GerarPadrao(lado, ger, densidade, evitar),
+                              PadraoSimples(lado, simples, densidade, evitar))
+                        << lado << " " << densidade << " " << evitar << " " << semente;
+                    EXPECT_EQ(ger.Estado(), simples.Estado());
+                }
+}
+
 } // namespace
