@@ -110,9 +110,10 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
         for (std::int32_t tentativa = 0; tentativa < AOpc.MaxPreenchimentos; ++tentativa) {
             if (Cancelado(ACancelado))
                 return false;
-            bool cheio = PreencherPadrao(ADic, pretas, ALado, ger, AOpc.Preenchimento, preenchido);
+            bool cheio = PreencherPadrao(ADic, pretas, ALado, ger, AOpc.Preenchimento, preenchido,
+                                         ACancelado);
             if (!cheio && tentarRaras)
-                cheio = PreencherPadrao(ADic, pretas, ALado, ger, comRaras, preenchido);
+                cheio = PreencherPadrao(ADic, pretas, ALado, ger, comRaras, preenchido, ACancelado);
             if (!cheio) {
                 ++AEstat.FalhasPreenchimento;
                 break;

@@ -35,9 +35,6 @@ struct TEstatisticasGerador {
     bool operator==(const TEstatisticasGerador&) const = default;
 };
 
-// True asks the generator to stop now; an empty function never stops it.
-using TConsultaCancelamento = std::function<bool()>;
-
 TOpcoesGerador OpcoesGeradorPadrao();
 
 // Why a pattern's shape is unsuitable, or empty when it passes.

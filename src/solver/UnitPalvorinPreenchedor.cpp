@@ -44,8 +44,9 @@ TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
 }
 
 TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                           TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc)
-    : FDic(ADic), FGer(AGer), FOpc(AOpc), FLado(ALado) {
+                           TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc,
+                           const TConsultaCancelamento& ACancelado)
+    : FDic(ADic), FGer(AGer), FCancelado(ACancelado), FOpc(AOpc), FLado(ALado) {
     FOpc.Ramo = std::max(FOpc.Ramo, 1);
     FOpc.Tentativas = std::max(FOpc.Tentativas, 1);
     FRanhuras = ExtrairRanhuras(APretas, ALado);
@@ -112,6 +113,8 @@ bool TPreenchedor::Correr() {
         if (!ComprimentoComPalavras(r.Comprimento))
             return false;
     for (std::int32_t tentativa = 0; tentativa < FOpc.Tentativas; ++tentativa) {
+        if (tentativa > 0 && FCancelado && FCancelado())
+            return false;
         Reiniciar();
         if (Procurar(0))
             return true;
@@ -287,11 +290,12 @@ TPuzzle TPreenchedor::Montar(const TPadrao& APretas) const {
 }
 
 bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle) {
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
+                     const TConsultaCancelamento& ACancelado) {
     APuzzle = TPuzzle{};
     if (!PadraoTemLadoPorLado(APretas, ALado))
         throw EPalvorin("PreencherPadrao: o padrão não tem Lado * Lado casas");
-    TPreenchedor preenchedor(ADic, APretas, ALado, AGer, AOpc);
+    TPreenchedor preenchedor(ADic, APretas, ALado, AGer, AOpc, ACancelado);
     if (!preenchedor.Correr())
         return false;
     APuzzle = preenchedor.Montar(APretas);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace palvorin {
@@ -22,13 +23,19 @@ struct TOpcoesPreenchimento {
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
 
+// True asks the generator to stop now; an empty function never stops it.
+using TConsultaCancelamento = std::function<bool()>;
+
 // Randomised depth-first filler: fail-first slot choice, at most Ramo words tried per step,
 // common words first, a step budget per attempt and several independent attempts. Every
-// random draw comes from the generator it is given, in a fixed order.
+// random draw comes from the generator it is given, in a fixed order. The cancellation query
+// is asked between attempts, so a long fill still lets the caller report progress and stop;
+// it draws nothing, so it never changes a fill.
 class TPreenchedor {
 public:
     TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                 TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc);
+                 TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc,
+                 const TConsultaCancelamento& ACancelado = {});
 
     bool Correr();
     // The filled board; only after Correr returned true.
@@ -50,6 +57,7 @@ private:
 
     const TDicionario& FDic;
     TGeradorAleatorio& FGer;
+    TConsultaCancelamento FCancelado;
     TOpcoesPreenchimento FOpc;
     std::int32_t FLado;
     std::int32_t FNS;
@@ -84,8 +92,9 @@ private:
     std::vector<bool> FARecontar;
 };
 
-// Fills APretas; APuzzle is emptied first and set only on success.
+// Fills APretas; APuzzle is emptied first and set only on success. A cancelled fill fails.
 bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle);
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
+                     const TConsultaCancelamento& ACancelado = {});
 
 } // namespace palvorin

@@ -225,3 +225,29 @@ TEST(PreencherPadrao, PadraoDeTamanhoErrado) {
 }
 
 } // namespace
+
+// A fill that cannot succeed (three 3-letter words never make a 3x3 square) runs all its
+// attempts; the cancellation query is asked between them and never changes a draw.
+TEST(PreencherPadrao, ConsultaDeCancelamentoEntreTentativas) {
+    const auto dic = Lista({"SOL", "MAR", "CEU"});
+    const TPadrao branco(9, false);
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    TGeradorAleatorio semConsulta(5);
+    TPuzzle puzzle;
+    ASSERT_FALSE(PreencherPadrao(*dic, branco, 3, semConsulta, opc, puzzle));
+
+    struct {
+        std::int32_t cancelarNaConsulta; // 0: never
+        std::int32_t consultasEsperadas;
+    } casos[] = {{0, opc.Tentativas - 1}, {1, 1}, {3, 3}};
+    for (const auto& c : casos) {
+        TGeradorAleatorio ger(5);
+        std::int32_t consultas = 0;
+        const auto consulta = [&] { return ++consultas == c.cancelarNaConsulta; };
+        EXPECT_FALSE(PreencherPadrao(*dic, branco, 3, ger, opc, puzzle, consulta));
+        EXPECT_EQ(consultas, c.consultasEsperadas) << c.cancelarNaConsulta;
+        if (c.cancelarNaConsulta == 0) {
+            EXPECT_EQ(ger.Estado(), semConsulta.Estado());
+        }
+    }
+}
