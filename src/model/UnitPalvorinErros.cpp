@@ -9,23 +9,22 @@ std::string DescricaoDoErro(int AErro) {
     switch (AErro) {
     case EACCES:
     case EPERM:
-        return "permissão negada";
+        return "sem permissão";
     case ENOENT:
-        return "o ficheiro ou a pasta não existe";
+        return "a pasta ou o ficheiro não existe";
+    case ENOTDIR:
+        return "o caminho não é uma pasta";
     case EISDIR:
         return "é uma pasta, não um ficheiro";
-    case ENOTDIR:
-        return "parte do caminho não é uma pasta";
     case ENOSPC:
-        return "não há espaço livre no disco";
+    case EDQUOT:
+        return "não há espaço no disco";
     case EROFS:
         return "o disco só permite leitura";
-    case EIO:
-        return "erro de entrada/saída";
     case ENAMETOOLONG:
         return "o nome é demasiado comprido";
-    case EDQUOT:
-        return "a quota do disco foi excedida";
+    case EIO:
+        return "erro de entrada/saída";
     default:
         return std::string("erro do sistema ") + std::to_string(AErro) + " (" +
                std::strerror(AErro) + ")";

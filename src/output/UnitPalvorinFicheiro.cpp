@@ -1,9 +1,9 @@
 #include "UnitPalvorinFicheiro.hpp"
 
+#include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -14,32 +14,9 @@ namespace palvorin {
 
 namespace {
 
-std::string Causa(int AErro) {
-    switch (AErro) {
-    case EACCES:
-    case EPERM:
-        return "sem permissão de escrita";
-    case ENOENT:
-        return "a pasta não existe";
-    case ENOTDIR:
-        return "o caminho não é uma pasta";
-    case EISDIR:
-        return "o destino é uma pasta";
-    case ENOSPC:
-    case EDQUOT:
-        return "não há espaço no disco";
-    case EROFS:
-        return "o disco só permite leitura";
-    case ENAMETOOLONG:
-        return "o nome é demasiado comprido";
-    default:
-        return std::strerror(AErro);
-    }
-}
-
 [[noreturn]] void Falhar(const std::string& ACaminho, int AErro) {
-    throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho + "\": " + Causa(AErro) +
-                    ".");
+    throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho +
+                    "\": " + DescricaoDoErro(AErro) + ".");
 }
 
 // A new file gets the usual permissions; a replaced file keeps its own.

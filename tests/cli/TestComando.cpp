@@ -307,7 +307,7 @@ TEST(PalvorinLivro, PdfNumaPastaQueNaoExiste) {
     EXPECT_EQ(e.Codigo, 2);
     EXPECT_EQ(e.Saida, "");
     EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" +
-                                         caminho + "\": a pasta não existe.");
+                                         caminho + "\": a pasta ou o ficheiro não existe.");
 }
 
 TEST(PalvorinLivro, SemPuzzlesNaoEscrevePdf) {

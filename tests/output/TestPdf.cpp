@@ -193,7 +193,7 @@ TEST(LivroPdfFalhas, PastaQueNaoExiste) {
     TPastaTemporaria pasta;
     const std::string caminho = (pasta / "nao-existe" / "livro.pdf").string();
     EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + caminho + "\": a pasta não existe.");
+              "Não foi possível gravar o ficheiro \"" + caminho + "\": a pasta ou o ficheiro não existe.");
     EXPECT_TRUE(Conteudo(pasta.Caminho()).empty());
     // A file where a folder should be.
     std::ofstream(pasta / "ficheiro") << "x";
@@ -206,7 +206,7 @@ TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {
     TPastaTemporaria pasta;
     fs::create_directory(pasta / "livro.pdf");
     const std::string caminho = (pasta / "livro.pdf").string();
-    EXPECT_NE(ErroAoGravar(caminho, Livro(9, 1)).find("o destino é uma pasta"), std::string::npos);
+    EXPECT_NE(ErroAoGravar(caminho, Livro(9, 1)).find("é uma pasta, não um ficheiro"), std::string::npos);
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);
     EXPECT_TRUE(fs::is_directory(pasta / "livro.pdf"));
 }
@@ -219,7 +219,7 @@ TEST(LivroPdfFalhas, PastaSemPermissaoDeEscrita) {
     fs::permissions(pasta.Caminho(), fs::perms::owner_read | fs::perms::owner_exec);
     const std::string caminho = (pasta / "livro.pdf").string();
     EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + caminho + "\": sem permissão de escrita.");
+              "Não foi possível gravar o ficheiro \"" + caminho + "\": sem permissão.");
     fs::permissions(pasta.Caminho(), fs::perms::owner_all);
     EXPECT_EQ(LerFicheiro(pasta / "livro.pdf"), "antigo");
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);
