@@ -1,5 +1,6 @@
 #include "UnitPalvorinMain.hpp"
 
+#include "UnitPalvorinCaracteresInteiros.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
@@ -103,6 +104,7 @@ void TFormMain::CriarControlos() {
         CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
     EditTituloLivro->setMaxLength(MAX_TITULO);
+    EditTituloLivro->setValidator(new TCaracteresInteiros(EditTituloLivro));
 
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});

@@ -248,6 +248,37 @@ TEST_F(Janela, TituloComAcentos) {
     EXPECT_EQ(config.Semente, 0u);
 }
 
+TEST_F(Janela, TituloNaoGuardaMeioCaracter) {
+    // U+1F600 takes two of the 40 UTF-16 units: it goes in whole or not at all.
+    const QString rosto = QString::fromUtf8("\U0001F600");
+    const QString a38(38, 'a');
+    struct {
+        QString antes, inserido, depois;
+        bool escrito; // typed as one key, else pasted
+    } casos[] = {
+        {a38 + "a", rosto, a38 + "a", true},       {a38 + "a", rosto, a38 + "a", false},
+        {a38, rosto, a38 + rosto, true},           {a38, "b" + rosto, a38 + "b", false},
+        {"", rosto + rosto, rosto + rosto, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.depois.toStdString());
+        janela.EditTituloLivro->setText(c.antes);
+        janela.EditTituloLivro->setFocus();
+        janela.EditTituloLivro->end(false);
+        if (c.escrito)
+            QTest::sendKeyEvent(QTest::Click, janela.EditTituloLivro, Qt::Key_unknown, c.inserido,
+                                Qt::NoModifier);
+        else
+            janela.EditTituloLivro->insert(c.inserido);
+        EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.depois.toStdString());
+        TConfigLivro config;
+        std::string mensagem;
+        ASSERT_TRUE(janela.LerConfig(config, mensagem));
+        EXPECT_EQ(config.Titulo, c.depois.toStdString());
+        EXPECT_TRUE(PodeGerar());
+    }
+}
+
 TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {
     QTest::mouseClick(janela.BitBtnSair, Qt::LeftButton);
     EXPECT_FALSE(janela.isVisible());
