@@ -113,6 +113,9 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
         EXPECT_EQ(Janela().LabelResumo->text().toStdString(), "3 puzzles \u00B7 11 \u00D7 11");
         EsperarInativa();
     }
+    // Every run draws its own book seed.
+    ASSERT_EQ(geracao.Chamadas.size(), 2u);
+    EXPECT_NE(geracao.Chamadas[0].Semente, geracao.Chamadas[1].Semente);
 }
 
 TEST_F(Corrida, PropoeONomeEDesistirDoFicheiroNaoMudaNada) {
