@@ -99,7 +99,7 @@ TPlanoLista FazerPlano(const TDistribuicao& ADistribuicao, double ATamanhoPt, bo
     double x = 0;
     for (const double largura : ADistribuicao.LarguraColuna) {
         plano.XColuna.push_back(x);
-        x += largura + intervalo;
+        x = x + largura + intervalo; // (x + width) + gap, rounded in that order
     }
     plano.LarguraMm = soma + (plano.Colunas - 1) * intervalo;
     const double recuo = (ALarguraMm - plano.LarguraMm) / 2;

@@ -23,10 +23,11 @@ std::vector<std::string> PartirEmPalavras(const std::string& ATexto) {
     return palavras;
 }
 
-// Draws a paragraph broken at AX's width; returns the y below it.
-double DesenharParagrafo(ICanvasPagina& ACanvas, const std::string& ATexto, double AX, double AY) {
+// Draws a paragraph broken at ALarguraMm; returns the y below it.
+double DesenharParagrafo(ICanvasPagina& ACanvas, const std::string& ATexto, double AX,
+                         double ALarguraMm, double AY) {
     for (const std::string& linha :
-         QuebrarTexto(ACanvas, ATexto, MARGEM_DIREITA_MM - AX, TAMANHO_CORPO_PT, false)) {
+         QuebrarTexto(ACanvas, ATexto, ALarguraMm, TAMANHO_CORPO_PT, false)) {
         ACanvas.Texto(AX, AY, linha, TAMANHO_CORPO_PT, false, CINZA_PRETO,
                       TAlinhamento::alEsquerda);
         AY += PASSO_REGRAS_MM;
@@ -77,7 +78,7 @@ double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& A
             }
             break;
         case TTipoLinhaRegras::lrTexto:
-            y = DesenharParagrafo(ACanvas, linha.Texto, MARGEM_ESQUERDA_MM, y);
+            y = DesenharParagrafo(ACanvas, linha.Texto, MARGEM_ESQUERDA_MM, LARGURA_UTIL_MM, y);
             break;
         case TTipoLinhaRegras::lrItem: {
             const std::size_t espaco = linha.Texto.find(' ');
@@ -86,7 +87,10 @@ double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& A
             const double m = ACanvas.LarguraTexto(marca, TAMANHO_CORPO_PT, false);
             ACanvas.Texto(MARGEM_ESQUERDA_MM, y, marca, TAMANHO_CORPO_PT, false, CINZA_PRETO,
                           TAlinhamento::alEsquerda);
-            y = DesenharParagrafo(ACanvas, linha.Texto.substr(q), MARGEM_ESQUERDA_MM + m, y);
+            // The body's width is the text area less the marker, not what lies right of
+            // the indent: the two differ in the last bit of a double.
+            y = DesenharParagrafo(ACanvas, linha.Texto.substr(q), MARGEM_ESQUERDA_MM + m,
+                                  LARGURA_UTIL_MM - m, y);
             break;
         }
         case TTipoLinhaRegras::lrBranco:

@@ -6,6 +6,7 @@
 #include "UnitPalvorinCanvas.hpp"
 #include "UnitPalvorinPaginas.hpp"
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -74,6 +75,8 @@ public:
     }
     double LarguraTexto(const std::string& ATexto, double ATamanhoPt, bool ANegrito) override {
         ++Medicoes;
+        if (const auto fixa = LargurasFixas.find(ATexto); fixa != LargurasFixas.end())
+            return fixa->second;
         std::size_t caracteres = 0;
         for (const char c : ATexto)
             caracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -92,6 +95,8 @@ public:
 
     std::vector<TChamada> Chamadas;
     int Medicoes = 0;
+    // Texts given an exact width (mm) at every size and weight.
+    std::map<std::string, double> LargurasFixas;
     // Set by the destination once the next page was asked for.
     bool Fechado = false;
     bool DesenhouDepoisDeFechado = false;

@@ -107,6 +107,22 @@ TEST(Lista, IntervaloLimitadoA14mmEListaCentrada) {
     EXPECT_NEAR(plano.XColuna[2], recuo + 2 * (coluna + 14), 1e-9);
 }
 
+TEST(Lista, ColunasSomadasDaEsquerdaParaADireita) {
+    // Each column starts at (previous x + its width) + gap; summing width and gap first
+    // lands one bit off for these widths.
+    TCanvasGravador canvas;
+    canvas.LargurasFixas = {{"3 letras", 33.1}, {"4 letras", 18.2}, {"5 letras", 19.9}};
+    const auto lista = Juntar({Grupo(3, 1), Grupo(4, 1), Grupo(5, 1)});
+    const TPlanoLista plano = PlanearLista(canvas, lista, 174, 100);
+    ASSERT_EQ(plano.Colunas, 3);
+    const double g = 14;
+    EXPECT_EQ(plano.LarguraMm, 33.1 + 18.2 + 19.9 + 2 * g);
+    const double recuo = (174 - plano.LarguraMm) / 2;
+    EXPECT_EQ(plano.XColuna[0], 0 + recuo);
+    EXPECT_EQ(plano.XColuna[1], (0 + 33.1) + g + recuo);
+    EXPECT_EQ(plano.XColuna[2], ((0 + 33.1) + g + 18.2) + g + recuo);
+}
+
 TEST(Lista, UmaSoColunaSemIntervaloECentrada) {
     TCanvasGravador canvas;
     const TPlanoLista plano = PlanearLista(canvas, Grupo(3, 4), 174, 100);

@@ -98,6 +98,20 @@ TEST(Regras, DesenhaCadaTipoDeLinha) {
     EXPECT_NEAR(fim, y + p, 1e-9);
 }
 
+TEST(Regras, CorpoDoItemQuebraA174MenosOMarcador) {
+    // With this marker 192 - (18 + m) falls one bit below 174 - m: a body exactly
+    // 174 - m wide must still fit on the marker's row.
+    const double m = 41 / 300.0 * 25.4;
+    TCanvasGravador canvas;
+    canvas.LargurasFixas = {{"- ", m}, {"ab cd", 174 - m}};
+    const double fim = DesenharRegras(canvas, {{TTipoLinhaRegras::lrItem, "- ab cd"}}, 18);
+    const auto t = canvas.Textos();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[1].Texto, "ab cd");
+    EXPECT_EQ(t[1].X, 18 + m);
+    EXPECT_DOUBLE_EQ(fim, 18 + PtParaMm(11) * 1.45);
+}
+
 TEST(TextoCentradoAjustado, EncolheAosPassosAteCaber) {
     // Bold: 0.22 mm per character and point.
     struct {
