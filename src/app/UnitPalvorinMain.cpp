@@ -1,6 +1,7 @@
 #include "UnitPalvorinMain.hpp"
 
 #include "UnitPalvorinCaracteresInteiros.hpp"
+#include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
@@ -152,7 +153,7 @@ void TFormMain::IniciarDicionario() {
         FDic = FMotor.CarregarDicionario(FPlataforma.PastaDoPrograma(), relatorio);
     } catch (const std::exception& e) {
         FDic.reset();
-        FErroDicionario = std::string("Não foi possível carregar o dicionário. ") + e.what();
+        FErroDicionario = "Não foi possível carregar o dicionário. " + MensagemDoErro(e);
     }
 }
 
@@ -287,9 +288,9 @@ void TFormMain::GerarLivroPdf() {
         else
             GravarLivro(*caminho, livro, relatorio);
     } catch (const std::exception& e) {
-        MostrarEstado(std::string("Erro: ") + e.what());
+        MostrarEstado("Erro: " + MensagemDoErro(e));
         FPlataforma.Mensagem(TTipoMensagem::tmErro,
-                             std::string("Não foi possível gerar o livro.\r\n") + e.what());
+                             "Não foi possível gerar o livro.\r\n" + MensagemDoErro(e));
     }
     DefinirOcupado(false);
     if (FFecharNoFim) {

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinArgumentos.hpp"
 #include "UnitPalvorinCorrida.hpp"
+#include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinJson.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPdf.hpp"
@@ -50,7 +51,7 @@ public:
         try {
             args = AnalisarArgumentos(AArgumentos);
         } catch (const EPalvorin& e) {
-            return Falhar(e.what(), SAIDA_INVALIDO);
+            return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
         if (args.Ajuda) {
             FSaida << TextoAjuda();
@@ -60,7 +61,7 @@ public:
         try {
             dic = CarregarLista(args, APastaPrograma, FErro);
         } catch (const std::exception& e) {
-            return Falhar(e.what(), SAIDA_INVALIDO);
+            return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
         const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
                                   args.Semente.value_or(SementeDoRelogio())};
@@ -112,7 +113,7 @@ int ExecutarPalvorinLivro(const std::vector<std::string>& AArgumentos,
     try {
         return comando.Executar(AArgumentos, APastaPrograma, AErroNoTerminal);
     } catch (const std::exception& e) {
-        return comando.Falhar(std::string("Erro: ") + e.what(), SAIDA_INVALIDO);
+        return comando.Falhar("Erro: " + MensagemDoErro(e), SAIDA_INVALIDO);
     }
 }
 

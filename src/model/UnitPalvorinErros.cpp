@@ -1,7 +1,10 @@
 #include "UnitPalvorinErros.hpp"
 
+#include "UnitPalvorinTipos.hpp"
+
 #include <cerrno>
 #include <cstring>
+#include <new>
 
 namespace palvorin {
 
@@ -29,6 +32,14 @@ std::string DescricaoDoErro(int AErro) {
         return std::string("erro do sistema ") + std::to_string(AErro) + " (" +
                std::strerror(AErro) + ")";
     }
+}
+
+std::string MensagemDoErro(const std::exception& AErro) {
+    if (dynamic_cast<const EPalvorin*>(&AErro) != nullptr)
+        return AErro.what();
+    if (dynamic_cast<const std::bad_alloc*>(&AErro) != nullptr)
+        return "Não há memória suficiente.";
+    return std::string("Erro interno: ") + AErro.what();
 }
 
 } // namespace palvorin

@@ -1,6 +1,10 @@
+#include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinTipos.hpp"
 
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <new>
+#include <stdexcept>
 
 using namespace palvorin;
 
@@ -31,4 +35,24 @@ TEST(Tamanhos, IndiceForaDoIntervaloFalha) {
 TEST(Tamanhos, TextoUsaSinalDeMultiplicar) {
     EXPECT_EQ(TextoDoTamanho(11), "11 \u00D7 11");
     EXPECT_EQ(TextoDoTamanho(-3), "-3 \u00D7 -3");
+}
+
+TEST(Erros, MensagensParaOUtilizadorEmPortugues) {
+    struct {
+        std::exception_ptr erro;
+        std::string mensagem;
+    } casos[] = {
+        {std::make_exception_ptr(EPalvorin("Número de puzzles inválido.")),
+         "Número de puzzles inválido."},
+        {std::make_exception_ptr(std::bad_alloc()), "Não há memória suficiente."},
+        {std::make_exception_ptr(std::out_of_range("vector")), "Erro interno: vector"},
+    };
+    for (const auto& c : casos) {
+        try {
+            std::rethrow_exception(c.erro);
+        } catch (const std::exception& e) {
+            EXPECT_EQ(MensagemDoErro(e), c.mensagem);
+        }
+    }
+    EXPECT_EQ(DescricaoDoErro(EACCES), "sem permissão");
 }
