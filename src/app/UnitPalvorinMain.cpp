@@ -6,6 +6,7 @@
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTexto.hpp"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -11,10 +11,6 @@ namespace {
 const char* const QUEBRA = "\r\n";
 constexpr std::size_t FALHAS_LISTADAS = 5;
 
-bool EhBrancoOuControlo(char32_t c) {
-    return c <= U' ' || (c >= 0x7F && c <= 0x9F);
-}
-
 } // namespace
 
 std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural) {
@@ -76,17 +72,6 @@ std::string TextoFalhas(const TRelatorioLivro& ARel) {
         texto += std::string(QUEBRA) + "\u2026 e mais " +
                  std::to_string(ARel.Falhas.size() - FALHAS_LISTADAS) + ".";
     return texto;
-}
-
-std::string Aparar(std::string_view ATexto) {
-    const std::u32string pontos = PontosDeCodigo(ATexto);
-    std::size_t inicio = 0;
-    std::size_t fim = pontos.size();
-    while (inicio < fim && EhBrancoOuControlo(pontos[inicio]))
-        ++inicio;
-    while (fim > inicio && EhBrancoOuControlo(pontos[fim - 1]))
-        --fim;
-    return Utf8DePontos(std::u32string_view(pontos).substr(inicio, fim - inicio));
 }
 
 std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto) {

@@ -32,8 +32,6 @@ std::string TextoConfirmarSaida();
 // The failure summary of a run, or "" when nothing failed.
 std::string TextoFalhas(const TRelatorioLivro& ARel);
 
-// Removes leading and trailing blanks and control characters.
-std::string Aparar(std::string_view ATexto);
 // A decimal 32-bit integer (optional sign, digits only) after Aparar; nothing otherwise.
 std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto);
 

@@ -29,22 +29,6 @@ std::string Maiusculas(std::string ATexto) {
     return ATexto;
 }
 
-bool Aparar(char32_t c) {
-    return c <= U' ' || (c >= 0x7F && c <= 0x9F);
-}
-
-// Without leading and trailing blanks and control characters.
-std::string TituloAparado(const std::string& ATitulo) {
-    const std::u32string pontos = PontosDeCodigo(ATitulo);
-    std::size_t inicio = 0;
-    std::size_t fim = pontos.size();
-    while (inicio < fim && Aparar(pontos[inicio]))
-        ++inicio;
-    while (fim > inicio && Aparar(pontos[fim - 1]))
-        --fim;
-    return Utf8DePontos(std::u32string_view(pontos).substr(inicio, fim - inicio));
-}
-
 std::string TextoNumeroPuzzles(std::size_t ANumero) {
     return ANumero == 1 ? "1 puzzle" : std::to_string(ANumero) + " puzzles";
 }
@@ -54,7 +38,7 @@ std::string TextoNumeroPuzzles(std::size_t ANumero) {
 void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
     TextoCentradoAjustado(ACanvas, 42, Maiusculas("Teodoro Valquim"), 24, 24, 1, true);
     TextoCentradoAjustado(ACanvas, 92, Maiusculas("Palvorin"), 80, 24, 4, true);
-    const std::string titulo = TituloAparado(FLivro.Config.Titulo);
+    const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
         TextoCentradoAjustado(ACanvas, 150, titulo, 34, 16, 2, true);
     TextoCentradoAjustado(ACanvas, 202, TextoNumeroPuzzles(FLivro.Puzzles.size()), 16, 16, 1,

@@ -92,6 +92,23 @@ std::string SanearUtf8(std::string_view AUtf8) {
     return r;
 }
 
+namespace {
+bool EhBrancoOuControlo(char32_t c) {
+    return c <= U' ' || (c >= 0x7F && c <= 0x9F);
+}
+} // namespace
+
+std::string Aparar(std::string_view AUtf8) {
+    const std::u32string pontos = PontosDeCodigo(AUtf8);
+    std::size_t inicio = 0;
+    std::size_t fim = pontos.size();
+    while (inicio < fim && EhBrancoOuControlo(pontos[inicio]))
+        ++inicio;
+    while (fim > inicio && EhBrancoOuControlo(pontos[fim - 1]))
+        --fim;
+    return Utf8DePontos(std::u32string_view(pontos).substr(inicio, fim - inicio));
+}
+
 std::size_t ContarCaracteres(std::string_view AUtf8) {
     std::size_t n = 0;
     for (const char c : AUtf8)

@@ -21,6 +21,8 @@ std::u32string PontosDeCodigo(std::string_view AUtf8);
 // The same text with every malformed sequence replaced by U+FFFD.
 std::string SanearUtf8(std::string_view AUtf8);
 std::size_t ContarCaracteres(std::string_view AUtf8);
+// Without leading and trailing blanks and control characters (C0, DEL and C1).
+std::string Aparar(std::string_view AUtf8);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
 
 } // namespace palvorin

@@ -59,7 +59,8 @@ bool ContemSemCaixa(std::string_view ATexto, std::string_view AProcura) {
     return it != ATexto.end();
 }
 
-std::string_view Aparar(std::string_view ALinha) {
+// Word lines lose only codes 0 to 32: a no-break space or a C1 control is refused, not trimmed.
+std::string_view ApararLinha(std::string_view ALinha) {
     std::size_t ini = 0, fim = ALinha.size();
     while (ini < fim && static_cast<unsigned char>(ALinha[ini]) <= 32)
         ++ini;
@@ -322,7 +323,7 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
     std::size_t numero = 0;
     for (const std::string& linha : ALinhas) {
         ++numero;
-        const std::string_view s = Aparar(linha);
+        const std::string_view s = ApararLinha(linha);
         if (s.empty())
             continue;
         if (s.front() == '#') {

@@ -1,4 +1,5 @@
 #include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinTexto.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
