@@ -1,5 +1,6 @@
 #include "UnitPalvorinArgumentos.hpp"
 
+#include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinTexto.hpp"
@@ -118,20 +119,25 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
 }
 
 std::string TextoAjuda() {
-    return "Uso: palvorin-livro [--lado 9|11|13|15] [--puzzles N] [--titulo T] [--semente S]\n"
-           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
-           "\n"
-           "Gera um livro de puzzles de palavras.\n"
-           "  --lado        lado do tabuleiro (omissão: 11)\n"
-           "  --puzzles     número de puzzles, de 1 a 100 (omissão: 30)\n"
-           "  --titulo      título do livro, até 40 caracteres\n"
-           "  --semente     semente do livro, de 0 a 4294967295 (omissão: uma nova, do relógio)\n"
-           "  --dicionario  lista de palavras a usar em vez da lista do programa\n"
-           "  -o            ficheiro PDF a escrever (omissão: Palvorin_LxL_N.pdf)\n"
+    return std::string(
+               "Uso: palvorin-livro [--lado 9|11|13|15] [--puzzles N] [--titulo T] [--semente S]\n"
+               "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
+               "\n"
+               "Gera um livro de puzzles de palavras.\n"
+               "  --lado        lado do tabuleiro (omissão: 11)\n"
+               "  --puzzles     número de puzzles, de 1 a 100 (omissão: 30)\n"
+               "  --titulo      título do livro, até 40 caracteres\n"
+               "  --semente     semente do livro, de 0 a 4294967295 (omissão: uma nova, do "
+               "relógio)\n"
+               "  --dicionario  lista de palavras a usar em vez da lista do programa (até ") +
+           std::to_string(TAMANHO_MAXIMO_LISTA / (1024 * 1024)) +
+           " MB)\n"
+           "  -o            ficheiro PDF a escrever, - para a saída padrão\n"
+           "                (omissão: Palvorin_LxL_N.pdf)\n"
            "  --json        escreve o livro em JSON na saída padrão em vez de um PDF\n"
            "\n"
            "Códigos de saída: 0 sucesso, 1 nenhum puzzle gerado, 2 argumentos ou dados inválidos,\n"
-           "130 interrompido (Ctrl-C).\n";
+           "130 interrompido (Ctrl-C), 143 e 129 terminado (SIGTERM, SIGHUP).\n";
 }
 
 } // namespace palvorin

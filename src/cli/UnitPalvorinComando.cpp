@@ -57,29 +57,32 @@ public:
             FSaida << TextoAjuda();
             return SAIDA_SUCESSO;
         }
+        // From here until the book is in place a signal cancels the run instead of killing it.
+        const TGuardaSinais sinais;
         std::unique_ptr<TDicionario> dic;
         try {
             dic = CarregarLista(args, APastaPrograma, FErro);
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
+        if (sinais.Parar())
+            return Cancelado(sinais, 0, args.NumPuzzles);
         const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
                                   args.Semente.value_or(SementeDoRelogio())};
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        const TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador);
+        const TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador, sinais);
         const TRelatorioLivro& rel = corrida.Relatorio;
-        if (rel.Cancelado) {
-            FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';
-            return SAIDA_INTERROMPIDO;
-        }
+        // A signal after the generator's last check still cancels.
+        if (rel.Cancelado || sinais.Parar())
+            return Cancelado(sinais, rel.Gerados, rel.Pedidos);
         for (const std::string& falha : rel.Falhas)
             FErro << falha << '\n';
         if (rel.Gerados == 0)
             return Falhar("Não foi possível gerar nenhum puzzle.", SAIDA_SEM_PUZZLES);
         if (!args.Json)
-            return GravarPdf(args, config, corrida.Puzzles);
+            return GravarPdf(args, config, corrida.Puzzles, sinais);
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
         FSaida.flush();
         if (!FSaida)
@@ -87,15 +90,26 @@ public:
         return SAIDA_SUCESSO;
     }
 
+    // Exit code 128 + the signal, as a shell reports a program that signal ended.
+    int Cancelado(const TGuardaSinais& ASinais, std::int32_t AGerados, std::int32_t APedidos) {
+        FErro << TextoCancelado(AGerados, APedidos) << '\n';
+        return 128 + ASinais.Sinal();
+    }
+
     // To -o FICHEIRO, or to the window's default name in the current folder.
     int GravarPdf(const TArgumentosLivro& AArgs, const TConfigLivro& AConfig,
-                  std::vector<TPuzzle> APuzzles) {
+                  std::vector<TPuzzle> APuzzles, const TGuardaSinais& ASinais) {
         const std::string caminho =
             AArgs.Saida.value_or(NomeFicheiroPadrao(AConfig.Lado, AConfig.NumPuzzles));
         const auto puzzles = static_cast<std::int32_t>(APuzzles.size());
-        GravarLivroPdf(caminho, TDadosLivro{AConfig, std::move(APuzzles)});
-        FSaida << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n'
-               << "Ficheiro: " << caminho << '\n';
+        if (!GravarLivroPdf(caminho, TDadosLivro{AConfig, std::move(APuzzles)},
+                            [&] { return ASinais.Parar(); }))
+            return Cancelado(ASinais, puzzles, AConfig.NumPuzzles);
+        // With the book on standard output, the summary goes with the messages.
+        std::ostream& resumo = caminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
+        resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
+        if (caminho != NOME_SAIDA_PADRAO)
+            resumo << "Ficheiro: " << caminho << '\n';
         return SAIDA_SUCESSO;
     }
 

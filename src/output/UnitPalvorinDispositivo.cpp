@@ -22,7 +22,7 @@ std::string Utf8Valido(const std::string& ATexto) {
 TContextoDispositivo::TContextoDispositivo(cairo_surface_t* ASuperficie, std::int32_t ADpi,
                                            const TFontesLivro& AFontes)
     : FContexto(cairo_create(ASuperficie)), FFontes(AFontes) {
-    VerificarCairo(cairo_status(FContexto.get()), "TContextoDispositivo");
+    VerificarCairo(cairo_status(FContexto.get()));
     cairo_t* cr = FContexto.get();
     cairo_scale(cr, PONTOS_POR_POLEGADA / ADpi, PONTOS_POR_POLEGADA / ADpi);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);

@@ -40,7 +40,7 @@ std::time_t DataDeCriacao() {
 TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
     : FSuperficie(
           cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
     cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_TITLE,
                                    AInfo.Titulo.c_str());
     cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_AUTHOR,
@@ -65,9 +65,9 @@ void TDocumentoPdf::EncerrarPagina() {
     if (!FPagina)
         return;
     const std::shared_ptr<TContextoDispositivo> pagina = std::move(FPagina);
-    VerificarCairo(pagina->Encerrar(), "TDocumentoPdf");
+    VerificarCairo(pagina->Encerrar());
     cairo_surface_show_page(FSuperficie.get());
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
 }
 
 std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
@@ -77,11 +77,11 @@ std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
     return FPagina;
 }
 
-void TDocumentoPdf::Gravar(const std::string& ACaminho) {
+bool TDocumentoPdf::Gravar(const std::string& ACaminho, const TPedidoParagem& AParar) {
     EncerrarPagina();
     cairo_surface_finish(FSuperficie.get());
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
-    GravarFicheiroInteiro(ACaminho, FBytes);
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
+    return GravarFicheiroInteiro(ACaminho, FBytes, AParar);
 }
 
 } // namespace palvorin

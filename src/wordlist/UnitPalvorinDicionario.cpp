@@ -1,14 +1,12 @@
 #include "UnitPalvorinDicionario.hpp"
 
-#include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinLerFicheiro.hpp"
 #include "UnitPalvorinRecursos.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 #include <unordered_map>
 
 namespace palvorin {
@@ -115,33 +113,6 @@ std::string DeCp1252(std::span<const std::uint8_t> ABytes) {
     for (const std::uint8_t b : ABytes)
         AcrescentarUtf8(r, b >= 0x80 && b < 0xA0 ? CP1252_ALTOS[b - 0x80] : char32_t(b));
     return r;
-}
-
-std::vector<std::uint8_t> LerFicheiro(const std::filesystem::path& ACaminho) {
-    auto falha = [&] {
-        return EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " +
-                         DescricaoDoErro(errno));
-    };
-    const int fd = ::open(ACaminho.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw falha();
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t bloco[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, bloco, sizeof bloco);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const EPalvorin erro = falha();
-            ::close(fd);
-            throw erro;
-        }
-        if (n == 0)
-            break;
-        bytes.insert(bytes.end(), bloco, bloco + n);
-    }
-    ::close(fd);
-    return bytes;
 }
 
 std::unique_ptr<TDicionario> DicionarioDeBytes(std::span<const std::uint8_t> ABytes,
@@ -416,10 +387,15 @@ std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALi
 
 std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
                                                           TRelatorioDic& ARel) {
-    std::error_code erro;
-    if (!std::filesystem::exists(ACaminho, erro))
-        throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
-    const std::vector<std::uint8_t> bytes = LerFicheiro(ACaminho);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
+    } catch (const ELeitura& e) {
+        if (e.Erro() == ENOENT)
+            throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
+        throw EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " + e.what() +
+                        ".");
+    }
     return DicionarioDeBytes(bytes, ARel);
 }
 

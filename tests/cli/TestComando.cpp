@@ -28,10 +28,11 @@ struct TExecucao {
 };
 
 // AAoLerErro sees stderr as it grows, with the child's pid (to send it a signal). APasta: the
-// child's current folder, when not empty.
+// child's current folder, when not empty. APrefixo: a program that runs the command, its
+// arguments followed by the command's path and arguments.
 TExecucao Executar(const std::vector<std::string>& AArgs,
                    const std::function<void(const std::string&, pid_t)>& AAoLerErro = {},
-                   const std::string& APasta = "") {
+                   const std::string& APasta = "", std::vector<std::string> APrefixo = {}) {
     int saida[2], erro[2];
     if (pipe(saida) != 0 || pipe(erro) != 0)
         throw std::runtime_error("pipe");
@@ -43,14 +44,15 @@ TExecucao Executar(const std::vector<std::string>& AArgs,
     posix_spawn_file_actions_addclose(&accoes, erro[0]);
     if (!APasta.empty())
         posix_spawn_file_actions_addchdir_np(&accoes, APasta.c_str());
-    std::vector<std::string> todos = {PALVORIN_LIVRO};
+    std::vector<std::string> todos = std::move(APrefixo);
+    todos.push_back(PALVORIN_LIVRO);
     todos.insert(todos.end(), AArgs.begin(), AArgs.end());
     std::vector<char*> argv;
     for (std::string& a : todos)
         argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int r = posix_spawn(&pid, PALVORIN_LIVRO, &accoes, nullptr, argv.data(), environ);
+    const int r = posix_spawn(&pid, argv[0], &accoes, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&accoes);
     close(saida[1]);
     close(erro[1]);
@@ -321,6 +323,35 @@ TEST(PalvorinLivro, SemPuzzlesNaoEscrevePdf) {
     EXPECT_EQ(e.Codigo, 1);
     EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Não foi possível gerar nenhum puzzle.");
     EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"lista.txt"});
+    std::filesystem::remove_all(pasta);
+}
+
+TEST(PalvorinLivro, PdfNaSaidaPadraoComOResumoNoErro) {
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", "-",
+                                  "--dicionario", PALVORIN_LISTA_FIXA});
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    EXPECT_EQ(e.Saida.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(e.Saida.substr(e.Saida.size() - 6), "%%EOF\n");
+    EXPECT_EQ(Linhas(e.Erro).back(), "Livro gerado: 1 puzzle, 6 páginas.");
+}
+
+// Over the file size limit the write fails (EFBIG) instead of the program dying of SIGXFSZ
+// with the temporary file left behind.
+TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
+    const std::string pasta = PastaVazia("palvorin_pdf_limite");
+    const std::string caminho = pasta + "/livro.pdf";
+    FILE* f = std::fopen(caminho.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("velho", f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", caminho,
+                                  "--dicionario", PALVORIN_LISTA_FIXA},
+                                 {}, "", {"/bin/sh", "-c", "ulimit -f 16 && exec \"$@\"", "sh"});
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(Linhas(e.Erro).back(),
+              "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" + caminho +
+                  "\": o ficheiro fica grande demais para o limite deste sistema.");
+    EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"livro.pdf"});
     std::filesystem::remove_all(pasta);
 }
 
