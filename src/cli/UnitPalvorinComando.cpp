@@ -7,6 +7,9 @@
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTexto.hpp"
+
+#include <algorithm>
 
 namespace palvorin {
 
@@ -25,6 +28,30 @@ std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
            Plural(ARel.Rejeitadas, "rejeitada", "rejeitadas") + ".";
 }
 
+// The first refused lines are shown, so a list can be mended without guessing.
+constexpr std::size_t RECUSAS_MOSTRADAS = 5;
+constexpr std::size_t CARACTERES_POR_RECUSA = 80;
+
+// A refused line as it can be shown on a terminal: control characters (which could drive
+// it) as U+FFFD, and cut short when long.
+std::string RecusaVisivel(const std::string& ADetalhe) {
+    std::u32string pontos = PontosDeCodigo(ADetalhe);
+    for (char32_t& c : pontos)
+        if (c < U' ' || (c >= 0x7F && c <= 0x9F))
+            c = CARACTER_SUBSTITUTO;
+    if (pontos.size() > CARACTERES_POR_RECUSA)
+        pontos = pontos.substr(0, CARACTERES_POR_RECUSA - 1) + U'\u2026';
+    return Utf8DePontos(pontos);
+}
+
+void MostrarRecusas(const TRelatorioDic& ARel, std::ostream& AErro) {
+    const std::size_t mostradas = std::min(ARel.Detalhe.size(), RECUSAS_MOSTRADAS);
+    for (std::size_t i = 0; i < mostradas; ++i)
+        AErro << "  " << RecusaVisivel(ARel.Detalhe[i]) << '\n';
+    if (const auto outras = ARel.Rejeitadas - static_cast<std::int32_t>(mostradas); outras > 0)
+        AErro << "  (e mais " << Plural(outras, "linha rejeitada", "linhas rejeitadas") << ")\n";
+}
+
 std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
                                            const std::filesystem::path& APastaPrograma,
                                            std::ostream& AErro) {
@@ -33,6 +60,7 @@ std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
         return CarregarDicionario(APastaPrograma, rel);
     auto dic = CarregarDicionarioDeFicheiro(*AArgs.Dicionario, rel);
     AErro << ResumoDoDicionario(rel) << '\n';
+    MostrarRecusas(rel, AErro);
     return dic;
 }
 

@@ -1,6 +1,6 @@
 #include "UnitPalvorinDocumentoPdf.hpp"
 
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cairo-pdf.h>

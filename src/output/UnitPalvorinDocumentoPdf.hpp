@@ -2,7 +2,7 @@
 
 #include "UnitPalvorinCairo.hpp"
 #include "UnitPalvorinDispositivo.hpp"
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinFontes.hpp"
 
 #include <cstdint>

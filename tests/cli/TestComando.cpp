@@ -355,4 +355,31 @@ TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
     std::filesystem::remove_all(pasta);
 }
 
+// The first refused lines of a --dicionario list are shown with their line numbers and
+// reasons, terminal controls neutralised and long lines cut.
+TEST(PalvorinLivro, LinhasRecusadasDaLista) {
+    const std::string pasta = PastaVazia("palvorin_recusas");
+    const std::string lista = pasta + "/lista.txt";
+    FILE* f = std::fopen(lista.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("# lista\nCASA\npão-de-ló\nX\nES\x1B[2JC\n", f);
+    std::fputs((std::string(100, 'A') + "\nK9\nZ\nQ1\nW\n").c_str(), f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--json", "--puzzles", "1", "--dicionario", lista});
+    const std::vector<std::string> linhas = Linhas(e.Erro);
+    ASSERT_GE(linhas.size(), 7u) << e.Erro;
+    EXPECT_EQ(linhas[0], "Dicionário: 9 palavras lidas, 1 aceite (1 comum), 0 repetidas, "
+                         "8 rejeitadas.");
+    const std::vector<std::string> recusas(linhas.begin() + 1, linhas.begin() + 7);
+    EXPECT_EQ(recusas, (std::vector<std::string>{
+                           "  linha 3: «pão-de-ló» - tem algo que não é letra",
+                           "  linha 4: «X» - comprimento fora de 2 a 15 letras",
+                           "  linha 5: «ES\uFFFD[2JC» - tem algo que não é letra",
+                           "  linha 6: «" + std::string(69, 'A') + "\u2026",
+                           "  linha 7: «K9» - tem algo que não é letra",
+                           "  (e mais 3 linhas rejeitadas)",
+                       }));
+    std::filesystem::remove_all(pasta);
+}
+
 } // namespace

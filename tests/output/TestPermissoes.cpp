@@ -1,7 +1,7 @@
 // Copying the old file's permissions is best effort: some disks cannot keep them.
 #include "FchmodFalso.hpp"
 #include "Ferramentas.hpp"
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinTipos.hpp"

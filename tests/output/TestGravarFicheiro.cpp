@@ -1,6 +1,6 @@
 // Where a book may be written: regular files, links, devices, pipes, folders.
 #include "Ferramentas.hpp"
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <algorithm>
