@@ -2,19 +2,11 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace palvorin {
 
 // Page drawing is in millimetres from the page's top-left corner; line widths and font
 // sizes in points; colours are grey levels 0 (black) to 255 (white), -1 for none.
-
-struct TPontoMm {
-    double X = 0;
-    double Y = 0;
-
-    bool operator==(const TPontoMm&) const = default;
-};
 
 enum class TAlinhamento { alEsquerda, alCentro, alDireita };
 
@@ -45,8 +37,6 @@ public:
     virtual void Rectangulo(double X, double Y, double ALargura, double AAltura,
                             double AEspessuraPt, std::int32_t AContorno,
                             std::int32_t APreenchimento) = 0;
-    virtual void Poligono(const std::vector<TPontoMm>& APontos, double AEspessuraPt,
-                          std::int32_t AContorno, std::int32_t APreenchimento) = 0;
     // Y is the top of the line's character cell; X is its left end, centre or right end.
     virtual void Texto(double X, double Y, const std::string& ATexto, double ATamanhoPt,
                        bool ANegrito, std::int32_t ACinza, TAlinhamento AAlinhamento) = 0;

@@ -7,6 +7,9 @@
 
 namespace palvorin {
 
+// The solutions of up to four puzzles share a page.
+inline constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
+
 enum class TTipoPagina { pgCapa, pgVerso, pgSeparador, pgSimbolo, pgPuzzle, pgSolucoes };
 
 // One planned page. Primeiro: the puzzle index (pgPuzzle), the first puzzle on the page

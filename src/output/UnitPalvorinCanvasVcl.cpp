@@ -77,18 +77,6 @@ void TCanvasVcl::Rectangulo(double X, double Y, double ALargura, double AAltura,
     FCanvas->Rectangulo(x1, y1, x2, y2);
 }
 
-void TCanvasVcl::Poligono(const std::vector<TPontoMm>& APontos, double AEspessuraPt,
-                          std::int32_t AContorno, std::int32_t APreenchimento) {
-    std::vector<TPontoDispositivo> pontos;
-    pontos.reserve(APontos.size());
-    for (const TPontoMm& p : APontos)
-        pontos.push_back({MmParaPixels(p.X), MmParaPixels(p.Y)});
-    AplicarCaneta(AEspessuraPt, AContorno);
-    AplicarPincel(APreenchimento);
-    FCanvas->Poligono(pontos);
-    FCanvas->DefinirPincel(true, 0);
-}
-
 void TCanvasVcl::Texto(double X, double Y, const std::string& ATexto, double ATamanhoPt,
                        bool ANegrito, std::int32_t ACinza, TAlinhamento AAlinhamento) {
     AplicarFonte(ATamanhoPt, ANegrito, ACinza);
@@ -118,7 +106,6 @@ void TCanvasVcl::Imagem(double X, double Y, double ALargura, double AAltura,
     if (!png)
         throw std::runtime_error("Imagem: o recurso " + ANome + " não existe no executável");
     const TSuperficieCairo bitmap = PngSobreBranco(*png);
-    FCanvas->DefinirModoEsticar(TModoEsticar::meSuave);
     FCanvas->EsticarImagem(MmParaPixels(X), MmParaPixels(Y), MmParaPixels(X + ALargura),
                            MmParaPixels(Y + AAltura), bitmap.get());
 }

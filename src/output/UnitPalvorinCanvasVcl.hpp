@@ -18,8 +18,6 @@ public:
                std::int32_t ACinza) override;
     void Rectangulo(double X, double Y, double ALargura, double AAltura, double AEspessuraPt,
                     std::int32_t AContorno, std::int32_t APreenchimento) override;
-    void Poligono(const std::vector<TPontoMm>& APontos, double AEspessuraPt, std::int32_t AContorno,
-                  std::int32_t APreenchimento) override;
     void Texto(double X, double Y, const std::string& ATexto, double ATamanhoPt, bool ANegrito,
                std::int32_t ACinza, TAlinhamento AAlinhamento) override;
     double LarguraTexto(const std::string& ATexto, double ATamanhoPt, bool ANegrito) override;

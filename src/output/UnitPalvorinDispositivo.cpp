@@ -58,10 +58,6 @@ void TContextoDispositivo::DefinirFonte(std::int32_t AAltura, bool ANegrito, TCo
     FCorFonte = ACor;
 }
 
-void TContextoDispositivo::DefinirModoEsticar(TModoEsticar AModo) {
-    FModoEsticar = AModo;
-}
-
 void TContextoDispositivo::MoverPara(std::int32_t X, std::int32_t Y) {
     Contexto();
     FPosicao = {X, Y};
@@ -102,18 +98,6 @@ void TContextoDispositivo::PreencherRectangulo(std::int32_t X1, std::int32_t Y1,
     cairo_rectangle(cr, X1, Y1, X2 - X1, Y2 - Y1);
     AplicarCor(ACor);
     cairo_fill(cr);
-}
-
-void TContextoDispositivo::Poligono(const std::vector<TPontoDispositivo>& APontos) {
-    cairo_t* cr = Contexto();
-    if (APontos.empty())
-        return;
-    cairo_move_to(cr, APontos.front().X, APontos.front().Y);
-    for (const TPontoDispositivo& p : APontos)
-        cairo_line_to(cr, p.X, p.Y);
-    cairo_close_path(cr);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    PintarCaminho();
 }
 
 void TContextoDispositivo::UsarFonte() {
@@ -163,8 +147,7 @@ void TContextoDispositivo::EsticarImagem(std::int32_t X1, std::int32_t Y1, std::
     cairo_set_source_surface(cr, AImagem, 0, 0);
     cairo_pattern_t* padrao = cairo_get_source(cr);
     cairo_pattern_set_extend(padrao, CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(padrao, FModoEsticar == TModoEsticar::meSuave ? CAIRO_FILTER_GOOD
-                                                                           : CAIRO_FILTER_NEAREST);
+    cairo_pattern_set_filter(padrao, CAIRO_FILTER_GOOD);
     cairo_rectangle(cr, 0, 0, largura, altura);
     cairo_fill(cr);
     cairo_restore(cr);

@@ -22,8 +22,6 @@ struct TTamanhoDispositivo {
     std::int32_t Altura = 0;
 };
 
-enum class TModoEsticar { meRapido, meSuave };
-
 // A device context over one Cairo page, in whole device units (ADpi per inch) from the
 // page's top-left corner. It keeps a current pen, brush and font as a GDI context does;
 // every operation draws with whatever is current.
@@ -39,7 +37,6 @@ public:
     void DefinirPincel(bool AOco, TCor ACor);
     // AAltura below 0 is the em height; the font draws in ACor on no background.
     void DefinirFonte(std::int32_t AAltura, bool ANegrito, TCor ACor);
-    void DefinirModoEsticar(TModoEsticar AModo);
 
     void MoverPara(std::int32_t X, std::int32_t Y);
     void LinhaPara(std::int32_t X, std::int32_t Y);
@@ -48,12 +45,12 @@ public:
     // Fills columns X1..X2-1 and rows Y1..Y2-1 with the colour; pen and brush untouched.
     void PreencherRectangulo(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2,
                              TCor ACor);
-    void Poligono(const std::vector<TPontoDispositivo>& APontos);
     // (X, Y) is the top-left corner of the first character's cell.
     void EscreverTexto(std::int32_t X, std::int32_t Y, const std::string& ATexto);
     // Width of the text's advances and the height of the font's character cell.
     TTamanhoDispositivo TamanhoTexto(const std::string& ATexto);
-    // Stretches an opaque bitmap (RGB24 image surface) into the rectangle X1..X2, Y1..Y2.
+    // Stretches an opaque bitmap (RGB24 image surface) into the rectangle X1..X2, Y1..Y2,
+    // smoothly filtered.
     void EsticarImagem(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2,
                        cairo_surface_t* AImagem);
 
@@ -78,7 +75,6 @@ private:
     std::int32_t FAlturaFonte = 0;
     bool FFonteNegrito = false;
     TCor FCorFonte = 0;
-    TModoEsticar FModoEsticar = TModoEsticar::meRapido;
     TPontoDispositivo FPosicao;
 };
 

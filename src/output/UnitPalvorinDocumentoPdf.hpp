@@ -2,8 +2,8 @@
 
 #include "UnitPalvorinCairo.hpp"
 #include "UnitPalvorinDispositivo.hpp"
-#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinFontes.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 
 #include <cstdint>
 #include <ctime>

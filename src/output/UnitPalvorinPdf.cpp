@@ -1,6 +1,7 @@
 #include "UnitPalvorinPdf.hpp"
 
 #include "UnitPalvorinCanvasVcl.hpp"
+#include "UnitPalvorinDocumentoPdf.hpp"
 
 namespace palvorin {
 
@@ -17,13 +18,19 @@ void VerificarPuzzles(const std::vector<TPuzzle>& APuzzles) {
     }
 }
 
+// Pages of a PDF document, each handed out as a canvas at DPI_PAGINA units per inch.
+class TDestinoPdf : public IDestinoPaginas {
+public:
+    explicit TDestinoPdf(TDocumentoPdf& APdf) : FPdf(APdf) {}
+    std::shared_ptr<ICanvasPagina> NovaPagina() override {
+        return std::make_shared<TCanvasVcl>(FPdf.NovaPagina(), DPI_PAGINA);
+    }
+
+private:
+    TDocumentoPdf& FPdf;
+};
+
 } // namespace
-
-TDestinoPdf::TDestinoPdf(TDocumentoPdf& APdf) : FPdf(APdf) {}
-
-std::shared_ptr<ICanvasPagina> TDestinoPdf::NovaPagina() {
-    return std::make_shared<TCanvasVcl>(FPdf.NovaPagina(), DPI_PAGINA);
-}
 
 bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
                     const TPedidoParagem& AParar) {

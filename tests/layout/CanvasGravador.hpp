@@ -14,7 +14,7 @@
 
 namespace palvorin::teste {
 
-enum class TOperacao { opLinha, opRectangulo, opPoligono, opTexto, opImagem };
+enum class TOperacao { opLinha, opRectangulo, opTexto, opImagem };
 
 struct TChamada {
     TOperacao Operacao;
@@ -51,13 +51,6 @@ public:
                 .Y = Y,
                 .X2 = ALargura,
                 .Y2 = AAltura,
-                .EspessuraPt = AEspessuraPt,
-                .Contorno = AContorno,
-                .Preenchimento = APreenchimento});
-    }
-    void Poligono(const std::vector<TPontoMm>&, double AEspessuraPt, std::int32_t AContorno,
-                  std::int32_t APreenchimento) override {
-        Gravar({.Operacao = TOperacao::opPoligono,
                 .EspessuraPt = AEspessuraPt,
                 .Contorno = AContorno,
                 .Preenchimento = APreenchimento});

@@ -169,14 +169,6 @@ TEST(CanvasVcl, PaginaEncerradaRecusaDesenhos) {
                  EPalvorin);
 }
 
-TEST(CanvasVcl, PoligonoPreenchidoEContornado) {
-    TPaginaImagem pagina;
-    pagina.Canvas->Poligono({{10, 10}, {40, 10}, {10, 40}}, 0.5, 0, 128);
-    EXPECT_EQ(pagina.Pixel(160, 160), (TCorPixel{128, 128, 128}));
-    EXPECT_TRUE(pagina.Branco(400, 400));
-    EXPECT_GT(pagina.TintaNaColuna(200, 110, 125), 1.5); // the top edge, stroked
-}
-
 // Cairo's own status texts are English; the user gets the cause in Portuguese.
 TEST(CanvasVcl, FalhasDoCairoEmPortugues) {
     EXPECT_NO_THROW(VerificarCairo(CAIRO_STATUS_SUCCESS));
