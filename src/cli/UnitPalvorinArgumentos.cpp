@@ -49,6 +49,14 @@ std::uint32_t Semente(const std::string& AValor) {
     return static_cast<std::uint32_t>(*v);
 }
 
+std::int32_t Tarefas(const std::string& AValor) {
+    const auto v = Decimal(AValor);
+    if (!v || *v < 1 || *v > MAX_TAREFAS)
+        throw ValorInvalido("--tarefas", AValor,
+                            "use um número de 1 a " + std::to_string(MAX_TAREFAS));
+    return static_cast<std::int32_t>(*v);
+}
+
 // Trimmed of blanks and control characters at both ends, malformed UTF-8 replaced.
 std::string Titulo(const std::string& AValor) {
     std::u32string pontos = PontosDeCodigo(AValor);
@@ -84,7 +92,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             continue;
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
-                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o";
+                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
+                              opcao == "--tarefas";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -105,6 +114,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Semente = Semente(*valor);
         else if (opcao == "--dicionario")
             args.Dicionario = *valor;
+        else if (opcao == "--tarefas")
+            args.Tarefas = Tarefas(*valor);
         else
             args.Saida = *valor;
     }
@@ -119,7 +130,7 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
 
 std::string TextoAjuda() {
     return "Uso: palvorin-livro [--lado 9|11|13|15] [--puzzles N] [--titulo T] [--semente S]\n"
-           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
+           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json] [--tarefas N]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n"
            "  --lado        lado do tabuleiro (omissão: 11)\n"
@@ -129,6 +140,10 @@ std::string TextoAjuda() {
            "  --dicionario  lista de palavras a usar em vez da lista do programa\n"
            "  -o            ficheiro PDF a escrever (omissão: Palvorin_LxL_N.pdf)\n"
            "  --json        escreve o livro em JSON na saída padrão em vez de um PDF\n"
+           "  --tarefas     puzzles gerados em paralelo, de 1 a " +
+           std::to_string(MAX_TAREFAS) +
+           " (omissão: um por núcleo);\n"
+           "                o livro é o mesmo com qualquer número\n"
            "\n"
            "Códigos de saída: 0 sucesso, 1 nenhum puzzle gerado, 2 argumentos ou dados inválidos,\n"
            "130 interrompido (Ctrl-C).\n";

@@ -68,7 +68,7 @@ public:
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        const TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador);
+        const TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador);
         const TRelatorioLivro& rel = corrida.Relatorio;
         if (rel.Cancelado) {
             FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';
