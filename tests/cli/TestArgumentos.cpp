@@ -18,6 +18,7 @@ TEST(AnalisarArgumentos, Omissoes) {
     EXPECT_FALSE(a.Dicionario);
     EXPECT_FALSE(a.Saida);
     EXPECT_FALSE(a.Json);
+    EXPECT_EQ(a.Tarefas, 0);
 }
 
 TEST(AnalisarArgumentos, TodasAsOpcoes) {
@@ -32,6 +33,8 @@ TEST(AnalisarArgumentos, TodasAsOpcoes) {
     EXPECT_TRUE(a.Json);
     EXPECT_EQ(AnalisarArgumentos({"-o", "livro.pdf"}).Saida, "livro.pdf");
     EXPECT_EQ(AnalisarArgumentos({"--semente", "0"}).Semente, 0u);
+    EXPECT_EQ(AnalisarArgumentos({"--tarefas", "1"}).Tarefas, 1);
+    EXPECT_EQ(AnalisarArgumentos({"--tarefas=64"}).Tarefas, 64);
 }
 
 struct TCasoErro {
@@ -71,6 +74,12 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoErro{{"--semente", "99999999999999999999"},
                   "Valor inválido para --semente: «99999999999999999999» (use um número de 0 a "
                   "4294967295)."},
+        TCasoErro{{"--tarefas", "0"},
+                  "Valor inválido para --tarefas: «0» (use um número de 1 a 64)."},
+        TCasoErro{{"--tarefas", "65"},
+                  "Valor inválido para --tarefas: «65» (use um número de 1 a 64)."},
+        TCasoErro{{"--tarefas", "4294967297"},
+                  "Valor inválido para --tarefas: «4294967297» (use um número de 1 a 64)."},
         TCasoErro{{"--titulo", "12345678901234567890123456789012345678901"},
                   "O título do livro não pode ter mais de 40 caracteres."},
         TCasoErro{{"--json=sim"}, "A opção --json não leva valor."},
