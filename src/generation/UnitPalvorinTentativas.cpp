@@ -70,7 +70,7 @@ struct TOficinaTentativas::TPartilha {
     std::mutex Trinco;
     std::condition_variable Mudou;
     std::map<TChave, std::shared_ptr<TItem>> Itens; // in the order workers take them
-    std::int32_t TarefasVivas = 0;                  // queued or running
+    std::int32_t NosTrabalhadores = 0;              // attempts a worker is making
     bool Encerrada = false;
 
     // Under Trinco: the first attempt nobody has started, now marked as started.
@@ -106,17 +106,20 @@ struct TOficinaTentativas::TPartilha {
         Mudou.notify_all();
     }
 
-    // One queued task: makes the most urgent attempt left, if any.
+    // One queued task: makes the most urgent attempt left, if any. A task that starts after the
+    // workshop is gone finds it closed and touches nothing else.
     void Trabalhar() {
         std::unique_lock trinco(Trinco);
-        if (!Encerrada) {
-            if (auto [chave, item] = Reservar(); item) {
-                trinco.unlock();
-                Fazer(chave, item, [&item = item] { return item->Parar.load(); });
-                trinco.lock();
-            }
-        }
-        --TarefasVivas;
+        if (Encerrada)
+            return;
+        auto [chave, item] = Reservar();
+        if (!item)
+            return;
+        ++NosTrabalhadores;
+        trinco.unlock();
+        Fazer(chave, item, [&item = item] { return item->Parar.load(); });
+        trinco.lock();
+        --NosTrabalhadores;
         Mudou.notify_all();
     }
 };
@@ -147,7 +150,7 @@ TOficinaTentativas::~TOficinaTentativas() {
     for (auto& [chave, item] : FPartilha->Itens)
         item->Parar = true;
     FPartilha->Itens.clear();
-    FPartilha->Mudou.wait(trinco, [this] { return FPartilha->TarefasVivas == 0; });
+    FPartilha->Mudou.wait(trinco, [this] { return FPartilha->NosTrabalhadores == 0; });
 }
 
 void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
@@ -161,13 +164,13 @@ void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
     it->second = std::make_shared<TItem>();
     it->second->Opcoes = AOpcoes;
     try {
+        // Queued tasks may outlive the workshop (the arena lets them finish), so they hold
+        // the shared part.
         FFios->Arena.enqueue([partilha = FPartilha] { partilha->Trabalhar(); });
     } catch (...) {
         FPartilha->Itens.erase(it);
         throw;
     }
-    // The task cannot end before this: it takes the lock first.
-    ++FPartilha->TarefasVivas;
 }
 
 TTentativa TOficinaTentativas::Obter(std::int32_t APosicao, std::int32_t ATentativa,
