@@ -1,6 +1,6 @@
 // Puzzle and book generation with the built-in list: puzzles on one thread, books on one and
 // on two, and how fast a cancelled book returns.
-#include "UnitPalvorinDicionario.hpp"
+#include "ListaEmbutida.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinRandom.hpp"
@@ -17,16 +17,9 @@
 #include <thread>
 
 using namespace palvorin;
+using palvorin::teste::ListaEmbutida;
 
 namespace {
-
-const TDicionario& ListaEmbutida() {
-    static const std::unique_ptr<TDicionario> dic = [] {
-        TRelatorioDic rel;
-        return CarregarDicionario(".", rel);
-    }();
-    return *dic;
-}
 
 // Each iteration makes one puzzle from a new seed; besides the mean, reports the median time
 // and the generator's statistics per puzzle.
