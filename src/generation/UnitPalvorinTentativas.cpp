@@ -157,12 +157,13 @@ void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
                                const std::shared_ptr<const TOpcoesGerador>& AOpcoes) {
     if (!FFios)
         return;
+    const TChave chave{APosicao, ATentativa};
     const std::lock_guard trinco(FPartilha->Trinco);
-    const auto [it, nova] = FPartilha->Itens.try_emplace({APosicao, ATentativa});
-    if (!nova)
+    if (FPartilha->Itens.contains(chave))
         return;
-    it->second = std::make_shared<TItem>();
-    it->second->Opcoes = AOpcoes;
+    auto item = std::make_shared<TItem>();
+    item->Opcoes = AOpcoes;
+    const auto it = FPartilha->Itens.emplace(chave, std::move(item)).first;
     try {
         // Queued tasks may outlive the workshop (the arena lets them finish), so they hold
         // the shared part.

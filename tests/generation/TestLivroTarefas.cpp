@@ -73,9 +73,9 @@ const TCasoLivro CASOS[] = {
     {"embutida_11", ListaEmbutida, {12, 11, "", 2}, 1, false},
     {"embutida_13", ListaEmbutida, {10, 13, "", 3}, 1, false},
     {"embutida_15", ListaEmbutida, {8, 15, "", 4}, 1, false},
-    // The fourth position takes 8 attempts: two rejected for repetition, then forbidden words.
-    {"terco_tentativas_alem_da_terceira", TercoDaListaFixa, {4, 9, "", 11}, 8, false},
-    {"terco_posicoes_sem_puzzle", TercoDaListaFixa, {4, 9, "", 9}, 2, true},
+    // The third position gets no puzzle; at the fifth three attempts repeat too many words and
+    // the fourth, with forbidden words, is accepted.
+    {"terco_falha_e_quarta_tentativa", TercoDaListaFixa, {5, 9, "", 7}, 4, true},
 };
 
 class LivroComTarefas : public testing::TestWithParam<TCasoLivro> {};
