@@ -91,9 +91,9 @@ struct TDesfecho {
     TTentativa Ultima;
 };
 
-// The attempts at one position, in order, until one takes it. The first was handed out ahead;
-// when a later one is needed, the next few go to the workers at once, each batch within the
-// attempts that share one forbidden-word array.
+// The attempts at one position, in order, until one takes it. The first belongs to the
+// look-ahead; when a later one is needed, the next few go to the workers at once, each batch
+// within the attempts that share one forbidden-word array.
 TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TUsoPalavras& AUso,
                           std::int32_t APosicao, const std::shared_ptr<const TOpcoesGerador>& ABase,
                           const TConsultaCancelamento& AConsulta) {
