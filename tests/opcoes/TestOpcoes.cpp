@@ -1,4 +1,5 @@
 #include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinTextos.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <gtest/gtest.h>
