@@ -65,7 +65,7 @@ std::string Nomear(std::u32string_view APontos, TFalha AFalha, bool AVisiveis) {
             texto += Codigo(c);
         }
     }
-    return mais ? texto + ", \u2026" : texto;
+    return mais ? texto + " e outros" : texto;
 }
 
 } // namespace

@@ -86,6 +86,8 @@ TEST(Opcoes, AnalisarOpcoesParaNaPrimeiraFalha) {
         {Config(30, 11, astrais), titulo},
         {Config(101, 11, quarenta + "b"), numero},
         {Config(30, 13, ""), ""},
+        {Config(30, 11, "a\tb"), MotivoTitulo("a\tb")},
+        {Config(0, 11, "a\tb"), numero},
     };
     for (const auto& c : casos) {
         const TAnalise analise = AnalisarOpcoes(c.config);
@@ -149,9 +151,33 @@ TEST(Opcoes, InteiroDeTexto) {
         {"$1F", {}},
         {"1.5", {}},
         {"١٢", {}},
+        // Past the type's range: refused, never wrapped around.
+        {"4294967305", {}},
+        {"8589934605", {}},
+        {"-2147483649", {}},
+        {"99999999999999999999", {}},
     };
     for (const auto& c : casos)
         EXPECT_EQ(InteiroDeTexto(c.texto), c.valor) << c.texto;
+}
+
+TEST(Opcoes, NaturalDeTexto) {
+    struct {
+        const char* texto;
+        std::optional<std::uint32_t> valor;
+    } casos[] = {
+        {"0", 0u},
+        {" 4294967295 ", 4294967295u},
+        {"+7", 7u},
+        {"000000000000042", 42u},
+        {"4294967296", {}},
+        {"4294967305", {}},
+        {"-1", {}},
+        {"-0", {}},
+        {"1e3", {}},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(NaturalDeTexto(c.texto), c.valor) << c.texto;
 }
 
 TEST(Opcoes, AparaBrancosEControlos) {
