@@ -78,10 +78,12 @@ std::string MotivoTitulo(std::string_view ATitulo) {
         return "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) +
                " caracteres.";
     const std::u32string titulo = PontosDeCodigo(aparado);
-    const auto proibido = [](char32_t c) { return Controlo(c) || NaoCaracter(c); };
-    if (std::any_of(titulo.begin(), titulo.end(), proibido))
-        return "O título do livro não pode ter caracteres de controlo nem não-caracteres: " +
-               Nomear(titulo, proibido, false) + ".";
+    if (std::any_of(titulo.begin(), titulo.end(), Controlo))
+        return "O título do livro não pode ter caracteres de controlo: " +
+               Nomear(titulo, Controlo, false) + ".";
+    if (std::any_of(titulo.begin(), titulo.end(), NaoCaracter))
+        return "O título do livro tem caracteres inválidos: " + Nomear(titulo, NaoCaracter, false) +
+               ".";
     const auto semGlifo = [](char32_t c) { return !FontesDoLivroDesenham(c); };
     if (std::any_of(titulo.begin(), titulo.end(), semGlifo))
         return "O tipo de letra do livro não tem estes caracteres do título: " +

@@ -124,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {"--lado", "4294967305", "--json"},
                         "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
                     TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
-                                  "O título do livro não pode ter caracteres de controlo nem "
-                                  "não-caracteres: U+FFFF."},
+                                  "O título do livro tem caracteres inválidos: U+FFFF."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
                                   "Dicionário não encontrado: /nao/existe/lista.txt"}),
     NomeDosArgumentos<TCasoInvalido>);

@@ -17,8 +17,8 @@ struct TCasoOpcoes {
 
 inline std::vector<TCasoOpcoes> CasosOpcoes() {
     const std::string numero = "Indique um número de puzzles entre 1 e 100.";
-    const std::string proibidos =
-        "O título do livro não pode ter caracteres de controlo nem não-caracteres: ";
+    const std::string controlos = "O título do livro não pode ter caracteres de controlo: ";
+    const std::string invalidos = "O título do livro tem caracteres inválidos: ";
     const std::string semGlifo = "O tipo de letra do livro não tem estes caracteres do título: ";
     return {
         {"simples", "30", "Férias de Verão", ""},
@@ -27,12 +27,12 @@ inline std::vector<TCasoOpcoes> CasosOpcoes() {
         {"poucos puzzles", "0", "Férias", numero},
         {"muitos puzzles", "101", "Férias", numero},
         {"número antes do título", "101", "a\tb", numero},
-        {"tabulação", "30", "Férias\tVerão", proibidos + "U+0009."},
-        {"escape", "30", "a\x1B[1mb", proibidos + "U+001B."},
-        {"C1 por dentro", "30", "a\u0085b", proibidos + "U+0085."},
-        {"U+FFFF", "30", "a\uFFFF", proibidos + "U+FFFF."},
-        {"U+10FFFF", "30", "a\U0010FFFF", proibidos + "U+10FFFF."},
-        {"U+FDD0", "30", "a\uFDD0", proibidos + "U+FDD0."},
+        {"tabulação", "30", "Férias\tVerão", controlos + "U+0009."},
+        {"escape", "30", "a\x1B[1mb", controlos + "U+001B."},
+        {"C1 por dentro", "30", "a\u0085b", controlos + "U+0085."},
+        {"U+FFFF", "30", "a\uFFFF", invalidos + "U+FFFF."},
+        {"U+10FFFF", "30", "a\U0010FFFF", invalidos + "U+10FFFF."},
+        {"U+FDD0", "30", "a\uFDD0", invalidos + "U+FDD0."},
         {"emoji", "30", "Olá \U0001F600", semGlifo + "«\U0001F600» (U+1F600)."},
         {"árabe", "30", "\u0639\u0631\u0628",
          semGlifo + "«\u0639» (U+0639), «\u0631» (U+0631), «\u0628» (U+0628)."},

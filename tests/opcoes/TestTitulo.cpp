@@ -10,9 +10,12 @@ namespace {
 const std::string LONGO = "O título do livro não pode ter mais de 40 caracteres.";
 const std::string UTF8 = "O título do livro não é texto UTF-8 válido.";
 
-std::string Proibidos(const std::string& ACodigos) {
-    return "O título do livro não pode ter caracteres de controlo nem não-caracteres: " + ACodigos +
-           ".";
+std::string Controlos(const std::string& ACodigos) {
+    return "O título do livro não pode ter caracteres de controlo: " + ACodigos + ".";
+}
+
+std::string Invalidos(const std::string& ACodigos) {
+    return "O título do livro tem caracteres inválidos: " + ACodigos + ".";
 }
 
 std::string SemGlifo(const std::string& ANomes) {
@@ -50,30 +53,31 @@ TEST(MotivoTitulo, UmMotivoPorCadaFalta) {
         {"meio par UTF-16", "a\xED\xA0\x80", UTF8},
         {"acima de U+10FFFF", "\xF4\x90\x80\x80", UTF8},
         {"inválido nas pontas", " \xFF Livro", UTF8},
-        {"mudança de linha", "Férias\nVerão", Proibidos("U+000A")},
-        {"tabulação", "a\tb", Proibidos("U+0009")},
-        {"escape", "a\x1B[1mb", Proibidos("U+001B")},
+        {"mudança de linha", "Férias\nVerão", Controlos("U+000A")},
+        {"tabulação", "a\tb", Controlos("U+0009")},
+        {"escape", "a\x1B[1mb", Controlos("U+001B")},
         {"DEL",
          "a\x7F"
          "b",
-         Proibidos("U+007F")},
-        {"C1 por dentro", "a\u0085b", Proibidos("U+0085")},
-        {"U+FFFE", "a\uFFFE", Proibidos("U+FFFE")},
-        {"U+FFFF", "a\uFFFF", Proibidos("U+FFFF")},
-        {"U+1FFFF", "a\U0001FFFF", Proibidos("U+1FFFF")},
-        {"U+10FFFE", "a\U0010FFFE", Proibidos("U+10FFFE")},
-        {"U+FDD0", "a\uFDD0", Proibidos("U+FDD0")},
-        {"U+FDEF", "a\uFDEF", Proibidos("U+FDEF")},
-        {"cada um uma vez", "a\tb\tc\nd", Proibidos("U+0009, U+000A")},
+         Controlos("U+007F")},
+        {"C1 por dentro", "a\u0085b", Controlos("U+0085")},
+        {"U+FFFE", "a\uFFFE", Invalidos("U+FFFE")},
+        {"U+FFFF", "a\uFFFF", Invalidos("U+FFFF")},
+        {"U+1FFFF", "a\U0001FFFF", Invalidos("U+1FFFF")},
+        {"U+10FFFE", "a\U0010FFFE", Invalidos("U+10FFFE")},
+        {"U+FDD0", "a\uFDD0", Invalidos("U+FDD0")},
+        {"U+FDEF", "a\uFDEF", Invalidos("U+FDEF")},
+        {"cada um uma vez", "a\tb\tc\nd", Controlos("U+0009, U+000A")},
         {"mais de três",
          "1\x01"
          "2\x02"
          "3\x03"
          "4\x04"
          "5",
-         Proibidos("U+0001, U+0002, U+0003 e outros")},
+         Controlos("U+0001, U+0002, U+0003 e outros")},
         // Controls are named before glyphs: they would not print either way.
-        {"controlo e emoji", "\U0001F600\tb", Proibidos("U+0009")},
+        {"controlo e emoji", "\U0001F600\tb", Controlos("U+0009")},
+        {"controlo e U+FFFF", "\uFFFF\tb", Controlos("U+0009")},
         {"emoji", "Olá \U0001F600", SemGlifo("«\U0001F600» (U+1F600)")},
         {"árabe", "\u0639\u0631\u0628\u064A",
          SemGlifo("«\u0639» (U+0639), «\u0631» (U+0631), «\u0628» (U+0628) e outros")},
