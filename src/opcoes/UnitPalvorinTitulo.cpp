@@ -3,7 +3,6 @@
 #include "UnitPalvorinCobertura.hpp"
 #include "UnitPalvorinTexto.hpp"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace palvorin {
@@ -39,7 +38,7 @@ std::string Codigo(char32_t c) {
 }
 
 // The first few distinct characters of APontos that AFalha picks, by code and, when
-// AVisiveis, as themselves.
+// AVisiveis, as themselves; "" when there are none.
 template <typename TFalha>
 std::string Nomear(std::u32string_view APontos, TFalha AFalha, bool AVisiveis) {
     std::u32string vistos;
@@ -78,16 +77,13 @@ std::string MotivoTitulo(std::string_view ATitulo) {
         return "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) +
                " caracteres.";
     const std::u32string titulo = PontosDeCodigo(aparado);
-    if (std::any_of(titulo.begin(), titulo.end(), Controlo))
-        return "O título do livro não pode ter caracteres de controlo: " +
-               Nomear(titulo, Controlo, false) + ".";
-    if (std::any_of(titulo.begin(), titulo.end(), NaoCaracter))
-        return "O título do livro tem caracteres inválidos: " + Nomear(titulo, NaoCaracter, false) +
-               ".";
+    if (const std::string nomes = Nomear(titulo, Controlo, false); !nomes.empty())
+        return "O título do livro não pode ter caracteres de controlo: " + nomes + ".";
+    if (const std::string nomes = Nomear(titulo, NaoCaracter, false); !nomes.empty())
+        return "O título do livro tem caracteres inválidos: " + nomes + ".";
     const auto semGlifo = [](char32_t c) { return !FontesDoLivroDesenham(c); };
-    if (std::any_of(titulo.begin(), titulo.end(), semGlifo))
-        return "O tipo de letra do livro não tem estes caracteres do título: " +
-               Nomear(titulo, semGlifo, true) + ".";
+    if (const std::string nomes = Nomear(titulo, semGlifo, true); !nomes.empty())
+        return "O tipo de letra do livro não tem estes caracteres do título: " + nomes + ".";
     return "";
 }
 
