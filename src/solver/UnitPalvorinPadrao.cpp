@@ -11,7 +11,7 @@ TPadraoAnalisado::TPadraoAnalisado(TPadrao APretas, std::int32_t ALado)
     FRanhuras = ExtrairRanhuras(FPretas, FLado);
     FRanhurasDaCasa.assign(FPretas.size(), {-1, -1});
     FRanhurasDoComprimento.resize(static_cast<std::size_t>(FLado) + 1);
-    FInicio.reserve(FRanhuras.size());
+    FInicio.reserve(FRanhuras.size() + 1);
     for (std::int32_t i = 0; i < NumRanhuras(); ++i) {
         const TRanhura& r = FRanhuras[i];
         FHorizontais += r.Horizontal ? 1 : 0;
@@ -23,14 +23,7 @@ TPadraoAnalisado::TPadraoAnalisado(TPadrao APretas, std::int32_t ALado)
         }
         FRanhurasDoComprimento[r.Comprimento].push_back(i);
     }
-}
-
-const std::vector<std::int32_t>&
-TPadraoAnalisado::RanhurasDoComprimento(std::int32_t AComprimento) const {
-    static const std::vector<std::int32_t> nenhuma;
-    if (AComprimento < 0 || AComprimento > FLado)
-        return nenhuma;
-    return FRanhurasDoComprimento[AComprimento];
+    FInicio.push_back(static_cast<std::int32_t>(FCasas.size()));
 }
 
 } // namespace palvorin

@@ -26,15 +26,18 @@ public:
     std::int32_t NumHorizontais() const { return FHorizontais; }
     // Cell index of each letter of slot ARanhura.
     std::span<const std::int32_t> Casas(std::int32_t ARanhura) const {
-        return {FCasas.data() + FInicio[ARanhura],
-                static_cast<std::size_t>(FRanhuras[ARanhura].Comprimento)};
+        return {FCasas.data() + FInicio[ARanhura], FCasas.data() + FInicio[ARanhura + 1]};
     }
     // The across and the down slot through cell ACasa, -1 where there is none.
     const std::array<std::int32_t, 2>& RanhurasDaCasa(std::int32_t ACasa) const {
         return FRanhurasDaCasa[ACasa];
     }
     // Slots of AComprimento cells, in slot order; empty for any length no slot has.
-    const std::vector<std::int32_t>& RanhurasDoComprimento(std::int32_t AComprimento) const;
+    const std::vector<std::int32_t>& RanhurasDoComprimento(std::int32_t AComprimento) const {
+        if (AComprimento < 0 || AComprimento > FLado)
+            return FNenhuma;
+        return FRanhurasDoComprimento[AComprimento];
+    }
 
 private:
     TPadrao FPretas;
@@ -42,9 +45,10 @@ private:
     std::vector<TRanhura> FRanhuras;
     std::int32_t FHorizontais = 0;
     std::vector<std::int32_t> FCasas;  // every slot's cells, slot after slot
-    std::vector<std::int32_t> FInicio; // where each slot's cells start in FCasas
+    std::vector<std::int32_t> FInicio; // where each slot's cells start in FCasas, and the end
     std::vector<std::array<std::int32_t, 2>> FRanhurasDaCasa;
     std::vector<std::vector<std::int32_t>> FRanhurasDoComprimento; // indexed 0 .. Lado
+    std::vector<std::int32_t> FNenhuma;
 };
 
 } // namespace palvorin

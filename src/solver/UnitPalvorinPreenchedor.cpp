@@ -137,7 +137,7 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
     return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
 }
 
-bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
+inline bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
     const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
     const auto L = static_cast<std::int32_t>(casas.size());
     const std::uint64_t* const* daLetra = FMascaras[L].data();
@@ -163,7 +163,7 @@ void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t A
             }
     // A slot that received no letter kept its letters, so Cabe reads what it read before.
     for (const std::int32_t i :
-         FPadrao.RanhurasDoComprimento(FPadrao.Ranhuras()[ARanhura].Comprimento))
+         FPadrao.RanhurasDoComprimento(static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size())))
         if (!FFeita[i] && !FARecontar[i] && Cabe(i, AJ))
             --depois[i];
     for (const std::int32_t i : FRecontar) {
