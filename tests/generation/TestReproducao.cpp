@@ -83,6 +83,17 @@ TEST(Reproducao, Puzzles) {
     }
 }
 
+void VerificarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
+                    const std::vector<std::vector<std::string>>& AEsperados,
+                    const TRelatorioLivro& ARelatorio) {
+    TRelatorioLivro rel;
+    const auto puzzles = GerarLivro(ADic, AConfig, {}, rel);
+    ASSERT_EQ(puzzles.size(), AEsperados.size());
+    for (std::size_t i = 0; i < puzzles.size(); ++i)
+        EXPECT_EQ(puzzles[i].Letras, Juntar(AEsperados[i])) << "puzzle " << i + 1;
+    EXPECT_EQ(rel, ARelatorio);
+}
+
 TEST(Reproducao, Livro) {
     const std::vector<std::vector<std::string>> esperados = {
         {"VIR##DAVA", "#LUZ##BEM", "CHAO#URSO", "#A#N##I#R", "##PARAR##", "C#R##N#I#", "ALEM#ERRO",
@@ -94,12 +105,8 @@ TEST(Reproducao, Livro) {
         {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
          "VIA###TER", "A#SISTEMA"},
     };
-    TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, {}, rel);
-    ASSERT_EQ(puzzles.size(), esperados.size());
-    for (std::size_t i = 0; i < puzzles.size(); ++i)
-        EXPECT_EQ(puzzles[i].Letras, Juntar(esperados[i])) << "puzzle " << i + 1;
-    EXPECT_EQ(rel, (TRelatorioLivro{4, 4, false, 0, {}}));
+    VerificarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, esperados,
+                   TRelatorioLivro{4, 4, false, 0, {}});
 }
 
 // Every third word of the fixed list: few enough that the third position of the book below is
@@ -127,12 +134,8 @@ TEST(Reproducao, LivroComPalavrasProibidas) {
         {"#P#MODA##", "BOLA##T#A", "#D#CIMA#C", "CESAR#C#H", "USO#I#ALA", "R#F#ABRIR", "A#ROSA#D#",
          "R#E##LEAO", "##RACA#R#"},
     };
-    TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17}, {}, rel);
-    ASSERT_EQ(puzzles.size(), esperados.size());
-    for (std::size_t i = 0; i < puzzles.size(); ++i)
-        EXPECT_EQ(puzzles[i].Letras, Juntar(esperados[i])) << "puzzle " << i + 1;
-    EXPECT_EQ(rel, (TRelatorioLivro{3, 3, false, 3, {}}));
+    VerificarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17}, esperados,
+                   TRelatorioLivro{3, 3, false, 3, {}});
 }
 
 } // namespace
