@@ -137,6 +137,7 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
     return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
 }
 
+// Inline: it runs for every open slot of the placed word's length at every step.
 inline bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
     const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
     const auto L = static_cast<std::int32_t>(casas.size());
