@@ -138,7 +138,8 @@ void BM_Cancelar(benchmark::State& AEstado) {
     TExecucaoLivro execucao;
     execucao.Tarefas = static_cast<std::int32_t>(AEstado.range(0));
     std::mt19937 sorteio(2026);
-    std::uniform_int_distribution<std::int32_t> esperaMs(100, 1500);
+    // Within the book's first second, which even two threads on a quiet machine do not finish.
+    std::uniform_int_distribution<std::int32_t> esperaMs(50, 700);
     std::vector<double> atrasos, paragens;
     for (auto _ : AEstado) {
         ++config.Semente;
@@ -167,10 +168,8 @@ void BM_Cancelar(benchmark::State& AEstado) {
         const auto fim = std::chrono::steady_clock::now();
         relogio.request_stop();
         relogio.join();
-        if (!rel.Cancelado) {
-            AEstado.SkipWithError("o livro acabou antes do cancelamento");
-            break;
-        }
+        if (!rel.Cancelado)
+            continue; // the book ended first: no delay to measure
         const std::chrono::duration<double> atraso = fim - momento;
         AEstado.SetIterationTime(atraso.count());
         atrasos.push_back(atraso.count() * 1000.0);
@@ -180,6 +179,7 @@ void BM_Cancelar(benchmark::State& AEstado) {
         return;
     std::sort(atrasos.begin(), atrasos.end());
     std::sort(paragens.begin(), paragens.end());
+    AEstado.counters["canceladas"] = static_cast<double>(atrasos.size());
     AEstado.counters["mediana_ms"] = atrasos[atrasos.size() / 2];
     AEstado.counters["maximo_ms"] = atrasos.back();
     AEstado.counters["paragem_mediana_ms"] = paragens[paragens.size() / 2];

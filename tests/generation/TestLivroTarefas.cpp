@@ -61,7 +61,7 @@ struct TCasoLivro {
     const TDicionario& (*Lista)();
     TConfigLivro Config;
     std::int32_t MaisTentativas; // the hardest position takes at least this many attempts
-    bool ComFalhas;
+    bool ComFalhas;              // some position gets no puzzle
 };
 
 void PrintTo(const TCasoLivro& ACaso, std::ostream* ASaida) {
@@ -90,8 +90,10 @@ TEST_P(LivroComTarefas, OMesmoLivroComQualquerNumeroDeTarefas) {
     const TCasoLivro& c = GetParam();
     const TLivroFeito um = FazerLivro(c.Lista(), c.Config, 1);
     ASSERT_FALSE(um.Tentativas.empty());
-    EXPECT_EQ(*std::max_element(um.Tentativas.begin(), um.Tentativas.end()), c.MaisTentativas);
-    EXPECT_EQ(!um.Relatorio.Falhas.empty(), c.ComFalhas);
+    // What the book is there to show; the built-in list may change under the other books.
+    EXPECT_GE(*std::max_element(um.Tentativas.begin(), um.Tentativas.end()), c.MaisTentativas);
+    if (c.ComFalhas)
+        EXPECT_FALSE(um.Relatorio.Falhas.empty());
     EXPECT_EQ(um.Posicoes, DeZeroA(c.Config.NumPuzzles));
     for (const std::int32_t tarefas : {2, 3, 8}) {
         SCOPED_TRACE(std::to_string(tarefas) + " tarefas");
