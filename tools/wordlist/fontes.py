@@ -36,19 +36,12 @@ def tabela_preao90(entradas, classes):
 def ler_frequencias(caminho, conhecidas, tabela):
     """Subtitle counts of every known 1990 form, and the file's total and smallest counts."""
     frequencias = defaultdict(int)
-    total, piso = 0, None
-    with open(caminho, encoding="utf-8") as f:
-        for linha in f:
-            campos = linha.split()
-            if len(campos) != 2:
-                continue
-            contagem = int(campos[1])
-            total += contagem
-            piso = contagem if piso is None else min(piso, contagem)
-            forma = mapear_forma(campos[0], conhecidas, tabela)
-            if forma:
-                frequencias[forma] += contagem
-    return Legendas(frequencias, total, piso or 1)
+    contagens = ler_contagens(caminho)
+    for antiga, contagem in contagens.items():
+        forma = mapear_forma(antiga, conhecidas, tabela)
+        if forma:
+            frequencias[forma] += contagem
+    return Legendas(frequencias, sum(contagens.values()), min(contagens.values(), default=1))
 
 
 @dataclass

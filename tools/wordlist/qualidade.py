@@ -12,20 +12,12 @@ import os
 import subprocess
 import sys
 
+from fontes import ler_zipf
+
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 LADOS = (9, 11, 13, 15)
 SEMENTES = (1, 2, 3)
 PUZZLES = 100
-
-
-def ler_zipf(caminho):
-    zipf = {}
-    with open(caminho, encoding="utf-8") as f:
-        for linha in f:
-            campos = linha.rstrip("\n").split("\t")
-            if len(campos) == 2:
-                zipf[campos[0]] = float(campos[1])
-    return zipf
 
 
 def ler_seccoes(caminho):
