@@ -46,7 +46,7 @@ TEST(ListaEmbutida, CarregaSemRejeicoesNemRepeticoes) {
 
 TEST(ListaEmbutida, TemPalavrasSuficientes) {
     EXPECT_GE(Lista().Dic->Total(), 45000);
-    EXPECT_GE(Lista().Dic->TotalComuns(), 18000);
+    EXPECT_GE(Lista().Dic->TotalComuns(), 19000);
 }
 
 TEST(ListaEmbutida, SoTemLetrasPortuguesas) {

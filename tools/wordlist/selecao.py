@@ -10,8 +10,9 @@ from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 
 # The score a word needs to be common, by length: the longer a word is, the fewer times even
 # a well-known one is written.
-LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.5}
-LIMIAR_LONGAS = 2.3
+LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.3,
+            11: 2.0, 12: 1.8, 13: 1.5}
+LIMIAR_LONGAS = 1.2
 
 
 @dataclass
