@@ -67,17 +67,31 @@ TEST(ListaEmbutida, PalavrasConhecidasNaSecaoCerta) {
         bool Comum;
     };
     const TCaso casos[] = {
-        {"CASA", "CASA", true},   {"AGUA", "ÁGUA", true},   {"FALAR", "FALAR", true},
-        {"SOU", "SOU", true},     {"VOU", "VOU", true},     {"CANSADO", "CANSADO", true},
-        {"OTIMO", "ÓTIMO", true}, {"ACAO", "AÇÃO", true},   {"RAPIDAMENTE", "RAPIDAMENTE", true},
-        {"BICHA", "BICHA", true}, {"PRETO", "PRETO", true}, {"ISTMO", "ISTMO", false},
+        {"CASA", "CASA", true},
+        {"AGUA", "ÁGUA", true},
+        {"FALAR", "FALAR", true},
+        {"SOU", "SOU", true},
+        {"VOU", "VOU", true},
+        {"CANSADO", "CANSADO", true},
+        {"OTIMO", "ÓTIMO", true},
+        {"ACAO", "AÇÃO", true},
+        {"RAPIDAMENTE", "RAPIDAMENTE", true},
+        {"BICHA", "BICHA", true},
+        {"PRETO", "PRETO", true},
+        {"ISTMO", "ISTMO", false},
         {"IGLU", "IGLU", false},
         // feminine and plural nouns of their own, numerals, headwords beside a masculine
-        {"FILHA", "FILHA", true}, {"FERIAS", "FÉRIAS", true}, {"OCULOS", "ÓCULOS", true},
-        {"SEIS", "SEIS", true},   {"SAIDA", "SAÍDA", true},   {"ZOO", "ZOO", true},
+        {"FILHA", "FILHA", true},
+        {"FERIAS", "FÉRIAS", true},
+        {"OCULOS", "ÓCULOS", true},
+        {"SEIS", "SEIS", true},
+        {"SAIDA", "SAÍDA", true},
+        {"ZOO", "ZOO", true},
         // the spelling European readers use, and Brazilian usage left rare
-        {"CARACTER", "CARÁCTER", true}, {"VEREDICTO", "VEREDICTO", true},
-        {"GELADEIRA", "GELADEIRA", false}, {"XICARA", "XÍCARA", false},
+        {"CARACTER", "CARÁCTER", true},
+        {"VEREDICTO", "VEREDICTO", true},
+        {"GELADEIRA", "GELADEIRA", false},
+        {"XICARA", "XÍCARA", false},
     };
     for (const auto& c : casos) {
         TPalavraDic guarda;
@@ -92,10 +106,9 @@ TEST(ListaEmbutida, NaoTemFormasFlexionadasEstrangeirasOuExcluidas) {
     // plurals, feminines, inflected verbs, a proper noun, a foreign word, pre-1990
     // spellings (acção and óptimo keep their c and p on the board), obscenities and slurs,
     // the less European of two spellings, made-up participles (abrido, escrevido)
-    const char* ausentes[] = {"CASAS",   "BONITA",   "FALOU",  "FAZEMOS",   "LISBOA",
-                              "JOHN",    "ACCAO",    "OPTIMO", "MERDA",     "PORRA",
-                              "AMORES",  "BOCHE",    "TETUDO", "MONGOLICO", "CARATER",
-                              "ABRIDO",  "ESCREVIDO"};
+    const char* ausentes[] = {"CASAS",  "BONITA",    "FALOU",   "FAZEMOS", "LISBOA",   "JOHN",
+                              "ACCAO",  "OPTIMO",    "MERDA",   "PORRA",   "AMORES",   "BOCHE",
+                              "TETUDO", "MONGOLICO", "CARATER", "ABRIDO",  "ESCREVIDO"};
     for (const char* g : ausentes)
         EXPECT_LT(Lista().Dic->IndiceDaGrelha(g), 0) << g;
 }

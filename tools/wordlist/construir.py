@@ -16,7 +16,7 @@ from confirmacao import acentos_corrigidos, participios_inventados, variantes_de
 from fontes import (ler_contagens, ler_formas, ler_frequencias, ler_tesauro, ler_zipf,
                     preferir_grafias_europeias, tabela_preao90)
 from formato import texto_da_lista
-from frequencia import pontuar
+from frequencia import evidencia_propria, pontuar
 from lexico import Lexico
 from nota import Notas
 from regras import ler_lista
@@ -90,7 +90,8 @@ def main():
     tesauro = ler_tesauro(args.tesauro, conhecidas, antigas)
     notas = Notas(ler_zipf(args.zipf), legendas, legendas_br, tesauro, ler_lista("europeias.txt"))
     leituras = leituras_do_lexico(lexico)
-    contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, notas, leituras,
+    do_lema = evidencia_propria(lexico, legendas.contagens, pontos)
+    contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, do_lema, notas, leituras,
                         participios_inventados(lexico, leituras),
                         acentos_corrigidos(lexico.lemas, leituras))
     escolhidas = escolher(lexico, contexto)

@@ -48,11 +48,11 @@ class Notas:
                 maior = max(maior, razao / self.razao_brasileira(outra))
         return maior if maior >= RAZAO_BRASILEIRA else 0.0
 
-    def frequencia(self, texto, pontos):
+    def frequencia(self, texto, do_lema):
         """The best frequency evidence of the word itself, on the Zipf scale."""
         return max(self.zipf.get(texto, 0.0),
                    self.legendas.zipf(self.legendas.contagens.get(texto, 0)),
-                   self.legendas.zipf(pontos.get(texto, 0)) - DESCONTO_DO_LEMA)
+                   self.legendas.zipf(do_lema.get(texto, 0)) - DESCONTO_DO_LEMA)
 
     def nota(self, texto, frequencia, parente, preferencia_brasileira):
         """FREQUENCIA: frequencia(); PARENTE: kin of a well-known word; PREFERENCIA_BRASILEIRA:

@@ -20,6 +20,7 @@ class Contexto:
     conhecidas: set              # forms wportuguese knows
     exclusoes: set               # exclusoes.txt
     pontos: dict                 # lemma -> European subtitle frequency (frequencia.pontuar)
+    do_lema: dict                # lemma -> subtitle counts no homograph lends it
     notas: object                # nota.Notas
     leituras: dict               # word -> the analyser's categories (analisador.analisar)
     participios_inventados: set  # confirmacao.participios_inventados
@@ -77,7 +78,7 @@ def escolher(lexico, contexto):
         lema = lexico.lemas[texto]
         if admissivel(texto, lema, grelhas_dos_lemas, contexto):
             admitidas[contexto.acentos.get(texto, texto)] = lema
-    frequencias = {t: notas.frequencia(t, contexto.pontos) for t in admitidas}
+    frequencias = {t: notas.frequencia(t, contexto.do_lema) for t in admitidas}
     viz = vizinhos(lexico)
     parentes = ParentesPelaForma(lexico, contexto.pontos)
     por_grelha = {}

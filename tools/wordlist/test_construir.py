@@ -12,7 +12,7 @@ from comuns import ParentesPelaForma
 from confirmacao import acentos_corrigidos, participios_inventados, variantes_de_hiato
 from fontes import Legendas, ler_tesauro, preferir_grafias_europeias
 from formato import texto_da_lista
-from frequencia import pontuar
+from frequencia import evidencia_propria, pontuar
 from nota import Notas
 from qualidade import figuras_do_livro, ler_seccoes
 from selecao import Contexto, escolher, limiar, plural_de_uso
@@ -54,7 +54,8 @@ class Lexicon(unittest.TestCase):
         pontos = pontuar(self.lexico, self.frequencias)
         notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
                       {t: set() for t in tesauro}, set())
-        contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, notas, LEITURAS,
+        do_lema = evidencia_propria(self.lexico, self.frequencias, pontos)
+        contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, do_lema, notas, LEITURAS,
                             participios_inventados(self.lexico, LEITURAS), {})
         return {t: c for t, c, _ in escolher(self.lexico, contexto).values()}
 
@@ -83,6 +84,15 @@ class Lexicon(unittest.TestCase):
         # canto is the noun and a form of cantar: the noun keeps most of it
         self.assertGreater(pontos["canto"], 50)
         self.assertAlmostEqual(pontos["canto"] + pontos["cantar"], 180)
+
+    def test_evidencia_propria(self):
+        pontos = pontuar(self.lexico, self.frequencias)
+        evidencia = evidencia_propria(self.lexico, self.frequencias, pontos)
+        casos = [("bonito", 50),   # its plural is its own
+                 ("cantar", 0),    # cantou and canto do not speak for the infinitive
+                 ("dar", 20), ("canto", 100), ("amor", 10)]
+        for lema, esperado in casos:
+            self.assertEqual(evidencia.get(lema, 0), esperado, lema)
 
     def test_seccao_comum(self):
         # each a little short of common on its own frequency
