@@ -58,6 +58,10 @@ def relatorio(escolhidas, saida=sys.stderr):
             print(f"{nome} {n}: {' '.join(amostra)}", file=saida)
 
 
+def participios(lexico):
+    return [t for t, lema in lexico.lemas.items() if "participio" in lema.tipos]
+
+
 def leituras_do_lexico(lexico):
     """The analyser's reading of every lemma and participle's verb, and of the hiatus-accent
     variants of the words it does not know."""
@@ -93,7 +97,7 @@ def main():
     do_lema = evidencia_propria(lexico, legendas.contagens, pontos)
     contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, do_lema, notas, leituras,
                         participios_inventados(lexico, leituras),
-                        acentos_corrigidos(lexico.lemas, leituras))
+                        acentos_corrigidos(participios(lexico), leituras))
     escolhidas = escolher(lexico, contexto)
     dados = texto_da_lista(escolhidas).encode("utf-8")
     temporario = args.saida + ".tmp"

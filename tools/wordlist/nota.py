@@ -14,9 +14,10 @@ NOTA_DO_PARENTE = 4.0
 # Brazilian usage: a word Brazilian subtitles prefer to a synonym this many times more than
 # European subtitles do (geladeira to frigorífico). Both lists miss rare forms, so a ratio of
 # two rates alone cannot show it for a word absent from the European list.
-RAZAO_BRASILEIRA = 6.0
-# ... and that is itself more frequent in Brazilian subtitles than in European ones.
-RAZAO_MINIMA = 2.0
+RAZAO_BRASILEIRA = 8.0
+# ... and that is itself this many times more frequent in Brazilian subtitles than in European
+# ones (a word the European list misses taken at its floor).
+RAZAO_MINIMA = 4.0
 PENALIDADE_BRASILEIRA = 2.0  # times log10 of the preference
 # A reviewed everyday word counts at least as this.
 NOTA_DAS_EUROPEIAS = 4.0

@@ -115,16 +115,18 @@ class Evidence(unittest.TestCase):
     def test_uso_brasileiro_com_par_europeu(self):
         # per million tokens in each corpus
         europa = legendas({"chávena": 80, "xícara": 2, "frigorífico": 30, "geladeira": 3,
-                           "menu": 50, "cardápio": 20})
+                           "menu": 50, "cardápio": 20, "gelado": 40, "sorvete": 5})
         brasil = legendas({"chávena": 1, "xícara": 60, "frigorífico": 5, "geladeira": 70,
-                           "menu": 50, "cardápio": 40})
+                           "menu": 50, "cardápio": 40, "gelado": 120, "sorvete": 100})
         tesauro = {"xícara": {"chávena"}, "chávena": {"xícara"}, "geladeira": {"frigorífico"},
-                   "frigorífico": {"geladeira"}, "cardápio": {"menu"}, "menu": {"cardápio"}}
+                   "frigorífico": {"geladeira"}, "cardápio": {"menu"}, "menu": {"cardápio"},
+                   "sorvete": {"gelado"}, "gelado": {"sorvete"}}
         notas = Notas({}, europa, brasil, tesauro, set())
         listadas = set(tesauro)
         casos = [("xícara", True), ("geladeira", True),
                  ("chávena", False),    # the European word itself
-                 ("cardápio", False)]   # leans Brazilian, not enough to be Brazilian usage
+                 ("cardápio", False),   # leans Brazilian, not enough to be Brazilian usage
+                 ("sorvete", False)]    # Brazilian, but so is its synonym, nearly as much
         for palavra, brasileira in casos:
             self.assertEqual(notas.brasileira(palavra, listadas) > 0, brasileira, palavra)
         # without its European counterpart in the list, a Brazilian word is not penalised
