@@ -92,8 +92,9 @@ TEST_P(LivroComTarefas, OMesmoLivroComQualquerNumeroDeTarefas) {
     ASSERT_FALSE(um.Tentativas.empty());
     // What the book is there to show; the built-in list may change under the other books.
     EXPECT_GE(*std::max_element(um.Tentativas.begin(), um.Tentativas.end()), c.MaisTentativas);
-    if (c.ComFalhas)
+    if (c.ComFalhas) {
         EXPECT_FALSE(um.Relatorio.Falhas.empty());
+    }
     EXPECT_EQ(um.Posicoes, DeZeroA(c.Config.NumPuzzles));
     for (const std::int32_t tarefas : {2, 3, 8}) {
         SCOPED_TRACE(std::to_string(tarefas) + " tarefas");
