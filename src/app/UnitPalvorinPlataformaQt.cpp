@@ -12,10 +12,6 @@
 
 namespace palvorin {
 
-void TPlataformaQt::ProcessarMensagens() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
 TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto) {
     QMessageBox caixa;
     caixa.setWindowTitle(TITULO_APLICACAO);
