@@ -4,6 +4,7 @@
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinQtTexto.hpp"
+#include "UnitPalvorinTeclasGrupo.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <QGuiApplication>
@@ -66,6 +67,11 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* APar
     IniciarDicionario();
     LigarEventos();
     AtualizarResumo();
+    // Not on the first option, where a Space would change the size unseen.
+    if (BitBtnGerar->isEnabled())
+        BitBtnGerar->setFocus();
+    else
+        GrupoTamanhos->checkedButton()->setFocus();
 }
 
 TFormMain::~TFormMain() = default;
@@ -87,6 +93,7 @@ void TFormMain::CriarControlos() {
         RadioTamanhos[std::size_t(i)] = radio;
     }
     RadioTamanhos[INDICE_TAMANHO_INICIAL]->setChecked(true);
+    new TTeclasGrupo(GrupoTamanhos);
 
     LabelNumPuzzles =
         CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
@@ -137,6 +144,9 @@ void TFormMain::CriarControlos() {
     BitBtnCancelar->setEnabled(false);
     BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
     BitBtnSair->setText("Sair");
+    // Enter presses the button with the focus, as Space does.
+    for (QPushButton* botao : {BitBtnGerar, BitBtnCancelar, BitBtnSair})
+        botao->setAutoDefault(true);
 }
 
 void TFormMain::CentrarNoEcra() {

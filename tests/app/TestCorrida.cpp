@@ -90,6 +90,8 @@ protected:
         EXPECT_TRUE(Janela().BitBtnGerar->isEnabled());
         EXPECT_FALSE(Janela().BitBtnCancelar->isEnabled());
         EXPECT_EQ(Janela().ProgressBarLote->value(), 0);
+        // Not on Sair, where one Space would quit.
+        EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnGerar);
     }
 };
 
@@ -109,6 +111,9 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             EXPECT_FALSE(Janela().GroupBoxLivro->isEnabled());
             EXPECT_FALSE(Janela().BitBtnGerar->isEnabled());
             EXPECT_TRUE(Janela().BitBtnSair->isEnabled());
+            if (Janela().BitBtnCancelar->isEnabled()) {
+                EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnCancelar);
+            }
         };
         Gerar();
 

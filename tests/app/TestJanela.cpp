@@ -279,6 +279,67 @@ TEST_F(Janela, TituloNaoGuardaMeioCaracter) {
     }
 }
 
+class Teclado : public Janela {
+protected:
+    void SetUp() override {
+        Janela::SetUp();
+        janela.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    }
+    QWidget* Foco() { return QApplication::focusWidget(); }
+};
+
+TEST_F(Teclado, FocoComecaEmGerar) {
+    EXPECT_EQ(Foco(), janela.BitBtnGerar);
+}
+
+TEST_F(Teclado, TabEntraNoGrupoPeloTamanhoEscolhido) {
+    struct {
+        QWidget* de;
+        Qt::Key tecla;
+    } casos[] = {{janela.BitBtnSair, Qt::Key_Tab}, {janela.EditNumPuzzles, Qt::Key_Backtab}};
+    // As the window opens, and after another size was chosen with the keyboard.
+    for (const int escolhido : {1, 2}) {
+        for (const auto& c : casos) {
+            c.de->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(c.de, c.tecla);
+            EXPECT_EQ(Foco(), janela.RadioTamanhos[std::size_t(escolhido)])
+                << escolhido << " " << c.de->objectName().toStdString();
+        }
+        QTest::keyClick(Foco(), Qt::Key_Down);
+    }
+}
+
+TEST_F(Teclado, SetasPercorremOsTamanhos) {
+    struct {
+        int de;
+        Qt::Key tecla;
+        int para;
+    } casos[] = {{1, Qt::Key_Down, 2}, {1, Qt::Key_Up, 0},    {0, Qt::Key_Up, 0},
+                 {3, Qt::Key_Down, 3}, {1, Qt::Key_Right, 2}, {2, Qt::Key_Left, 1}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.de << " " << c.tecla);
+        QTest::mouseClick(janela.RadioTamanhos[std::size_t(c.de)], Qt::LeftButton);
+        QTest::keyClick(janela.RadioTamanhos[std::size_t(c.de)], c.tecla);
+        EXPECT_EQ(Foco(), janela.RadioTamanhos[std::size_t(c.para)]);
+        EXPECT_EQ(janela.GrupoTamanhos->checkedId(), c.para);
+        EXPECT_EQ(Resumo(), "30 puzzles \u00B7 " +
+                                janela.RadioTamanhos[std::size_t(c.para)]->text().toStdString());
+    }
+}
+
+TEST_F(Teclado, EnterPremeOBotaoComFoco) {
+    plataforma.Ficheiro.reset();
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter}) {
+        janela.BitBtnGerar->setFocus();
+        QTest::keyClick(janela.BitBtnGerar, tecla);
+    }
+    EXPECT_EQ(plataforma.Propostos.size(), 2u);
+    janela.BitBtnSair->setFocus();
+    QTest::keyClick(janela.BitBtnSair, Qt::Key_Return);
+    EXPECT_FALSE(janela.isVisible());
+}
+
 TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {
     QTest::mouseClick(janela.BitBtnSair, Qt::LeftButton);
     EXPECT_FALSE(janela.isVisible());
