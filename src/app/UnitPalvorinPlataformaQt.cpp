@@ -6,11 +6,38 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 
 namespace palvorin {
+
+namespace {
+
+// The save dialog whose final name always ends in ".pdf": Qt adds the suffix only to a name
+// without a dot, so "Férias 2.0" would be saved as it stands. The name is completed before
+// Qt's own accept, so that the replace question is asked about the file really written.
+class TDialogoPdf : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override {
+        const QStringList escolhidos = selectedFiles();
+        if (escolhidos.size() == 1) {
+            QString nome = escolhidos.constFirst();
+            if (!QFileInfo(nome).isDir() && !nome.endsWith(".pdf", Qt::CaseInsensitive)) {
+                while (nome.endsWith('.'))
+                    nome.chop(1);
+                selectFile(nome + ".pdf");
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
 
 TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto) {
     QMessageBox caixa;
@@ -32,7 +59,8 @@ TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto
 
 std::optional<std::filesystem::path>
 TPlataformaQt::EscolherFicheiroPdf(const std::string& ANomeProposto) {
-    QFileDialog dialogo(QApplication::activeWindow());
+    TDialogoPdf dialogo(QApplication::activeWindow());
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter("Ficheiros PDF (*.pdf)");
