@@ -1,11 +1,11 @@
 #include "UnitPalvorinMain.hpp"
 
-#include "UnitPalvorinCaracteresInteiros.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinTeclasGrupo.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinValidadorTitulo.hpp"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -110,7 +110,7 @@ void TFormMain::CriarControlos() {
         CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
     EditTituloLivro->setMaxLength(MAX_TITULO);
-    EditTituloLivro->setValidator(new TCaracteresInteiros(EditTituloLivro));
+    EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});

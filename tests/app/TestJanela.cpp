@@ -5,6 +5,7 @@
 #include "UnitPalvorinMain.hpp"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -338,6 +339,33 @@ TEST_F(Teclado, EnterPremeOBotaoComFoco) {
     janela.BitBtnSair->setFocus();
     QTest::keyClick(janela.BitBtnSair, Qt::Key_Return);
     EXPECT_FALSE(janela.isVisible());
+}
+
+TEST_F(Janela, TituloColadoFicaComAPrimeiraLinha) {
+    struct {
+        QString antes;
+        int cursor;
+        QString colado, depois;
+    } casos[] = {
+        {"", 0, "Férias\nde Verão", "Férias"},
+        {"Livro ", 6, "A\r\nB", "Livro A"},
+        {"Livro 2026", 6, "de\nVerão ", "Livro de2026"},
+        {"", 0, QString("Um") + QChar(0x2028) + "Dois", "Um"},
+        {"", 0, QString("Um") + QChar(0x0085) + "Dois", "Um"},
+        {"", 0, "Sem quebras", "Sem quebras"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.colado.toStdString());
+        janela.EditTituloLivro->setText(c.antes);
+        janela.EditTituloLivro->setCursorPosition(c.cursor);
+        QGuiApplication::clipboard()->setText(c.colado);
+        janela.EditTituloLivro->paste();
+        EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.depois.toStdString());
+        TConfigLivro config;
+        std::string mensagem;
+        ASSERT_TRUE(janela.LerConfig(config, mensagem));
+        EXPECT_EQ(config.Titulo, c.depois.trimmed().toStdString());
+    }
 }
 
 TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {

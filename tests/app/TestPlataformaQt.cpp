@@ -90,12 +90,9 @@ TEST_F(DialogoPdf, NomeFinalAcabaEmPdfEAPerguntaEPorEle) {
         bool existe;
         bool substituir;
     } casos[] = {
-        {"livro", "livro.pdf", true, false},
-        {"livro", "livro.pdf", true, true},
-        {"Férias 2.0", "Férias 2.0.pdf", true, true},
-        {"Notas 1.5", "Notas 1.5.pdf", false, false},
-        {"notas.", "notas.pdf", false, false},
-        {"CAPA.PDF", "CAPA.PDF", false, false},
+        {"livro", "livro.pdf", true, false},          {"livro", "livro.pdf", true, true},
+        {"Férias 2.0", "Férias 2.0.pdf", true, true}, {"Notas 1.5", "Notas 1.5.pdf", false, false},
+        {"notas.", "notas.pdf", false, false},        {"CAPA.PDF", "CAPA.PDF", false, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(testing::Message() << c.escrito << " " << c.substituir);
