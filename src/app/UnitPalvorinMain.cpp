@@ -5,6 +5,7 @@
 #include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinTeclasGrupo.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextoQueCabe.hpp"
 #include "UnitPalvorinValidadorTitulo.hpp"
 
 #include <QGuiApplication>
@@ -243,7 +244,11 @@ void TFormMain::AtualizarResumo() {
 }
 
 void TFormMain::MostrarEstado(const std::string& ATexto) {
-    LabelEstado->setText(ParaQString(ATexto));
+    const QString completo = ParaQString(ATexto);
+    const QString curto =
+        TextoQueCabe(completo, LabelEstado->fontMetrics(), LabelEstado->contentsRect().size());
+    LabelEstado->setText(curto);
+    LabelEstado->setToolTip(curto == completo ? QString() : completo);
 }
 
 } // namespace palvorin

@@ -378,6 +378,47 @@ TEST_F(Corrida, ErrosVaoParaOEstadoEParaACaixa) {
     }
 }
 
+TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
+    const std::string pasta = "/home/utilizadora/Documentos/" + std::string(150, 'x') + "/livros";
+    struct {
+        std::string mensagem, inicio, fim;
+    } casos[] = {
+        {"Não foi possível gravar o ficheiro \"" + pasta +
+             "/Férias 2.0.pdf\": o caminho não é "
+             "uma pasta.",
+         "Erro: Não foi possível gravar o ficheiro \"/home/",
+         "Férias 2.0.pdf\": o caminho não é "
+         "uma pasta."},
+        {"Não foi possível ler " + pasta + "/Dicionario.txt: não existe.",
+         "Erro: Não foi possível ler /home/", "Dicionario.txt: não existe."},
+    };
+    const QLabel* rotulo = Janela().LabelEstado;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensagem);
+        plataforma.Registo.clear();
+        gravacao.Erro = c.mensagem;
+        Puzzles("1");
+        Gerar();
+        const QString visto = rotulo->text();
+        EXPECT_TRUE(visto.startsWith(QString::fromStdString(c.inicio))) << visto.toStdString();
+        EXPECT_TRUE(visto.endsWith(QString::fromStdString(c.fim))) << visto.toStdString();
+        EXPECT_TRUE(visto.contains(QChar(0x2026)));
+        const QRect ocupado = rotulo->fontMetrics().boundingRect(
+            QRect(QPoint(), rotulo->contentsRect().size()), Qt::TextWordWrap, visto);
+        EXPECT_LE(ocupado.width(), rotulo->contentsRect().width());
+        EXPECT_LE(ocupado.height(), rotulo->contentsRect().height());
+        EXPECT_EQ(rotulo->toolTip().toStdString(), "Erro: " + c.mensagem);
+        EXPECT_EQ(
+            plataforma.Registo,
+            std::vector<std::string>{"erro: Não foi possível gerar o livro.\r\n" + c.mensagem});
+    }
+    // A line that fits is left alone, and so is its tooltip.
+    gravacao.Erro.reset();
+    Gerar();
+    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    EXPECT_EQ(rotulo->toolTip(), "");
+}
+
 TEST_F(Corrida, GerarDuranteACorridaEIgnorado) {
     Puzzles("2");
     acao = [this](std::size_t APassagem) {
