@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cstdlib>
 #include <iostream>
@@ -55,6 +56,9 @@ std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv) {
 }
 
 void CarregarTraducoes(QApplication& AApp) {
+    // Dates and file types in the save dialog follow the locale, not the translations:
+    // the program speaks Portuguese whatever the system's language.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     // The last translator installed is asked first: European Portuguese, then the
     // Brazilian catalogue for the few texts the European one lacks ("Computador", "Pasta").
     const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

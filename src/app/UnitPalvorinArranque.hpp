@@ -20,7 +20,8 @@ bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente);
 // and passed on once it has started.
 std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv);
 
-// Qt's own dialogs in Portuguese, when the translations are installed.
+// Qt's own dialogs in Portuguese whatever the system's language: the Portuguese locale, and
+// Qt's translations when they are installed.
 void CarregarTraducoes(QApplication& AApp);
 // The "Sky" style sheet compiled into the program; without it the default look stays.
 void AplicarEstilo(QApplication& AApp);

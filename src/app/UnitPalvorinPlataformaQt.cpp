@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -15,12 +18,30 @@ namespace palvorin {
 
 namespace {
 
+// The file list's dates in the program's language: Qt writes them in the system's.
+class TDatasNoIdioma : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& AIndice, int APapel) const override {
+        constexpr int COLUNA_DATA = 3;
+        const auto* ficheiros = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (ficheiros == nullptr || AIndice.column() != COLUNA_DATA || APapel != Qt::DisplayRole)
+            return QIdentityProxyModel::data(AIndice, APapel);
+        return QLocale().toString(ficheiros->lastModified(mapToSource(AIndice)),
+                                  QLocale::ShortFormat);
+    }
+};
+
 // The save dialog whose final name always ends in ".pdf": Qt adds the suffix only to a name
 // without a dot, so "Férias 2.0" would be saved as it stands. The name is completed before
 // Qt's own accept, so that the replace question is asked about the file really written.
 class TDialogoPdf : public QFileDialog {
 public:
-    using QFileDialog::QFileDialog;
+    explicit TDialogoPdf(QWidget* APai) : QFileDialog(APai) {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setProxyModel(new TDatasNoIdioma(this));
+    }
 
 protected:
     void accept() override {
@@ -60,7 +81,6 @@ TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto
 std::optional<std::filesystem::path>
 TPlataformaQt::EscolherFicheiroPdf(const std::string& ANomeProposto) {
     TDialogoPdf dialogo(QApplication::activeWindow());
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter("Ficheiros PDF (*.pdf)");

@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -394,6 +397,18 @@ TEST(Arranque, HaEcra) {
         };
         EXPECT_EQ(HaEcra(ler), c.ecra);
     }
+}
+
+TEST(Arranque, DialogosEmPortuguesSejaQualForOIdiomaDoSistema) {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    // The test runs under whatever locale it was started with (CI: C.UTF-8).
+    CarregarTraducoes(*app);
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 10), "d 'de' MMMM").toStdString(),
+              "10 de dezembro");
+    EXPECT_EQ(QMimeDatabase().mimeTypeForName("application/pdf").comment().toStdString(),
+              "documento PDF");
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST(Arranque, EstiloSkyEstaNoPrograma) {

@@ -2,10 +2,15 @@
 #include "UnitPalvorinPlataformaQt.hpp"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -79,6 +84,30 @@ TEST_F(DialogoPdf, PropoeONomeEDesistirNaoDaCaminho) {
         dialogo->reject();
     });
     EXPECT_EQ(plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf"), std::nullopt);
+}
+
+TEST_F(DialogoPdf, DatasNoIdiomaDoProgramaENaoNoDoSistema) {
+    std::ofstream(pasta / "livro.pdf") << "antigo";
+    const QDateTime hora(QDate(2026, 12, 10), QTime(17, 39));
+    std::filesystem::last_write_time(
+        pasta / "livro.pdf",
+        std::filesystem::file_time_type::clock::now() +
+            std::chrono::seconds(hora.toSecsSinceEpoch() - QDateTime::currentSecsSinceEpoch()));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    QString data;
+    QuandoAbrir([&](QWidget* AModal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(AModal);
+        ASSERT_NE(dialogo, nullptr);
+        dialogo->setDirectory(QString::fromStdString(pasta.string()));
+        auto* lista = dialogo->findChild<QTreeView*>("treeView");
+        ASSERT_NE(lista, nullptr);
+        QTest::qWaitFor([&] { return lista->model()->rowCount(lista->rootIndex()) > 0; }, 5000);
+        data = lista->model()->index(0, 3, lista->rootIndex()).data().toString();
+        dialogo->reject();
+    });
+    plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf");
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(data.toStdString(), "10/12/26 17:39");
 }
 
 TEST_F(DialogoPdf, NomeFinalAcabaEmPdfEAPerguntaEPorEle) {
