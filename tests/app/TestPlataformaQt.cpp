@@ -101,7 +101,8 @@ TEST_F(DialogoPdf, DatasNoIdiomaDoProgramaENaoNoDoSistema) {
         dialogo->setDirectory(QString::fromStdString(pasta.string()));
         auto* lista = dialogo->findChild<QTreeView*>("treeView");
         ASSERT_NE(lista, nullptr);
-        QTest::qWaitFor([&] { return lista->model()->rowCount(lista->rootIndex()) > 0; }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return lista->model()->rowCount(lista->rootIndex()) > 0; }, 5000));
         data = lista->model()->index(0, 3, lista->rootIndex()).data().toString();
         dialogo->reject();
     });
