@@ -4,6 +4,7 @@
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTextos.hpp"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -117,7 +118,7 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
     } else if (AFim.Relatorio.Cancelado) {
         MostrarEstado(TextoCancelado(AFim.Relatorio.Gerados, AFim.Pedidos));
     } else if (AFim.Puzzles == 0) {
-        MostrarEstado("Não foi possível gerar nenhum puzzle.");
+        MostrarEstado(TEXTO_NENHUM_PUZZLE);
     } else {
         const std::string final = TextoLivroGerado(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles));
         MostrarEstado(final);
