@@ -6,13 +6,12 @@ namespace palvorin {
 
 namespace {
 
+// The breaks pasted text carries. Other control characters (NEL, VT, FF, tab) stay for the
+// option check to refuse by name, as the command does.
 bool QuebraDeLinha(QChar AC) {
     switch (AC.unicode()) {
     case u'\n':
-    case u'\v':
-    case u'\f':
     case u'\r':
-    case 0x0085:
     case 0x2028:
     case 0x2029:
         return true;

@@ -368,7 +368,7 @@ TEST_F(Janela, TituloColadoFicaComAPrimeiraLinha) {
         {"Livro ", 6, "A\r\nB", "Livro A"},
         {"Livro 2026", 6, "de\nVerão ", "Livro de2026"},
         {"", 0, QString("Um") + QChar(0x2028) + "Dois", "Um"},
-        {"", 0, QString("Um") + QChar(0x0085) + "Dois", "Um"},
+        {"", 0, QString("Um") + QChar(0x2029) + "Dois", "Um"},
         {"", 0, "Sem quebras", "Sem quebras"},
     };
     for (const auto& c : casos) {
