@@ -49,6 +49,16 @@ std::uint32_t Semente(const std::string& AValor) {
     return static_cast<std::uint32_t>(*v);
 }
 
+TNivelDificuldade Nivel(const std::string& AValor) {
+    if (AValor == "facil" || AValor == "fácil")
+        return TNivelDificuldade::ndFacil;
+    if (AValor == "medio" || AValor == "médio")
+        return TNivelDificuldade::ndMedio;
+    if (AValor == "dificil" || AValor == "difícil")
+        return TNivelDificuldade::ndDificil;
+    throw ValorInvalido("--dificuldade", AValor, "use facil, medio ou dificil");
+}
+
 // Trimmed of blanks and control characters at both ends, malformed UTF-8 replaced.
 std::string Titulo(const std::string& AValor) {
     std::u32string pontos = PontosDeCodigo(AValor);
@@ -84,7 +94,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             continue;
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
-                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o";
+                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
+                              opcao == "--dificuldade";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -105,6 +116,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Semente = Semente(*valor);
         else if (opcao == "--dicionario")
             args.Dicionario = *valor;
+        else if (opcao == "--dificuldade")
+            args.Nivel = Nivel(*valor);
         else
             args.Saida = *valor;
     }
@@ -119,13 +132,15 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
 
 std::string TextoAjuda() {
     return "Uso: palvorin-livro [--lado 9|11|13|15] [--puzzles N] [--titulo T] [--semente S]\n"
-           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
+           "                    [--dificuldade facil|medio|dificil] [--dicionario FICHEIRO]\n"
+           "                    [-o FICHEIRO.pdf] [--json]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n"
            "  --lado        lado do tabuleiro (omissão: 11)\n"
            "  --puzzles     número de puzzles, de 1 a 100 (omissão: 30)\n"
            "  --titulo      título do livro, até 40 caracteres\n"
            "  --semente     semente do livro, de 0 a 4294967295 (omissão: uma nova, do relógio)\n"
+           "  --dificuldade só puzzles deste nível (omissão: de qualquer nível)\n"
            "  --dicionario  lista de palavras a usar em vez da lista do programa\n"
            "  -o            ficheiro PDF a escrever (omissão: Palvorin_LxL_N.pdf)\n"
            "  --json        escreve o livro em JSON na saída padrão em vez de um PDF\n"

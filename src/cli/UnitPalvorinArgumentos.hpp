@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitPalvorinTipos.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,9 +14,10 @@ struct TArgumentosLivro {
     std::int32_t Lado = 11;
     std::int32_t NumPuzzles = 30;
     std::string Titulo;
-    std::optional<std::uint32_t> Semente;  // absent: a fresh seed from the clock
-    std::optional<std::string> Dicionario; // absent: the built-in list
-    std::optional<std::string> Saida;      // -o
+    std::optional<std::uint32_t> Semente;   // absent: a fresh seed from the clock
+    std::optional<std::string> Dicionario;  // absent: the built-in list
+    std::optional<std::string> Saida;       // -o
+    std::optional<TNivelDificuldade> Nivel; // absent: puzzles of any level
     bool Json = false;
     bool Ajuda = false;
 };

@@ -1,5 +1,6 @@
 #include "UnitPalvorinLivro.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinUsoPalavras.hpp"
@@ -18,6 +19,10 @@ void VerificarConfig(const TConfigLivro& AConfig) {
 
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
     return std::max(ANumPalavras / 4, 1);
+}
+
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig) {
+    return AConfig.Nivel ? TENTATIVAS_POR_PUZZLE_NIVEL : TENTATIVAS_POR_PUZZLE;
 }
 
 namespace {
@@ -59,10 +64,20 @@ struct TEstadoCorrida {
     }
 };
 
-std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
-    return "Puzzle " + std::to_string(APosicao + 1) +
-           (AFalhouNoGerador ? ": não foi possível gerar um puzzle"
-                             : ": repete demasiadas palavras de outros puzzles");
+std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
+                              const TConfigLivro& AConfig) {
+    std::string texto = "Puzzle " + std::to_string(APosicao + 1);
+    if (AFalhouNoGerador)
+        return texto + ": não foi possível gerar um puzzle";
+    if (AConfig.Nivel)
+        return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel) + " em " +
+               std::to_string(TentativasPorPuzzle(AConfig)) + " tentativas";
+    return texto + ": repete demasiadas palavras de outros puzzles";
+}
+
+// A puzzle drawn for a book: any one for a book of any level, else one of the book's level.
+bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
+    return !AConfig.Nivel || Classificar(APuzzle).Nivel == *AConfig.Nivel;
 }
 
 } // namespace
@@ -98,7 +113,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
         bool usaRaras = false;
         opc.Preenchimento.Proibidas.clear();
         TPuzzle puzzle;
-        for (std::int32_t j = 0; j < TENTATIVAS_POR_PUZZLE; ++j) {
+        const std::int32_t tentativas = TentativasPorPuzzle(AConfig);
+        for (std::int32_t j = 0; j < tentativas; ++j) {
             if (j == TENTATIVA_PROIBIR_USADAS)
                 opc.Preenchimento.Proibidas = uso.Proibidas();
             TEstatisticasGerador estat;
@@ -108,7 +124,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                 falhou = !corrida.Cancelar;
                 break;
             }
-            if (!uso.RepeteDemasiado(puzzle)) {
+            if (!uso.RepeteDemasiado(puzzle) && NivelAceite(AConfig, puzzle)) {
                 sucesso = true;
                 usaRaras = estat.ComRaras > 0;
                 break;
@@ -124,7 +140,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                 ++ARel.ComRaras;
             uso.Registar(aceites.back());
         } else {
-            falhas.push_back(TextoFalhaPosicao(i, falhou));
+            falhas.push_back(TextoFalhaPosicao(i, falhou, AConfig));
         }
     }
 
