@@ -69,8 +69,11 @@ BENCHMARK(BM_Puzzle)
 
 void BM_Livro(benchmark::State& AEstado) {
     const TDicionario& dic = ListaEmbutida();
-    TConfigLivro config{static_cast<std::int32_t>(AEstado.range(0)),
-                        static_cast<std::int32_t>(AEstado.range(1)), "", 0};
+    // Level -1: a book of any level.
+    const auto nivel = AEstado.range(2);
+    TConfigLivro config{
+        static_cast<std::int32_t>(AEstado.range(0)), static_cast<std::int32_t>(AEstado.range(1)),
+        "", 0, nivel < 0 ? std::nullopt : std::optional(static_cast<TNivelDificuldade>(nivel))};
     std::int32_t gerados = 0;
     for (auto _ : AEstado) {
         ++config.Semente;
@@ -81,9 +84,9 @@ void BM_Livro(benchmark::State& AEstado) {
     AEstado.counters["gerados"] = benchmark::Counter(gerados, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Livro)
-    ->ArgNames({"puzzles", "lado"})
-    ->Args({30, 11})
-    ->Args({100, 15})
+    ->ArgNames({"puzzles", "lado", "nivel"})
+    ->ArgsProduct({{30}, {9, 11, 13, 15}, {-1, 0, 1, 2}})
+    ->Args({100, 15, -1})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 

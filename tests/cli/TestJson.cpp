@@ -21,7 +21,7 @@ TEST(EscreverLivroJson, FormaExata) {
     p.Letras = "SOL#A#AMO";
     p.Ranhuras = {{0, 0, true, 3}, {2, 0, true, 3}};
     p.Palavras = {{"SOL", "SOL", 0}, {"AMÓ", "AMO", 1}};
-    const TConfigLivro config{2, 3, "", 123};
+    const TConfigLivro config{2, 3, "", 123, {}};
     const TRelatorioLivro rel{2, 1, false, 0, {"Puzzle 2: não foi possível gerar um puzzle"}};
     std::ostringstream saida;
     EscreverLivroJson(saida, config, rel, {p});
@@ -37,7 +37,7 @@ TEST(EscreverLivroJson, FormaExata) {
 
 TEST(EscreverLivroJson, LivroVazio) {
     std::ostringstream saida;
-    EscreverLivroJson(saida, TConfigLivro{1, 9, "", 4294967295u},
+    EscreverLivroJson(saida, TConfigLivro{1, 9, "", 4294967295u, {}},
                       TRelatorioLivro{1, 0, true, 0, {}}, {});
     EXPECT_EQ(saida.str(), "{\"lado\":9,\"semente\":4294967295,\"pedidos\":1,\"gerados\":0,"
                            "\"cancelado\":true,\"comRaras\":0,\"falhas\":[],\"puzzles\":[]}\n");

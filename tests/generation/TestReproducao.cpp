@@ -94,7 +94,7 @@ TEST(Reproducao, Livro) {
          "VIA###TER", "A#SISTEMA"},
     };
     TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, {}, rel);
+    const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026, {}}, {}, rel);
     ASSERT_EQ(puzzles.size(), esperados.size());
     for (std::size_t i = 0; i < puzzles.size(); ++i)
         EXPECT_EQ(puzzles[i].Letras, Juntar(esperados[i])) << "puzzle " << i + 1;
