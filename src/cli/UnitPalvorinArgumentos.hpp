@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitPalvorinTipos.hpp"
+#include "UnitPalvorinOpcoes.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -11,9 +11,9 @@ namespace palvorin {
 
 // The options of palvorin-livro, checked.
 struct TArgumentosLivro {
-    std::int32_t Lado = 11;
-    std::int32_t NumPuzzles = 30;
-    std::string Titulo;
+    std::int32_t Lado = LADO_OMISSAO;
+    std::int32_t NumPuzzles = PUZZLES_OMISSAO;
+    std::string Titulo;                     // trimmed
     std::optional<std::uint32_t> Semente;   // absent: a fresh seed from the clock
     std::optional<std::string> Dicionario;  // absent: the built-in list
     std::optional<std::string> Saida;       // -o
@@ -22,7 +22,8 @@ struct TArgumentosLivro {
     bool Ajuda = false;
 };
 
-// Raises EPalvorin with a one-line Portuguese message naming the bad option or value.
+// Raises EPalvorin with a one-line Portuguese message naming the bad option or value, or with
+// the window's message when the options' verdict (AnalisarOpcoes) refuses them.
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos);
 
 std::string TextoAjuda();

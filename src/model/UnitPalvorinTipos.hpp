@@ -56,7 +56,7 @@ struct TConfigLivro {
     std::string Titulo;
     std::uint32_t Semente = 0;
     // Absent: a book of any level, as drawn.
-    std::optional<TNivelDificuldade> Nivel;
+    std::optional<TNivelDificuldade> Nivel{};
 
     bool operator==(const TConfigLivro&) const = default;
 };

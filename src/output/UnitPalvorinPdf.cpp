@@ -1,6 +1,7 @@
 #include "UnitPalvorinPdf.hpp"
 
 #include "UnitPalvorinCanvasVcl.hpp"
+#include "UnitPalvorinMarca.hpp"
 
 namespace palvorin {
 
@@ -29,7 +30,7 @@ void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro)
     if (ALivro.Puzzles.empty())
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
-    TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao()});
+    TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao()});
     const TCompositorLivro compositor(ALivro);
     {
         TDestinoPdf destino(pdf);
