@@ -82,8 +82,11 @@ double MsDeCpuDoProcesso() {
 // 1 is work done ahead and thrown away, or time spent waiting.
 void BM_Livro(benchmark::State& AEstado) {
     const TDicionario& dic = ListaEmbutida();
-    TConfigLivro config{static_cast<std::int32_t>(AEstado.range(0)),
-                        static_cast<std::int32_t>(AEstado.range(1)), "", 0};
+    // Level -1: a book of any level.
+    const auto nivel = AEstado.range(2);
+    TConfigLivro config{
+        static_cast<std::int32_t>(AEstado.range(0)), static_cast<std::int32_t>(AEstado.range(1)),
+        "", 0, nivel < 0 ? std::nullopt : std::optional(static_cast<TNivelDificuldade>(nivel))};
     std::array<double, 2> ms{}, cpuMs{};
     std::int32_t gerados = 0, posicoes = 0, tardias = 0;
     for (auto _ : AEstado) {
@@ -123,9 +126,10 @@ void BM_Livro(benchmark::State& AEstado) {
     AEstado.counters["tentativa_3_ou_mais"] = static_cast<double>(tardias) / posicoes;
 }
 BENCHMARK(BM_Livro)
-    ->ArgNames({"puzzles", "lado"})
-    ->Args({30, 11})
-    ->Args({100, 15})
+    ->ArgNames({"puzzles", "lado", "nivel"})
+    ->Args({30, 11, -1})
+    ->Args({100, 15, -1})
+    ->ArgsProduct({{30}, {9, 11, 13, 15}, {0, 1, 2}})
     ->Iterations(6)
     ->Unit(benchmark::kMillisecond);
 

@@ -56,6 +56,16 @@ std::int32_t Tarefas(const std::string& AValor) {
     return *v;
 }
 
+TNivelDificuldade Nivel(const std::string& AValor) {
+    if (AValor == "facil" || AValor == "fácil")
+        return TNivelDificuldade::ndFacil;
+    if (AValor == "medio" || AValor == "médio")
+        return TNivelDificuldade::ndMedio;
+    if (AValor == "dificil" || AValor == "difícil")
+        return TNivelDificuldade::ndDificil;
+    throw ValorInvalido("--dificuldade", AValor, "use facil, medio ou dificil");
+}
+
 } // namespace
 
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos) {
@@ -76,7 +86,7 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
                               opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
-                              opcao == "--tarefas";
+                              opcao == "--tarefas" || opcao == "--dificuldade";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -99,6 +109,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Dicionario = *valor;
         else if (opcao == "--tarefas")
             args.Tarefas = Tarefas(*valor);
+        else if (opcao == "--dificuldade")
+            args.Nivel = Nivel(*valor);
         else
             args.Saida = *valor;
     }
@@ -121,7 +133,8 @@ std::string TextoAjuda() {
     };
     return "Uso: palvorin-livro [--lado " + TextoDosTamanhos("|", "|") +
            "] [--puzzles N] [--titulo T] [--semente S]\n"
-           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json] [--tarefas N]\n"
+           "                    [--dificuldade facil|medio|dificil] [--dicionario FICHEIRO]\n"
+           "                    [-o FICHEIRO.pdf] [--json] [--tarefas N]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n" +
            linha("--lado", "lado do tabuleiro (omissão: " + std::to_string(LADO_OMISSAO) + ")") +
@@ -130,6 +143,7 @@ std::string TextoAjuda() {
            linha("--titulo", "título do livro, até " + std::to_string(MAX_TITULO) + " caracteres") +
            linha("--semente",
                  "semente do livro, " + FaixaDeSementes() + " (omissão: uma nova, do relógio)") +
+           linha("--dificuldade", "só puzzles deste nível (omissão: de qualquer nível)") +
            linha("--dicionario", "lista de palavras a usar em vez da lista do programa") +
            linha("-o", "ficheiro PDF a escrever (omissão: " + NOME_PROGRAMA + "_LxL_N.pdf)") +
            linha("--json", "escreve o livro em JSON na saída padrão em vez de um PDF") +

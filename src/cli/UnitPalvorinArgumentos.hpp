@@ -13,11 +13,12 @@ namespace palvorin {
 struct TArgumentosLivro {
     std::int32_t Lado = LADO_OMISSAO;
     std::int32_t NumPuzzles = PUZZLES_OMISSAO;
-    std::string Titulo;                    // trimmed
-    std::optional<std::uint32_t> Semente;  // absent: a fresh seed from the clock
-    std::optional<std::string> Dicionario; // absent: the built-in list
-    std::optional<std::string> Saida;      // -o
-    std::int32_t Tarefas = 0;              // 0: one per core
+    std::string Titulo;                     // trimmed
+    std::optional<std::uint32_t> Semente;   // absent: a fresh seed from the clock
+    std::optional<std::string> Dicionario;  // absent: the built-in list
+    std::optional<std::string> Saida;       // -o
+    std::int32_t Tarefas = 0;               // 0: one per core
+    std::optional<TNivelDificuldade> Nivel; // absent: puzzles of any level
     bool Json = false;
     bool Ajuda = false;
 };

@@ -59,7 +59,7 @@ public:
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
         const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
-                                  args.Semente.value_or(SementeDoRelogio())};
+                                  args.Semente.value_or(SementeDoRelogio()), args.Nivel};
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);

@@ -1,5 +1,7 @@
 #include "UnitPalvorinJson.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
+
 namespace palvorin {
 
 namespace {
@@ -19,7 +21,7 @@ void Lista(std::ostream& ASaida, const std::vector<T>& AItens, TEscrever AEscrev
     ASaida << ']';
 }
 
-void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
+void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle, bool AComDificuldade) {
     ASaida << "{\"lado\":" << APuzzle.Lado << ",\"letras\":" << TextoJson(APuzzle.Letras)
            << ",\"ranhuras\":";
     Lista(ASaida, APuzzle.Ranhuras, [&](const TRanhura& r) {
@@ -32,6 +34,11 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
         ASaida << "{\"texto\":" << TextoJson(p.Texto) << ",\"grelha\":" << TextoJson(p.Grelha)
                << ",\"ranhura\":" << p.Ranhura << '}';
     });
+    if (AComDificuldade) {
+        const TDificuldade dificuldade = Classificar(APuzzle);
+        ASaida << ",\"dificuldade\":{\"nivel\":" << TextoJson(TextoDoNivel(dificuldade.Nivel))
+               << ",\"pontos\":" << dificuldade.Pontos << '}';
+    }
     ASaida << '}';
 }
 
@@ -85,7 +92,9 @@ void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
            << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });
     ASaida << ",\"puzzles\":";
-    Lista(ASaida, APuzzles, [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p); });
+    // Graded only in a book of one level: other books keep their bytes.
+    Lista(ASaida, APuzzles,
+          [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p, AConfig.Nivel.has_value()); });
     ASaida << "}\n";
 }
 

@@ -1,5 +1,6 @@
 #include "UnitPalvorinLivro.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinTentativas.hpp"
 #include "UnitPalvorinUsoPalavras.hpp"
@@ -20,6 +21,10 @@ void VerificarConfig(const TConfigLivro& AConfig) {
 
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
     return std::max(ANumPalavras / 4, 1);
+}
+
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig) {
+    return AConfig.Nivel ? TENTATIVAS_POR_PUZZLE_NIVEL : TENTATIVAS_POR_PUZZLE;
 }
 
 namespace {
@@ -61,10 +66,20 @@ struct TEstadoCorrida {
     }
 };
 
-std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
-    return "Puzzle " + std::to_string(APosicao + 1) +
-           (AFalhouNoGerador ? ": não foi possível gerar um puzzle"
-                             : ": repete demasiadas palavras de outros puzzles");
+std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
+                              const TConfigLivro& AConfig) {
+    std::string texto = "Puzzle " + std::to_string(APosicao + 1);
+    if (AFalhouNoGerador)
+        return texto + ": não foi possível gerar um puzzle";
+    if (AConfig.Nivel)
+        return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel) + " em " +
+               std::to_string(TentativasPorPuzzle(AConfig)) + " tentativas";
+    return texto + ": repete demasiadas palavras de outros puzzles";
+}
+
+// A puzzle drawn for a book: any one for a book of any level, else one of the book's level.
+bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
+    return !AConfig.Nivel || Classificar(APuzzle).Nivel == *AConfig.Nivel;
 }
 
 // Positions ahead of the current one whose first attempt the workers may make, per thread:
@@ -72,8 +87,8 @@ std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
 constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 4;
 
 // Whether an attempt's puzzle takes its position, given the puzzles accepted before it.
-bool TomaAPosicao(const TPuzzle& APuzzle, const TUsoPalavras& AUso) {
-    return !AUso.RepeteDemasiado(APuzzle);
+bool TomaAPosicao(const TConfigLivro& AConfig, const TPuzzle& APuzzle, const TUsoPalavras& AUso) {
+    return !AUso.RepeteDemasiado(APuzzle) && NivelAceite(AConfig, APuzzle);
 }
 
 std::shared_ptr<const TOpcoesGerador> ComProibidas(const TOpcoesGerador& ABase,
@@ -94,18 +109,20 @@ struct TDesfecho {
 // The attempts at one position, in order, until one takes it. The first belongs to the
 // look-ahead; when a later one is needed, the next few go to the workers at once, each batch
 // within the attempts that share one forbidden-word array.
-TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TUsoPalavras& AUso,
-                          std::int32_t APosicao, const std::shared_ptr<const TOpcoesGerador>& ABase,
+TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TConfigLivro& AConfig,
+                          const TUsoPalavras& AUso, std::int32_t APosicao,
+                          const std::shared_ptr<const TOpcoesGerador>& ABase,
                           const TConsultaCancelamento& AConsulta) {
     TDesfecho desfecho;
     std::shared_ptr<const TOpcoesGerador> opcoes = ABase;
     std::int32_t entregues = 1;
-    for (std::int32_t j = 0; j < TENTATIVAS_POR_PUZZLE; ++j) {
+    const std::int32_t tentativas = TentativasPorPuzzle(AConfig);
+    for (std::int32_t j = 0; j < tentativas; ++j) {
         if (j == TENTATIVA_PROIBIR_USADAS)
             opcoes = ComProibidas(*ABase, AUso);
         if (j >= entregues) {
             const std::int32_t fimDaFase =
-                j < TENTATIVA_PROIBIR_USADAS ? TENTATIVA_PROIBIR_USADAS : TENTATIVAS_POR_PUZZLE;
+                j < TENTATIVA_PROIBIR_USADAS ? TENTATIVA_PROIBIR_USADAS : tentativas;
             entregues = std::min(fimDaFase, j + 1 + AOficina.Trabalhadores());
             for (std::int32_t k = j + 1; k < entregues; ++k)
                 AOficina.Pedir(APosicao, k, opcoes);
@@ -116,7 +133,7 @@ TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TUsoPalavras& AUso
             desfecho.FalhouNoGerador = true;
             break;
         }
-        if (TomaAPosicao(desfecho.Ultima.Puzzle, AUso)) {
+        if (TomaAPosicao(AConfig, desfecho.Ultima.Puzzle, AUso)) {
             desfecho.Aceite = true;
             break;
         }
@@ -167,7 +184,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
             for (; antecipadas < corrida.N && antecipadas <= i + ANTECIPACAO_POR_TAREFA * tarefas;
                  ++antecipadas)
                 oficina.Pedir(antecipadas, 0, base);
-            TDesfecho desfecho = ResolverPosicao(oficina, uso, i, base, consulta);
+            TDesfecho desfecho = ResolverPosicao(oficina, AConfig, uso, i, base, consulta);
             if (corrida.Cancelar) {
                 ARel.Cancelado = true;
                 break;
@@ -180,7 +197,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                     ++ARel.ComRaras;
                 uso.Registar(aceites.back());
             } else {
-                falhas.push_back(TextoFalhaPosicao(i, desfecho.FalhouNoGerador));
+                falhas.push_back(TextoFalhaPosicao(i, desfecho.FalhouNoGerador, AConfig));
             }
         }
     }

@@ -31,6 +31,9 @@ struct TRelatorioLivro {
 inline constexpr std::int32_t MIN_PUZZLES = 1;
 inline constexpr std::int32_t MAX_PUZZLES = 100;
 inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
+// A book of one level draws until a puzzle of that level comes; each level is about a third
+// of the puzzles, so running out means the level is out of reach with this list and side.
+inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE_NIVEL = 200;
 // From this attempt on (0-based), long words of earlier puzzles are forbidden.
 inline constexpr std::int32_t TENTATIVA_PROIBIR_USADAS = 3;
 inline constexpr std::int32_t COMPRIMENTO_PROIBIDAS = 5;
@@ -55,6 +58,9 @@ std::int32_t TarefasPorOmissao();
 void VerificarConfig(const TConfigLivro& AConfig);
 // Most words a new puzzle may share with one earlier puzzle, given the smaller word count.
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
+
+// Attempts allowed at one position: more when the book asks for one level.
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig);
 
 // The puzzles of one book, in position order: the same puzzles and report for any number of
 // threads. AProgresso is called only on the caller's thread, with the positions in order.

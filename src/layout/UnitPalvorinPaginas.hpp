@@ -17,8 +17,8 @@ public:
     virtual std::shared_ptr<ICanvasPagina> NovaPagina() = 0;
 };
 
-// The book to lay out. The layout reads Config.Lado and Config.Titulo only, and counts
-// the puzzles it is given, not the number requested.
+// The book to lay out. The layout reads Config.Lado, Config.Titulo and Config.Nivel only, and
+// counts the puzzles it is given, not the number requested.
 struct TDadosLivro {
     TConfigLivro Config;
     std::vector<TPuzzle> Puzzles;

@@ -44,7 +44,10 @@ void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
         TextoCentradoAjustado(ACanvas, 150, titulo, 34, 16, 2, true);
     TextoCentradoAjustado(ACanvas, 202, TextoNumeroPuzzles(FLivro.Puzzles.size()), 16, 16, 1,
                           false);
-    TextoCentradoAjustado(ACanvas, 212, TextoDoTamanho(FLivro.Config.Lado), 16, 16, 1, false);
+    std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);
+    if (FLivro.Config.Nivel)
+        tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel);
+    TextoCentradoAjustado(ACanvas, 212, tamanho, 16, 16, 1, false);
 }
 
 void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {

@@ -20,6 +20,16 @@ TEST(AnalisarArgumentos, Omissoes) {
     EXPECT_FALSE(a.Saida);
     EXPECT_FALSE(a.Json);
     EXPECT_EQ(a.Tarefas, 0);
+    EXPECT_FALSE(a.Nivel);
+}
+
+TEST(AnalisarArgumentos, Dificuldade) {
+    using enum TNivelDificuldade;
+    const std::pair<const char*, TNivelDificuldade> casos[] = {
+        {"facil", ndFacil}, {"fácil", ndFacil},     {"medio", ndMedio},
+        {"médio", ndMedio}, {"dificil", ndDificil}, {"difícil", ndDificil}};
+    for (const auto& [texto, nivel] : casos)
+        EXPECT_EQ(AnalisarArgumentos({"--dificuldade", texto}).Nivel, nivel) << texto;
 }
 
 TEST(AnalisarArgumentos, TodasAsOpcoes) {
@@ -100,7 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoErro{{"--titulo", "F\xE9rias"}, "O título do livro não é texto UTF-8 válido."},
         TCasoErro{{"--json=sim"}, "A opção --json não leva valor."},
         TCasoErro{{"--json", "-o", "a.pdf"}, "As opções --json e -o não podem ser usadas juntas."},
-        TCasoErro{{"--dicionario="}, "Falta o valor da opção --dicionario."}),
+        TCasoErro{{"--dicionario="}, "Falta o valor da opção --dicionario."},
+        TCasoErro{{"--dificuldade", "Fácil"},
+                  "Valor inválido para --dificuldade: «Fácil» (use facil, medio ou dificil)."},
+        TCasoErro{{"--dificuldade"}, "Falta o valor da opção --dificuldade."}),
     NomeDosArgumentos<TCasoErro>);
 
 TEST(AnalisarArgumentos, TituloContaUnidadesUtf16) {

@@ -73,4 +73,27 @@ inline std::string LerRanhura(const std::string& ALetras, std::int32_t ALado,
     return texto;
 }
 
+// A puzzle record from its solved rows ('#' black): the slots and, in slot order, the words
+// read from them.
+inline TPuzzle PuzzleDasLinhas(const std::vector<std::string>& ALinhas) {
+    TPuzzle puzzle;
+    puzzle.Lado = static_cast<std::int32_t>(ALinhas.size());
+    for (const std::string& linha : ALinhas)
+        puzzle.Letras += linha;
+    puzzle.Ranhuras = ExtrairRanhuras(PadraoDasLetras(puzzle.Letras), puzzle.Lado);
+    for (std::size_t i = 0; i < puzzle.Ranhuras.size(); ++i) {
+        const std::string palavra = LerRanhura(puzzle.Letras, puzzle.Lado, puzzle.Ranhuras[i]);
+        puzzle.Palavras.push_back({palavra, palavra, static_cast<std::int32_t>(i)});
+    }
+    return puzzle;
+}
+
+// The record as a reader gets it: black cells kept, every letter hidden.
+inline TPuzzle SemLetras(TPuzzle APuzzle) {
+    for (char& c : APuzzle.Letras)
+        if (c != '#')
+            c = '.';
+    return APuzzle;
+}
+
 } // namespace palvorin::teste

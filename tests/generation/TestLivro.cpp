@@ -12,7 +12,7 @@ using namespace palvorin::teste;
 namespace {
 
 TConfigLivro Config(std::int32_t puzzles, std::int32_t lado, std::uint32_t semente) {
-    return TConfigLivro{puzzles, lado, "", semente};
+    return TConfigLivro{puzzles, lado, "", semente, {}};
 }
 
 struct TCasoConfig {

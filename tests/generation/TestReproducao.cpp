@@ -104,7 +104,7 @@ TEST(Reproducao, Livro) {
         {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
          "VIA###TER", "A#SISTEMA"},
     };
-    VerificarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, esperados,
+    VerificarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026, {}}, esperados,
                    TRelatorioLivro{4, 4, false, 0, {}});
 }
 
@@ -120,7 +120,7 @@ TEST(Reproducao, LivroComPalavrasProibidas) {
         {"#P#MODA##", "BOLA##T#A", "#D#CIMA#C", "CESAR#C#H", "USO#I#ALA", "R#F#ABRIR", "A#ROSA#D#",
          "R#E##LEAO", "##RACA#R#"},
     };
-    VerificarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17}, esperados,
+    VerificarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17, {}}, esperados,
                    TRelatorioLivro{3, 3, false, 3, {}});
 }
 

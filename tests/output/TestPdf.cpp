@@ -14,7 +14,7 @@ namespace {
 
 TDadosLivro Livro(std::vector<TPuzzle> APuzzles, const std::string& ATitulo = "") {
     TDadosLivro livro;
-    livro.Config = {static_cast<std::int32_t>(APuzzles.size()), 0, ATitulo, 7};
+    livro.Config = {static_cast<std::int32_t>(APuzzles.size()), 0, ATitulo, 7, {}};
     if (!APuzzles.empty())
         livro.Config.Lado = APuzzles.front().Lado;
     livro.Puzzles = std::move(APuzzles);
