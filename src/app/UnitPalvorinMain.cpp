@@ -152,6 +152,7 @@ void TFormMain::IniciarDicionario() {
     try {
         TRelatorioDic relatorio;
         FDic = FMotor.CarregarDicionario(FPlataforma.PastaDoPrograma(), relatorio);
+        FListaUsada = relatorio.Lista;
     } catch (const std::exception& e) {
         FDic.reset();
         FErroDicionario = "Não foi possível carregar o dicionário. " + MensagemDoErro(e);
@@ -276,6 +277,7 @@ void TFormMain::GerarLivroPdf() {
     try {
         TDadosLivro livro;
         livro.Config = config;
+        livro.Lista = FListaUsada;
         livro.Puzzles = FMotor.GerarLivro(
             *FDic, config,
             [this](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
@@ -306,7 +308,8 @@ void TFormMain::GravarLivro(const std::filesystem::path& ACaminho, const TDadosL
     FPlataforma.ProcessarMensagens();
     FMotor.GravarLivroPdf(ACaminho, ALivro);
     const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
-    const std::string final = TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles));
+    const std::string final =
+        TextoLivroGeradoComSemente(puzzles, NumPaginasDoLivro(puzzles), ALivro.Config.Semente);
     MostrarEstado(final);
     if (!ARel.Falhas.empty())
         FPlataforma.Mensagem(TTipoMensagem::tmAviso, final + "\r\n" + TextoFalhas(ARel));

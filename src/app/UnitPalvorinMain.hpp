@@ -81,6 +81,7 @@ private:
     TMotorLivro FMotor;
     std::unique_ptr<TDicionario> FDic;
     std::string FErroDicionario;
+    TListaUsada FListaUsada; // recorded in every book's recipe
     bool FAtualizando = false;
     bool FGerando = false;
     bool FCancelar = false;

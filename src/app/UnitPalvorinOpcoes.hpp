@@ -26,6 +26,9 @@ std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles);
 std::string TextoResumo(const TConfigLivro& AConfig);
 TAnalise AnalisarOpcoes(const TConfigLivro& AConfig);
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas);
+// The window's final line: TextoLivroGerado and the book's seed, so the book can be made again.
+std::string TextoLivroGeradoComSemente(std::int32_t APuzzles, std::int32_t APaginas,
+                                       std::uint32_t ASemente);
 std::string TextoProgresso(std::int32_t APosicao, std::int32_t ATotal);
 std::string TextoCancelado(std::int32_t AGerados, std::int32_t APedidos);
 std::string TextoConfirmarSaida();

@@ -69,6 +69,7 @@ std::string Titulo(const std::string& AValor) {
 
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos) {
     TArgumentosLivro args;
+    bool fixadosPelaReceita = false;
     for (std::size_t i = 0; i < AArgumentos.size(); ++i) {
         std::string opcao = AArgumentos[i];
         std::optional<std::string> valor;
@@ -77,14 +78,15 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             valor = opcao.substr(igual + 1);
             opcao.resize(igual);
         }
-        if (opcao == "--json" || opcao == "--ajuda" || opcao == "-h") {
+        if (opcao == "--json" || opcao == "--ajuda" || opcao == "-h" || opcao == "--versao") {
             if (valor)
                 throw EPalvorin("A opção " + opcao + " não leva valor.");
-            (opcao == "--json" ? args.Json : args.Ajuda) = true;
+            (opcao == "--json" ? args.Json : opcao == "--versao" ? args.Versao : args.Ajuda) = true;
             continue;
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
-                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o";
+                              opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
+                              opcao == "--refazer";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -95,6 +97,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
                 throw EPalvorin("Falta o valor da opção " + opcao + ".");
             valor = AArgumentos[++i];
         }
+        // The recipe of the book to make again fixes these.
+        fixadosPelaReceita |= opcao == "--lado" || opcao == "--puzzles" || opcao == "--semente";
         if (opcao == "--lado")
             args.Lado = Lado(*valor);
         else if (opcao == "--puzzles")
@@ -105,9 +109,16 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Semente = Semente(*valor);
         else if (opcao == "--dicionario")
             args.Dicionario = *valor;
+        else if (opcao == "--refazer")
+            args.Refazer = *valor;
         else
             args.Saida = *valor;
     }
+    if (args.Refazer && fixadosPelaReceita)
+        throw EPalvorin("A opção --refazer não se usa com --lado, --puzzles nem --semente: o "
+                        "livro já os traz.");
+    if (args.Refazer && args.Refazer->empty())
+        throw EPalvorin("Falta o valor da opção --refazer.");
     if (args.Json && args.Saida)
         throw EPalvorin("As opções --json e -o não podem ser usadas juntas.");
     if (args.Dicionario && args.Dicionario->empty())
@@ -120,6 +131,7 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
 std::string TextoAjuda() {
     return "Uso: palvorin-livro [--lado 9|11|13|15] [--puzzles N] [--titulo T] [--semente S]\n"
            "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
+           "       palvorin-livro --refazer LIVRO.pdf [-o NOVO.pdf] [--titulo T]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n"
            "  --lado        lado do tabuleiro (omissão: 11)\n"
@@ -129,9 +141,22 @@ std::string TextoAjuda() {
            "  --dicionario  lista de palavras a usar em vez da lista do programa\n"
            "  -o            ficheiro PDF a escrever (omissão: Palvorin_LxL_N.pdf)\n"
            "  --json        escreve o livro em JSON na saída padrão em vez de um PDF\n"
+           "  --refazer     faz de novo o livro de um PDF do Palvorin, com a receita que ele traz\n"
+           "  --versao      mostra a versão do programa\n"
+           "  --ajuda, -h   mostra esta ajuda\n"
            "\n"
            "Códigos de saída: 0 sucesso, 1 nenhum puzzle gerado, 2 argumentos ou dados inválidos,\n"
-           "130 interrompido (Ctrl-C).\n";
+           "130 interrompido (Ctrl-C).\n"
+           "\n"
+           "Exemplos:\n"
+           "  palvorin-livro --lado 13 --puzzles 50 --titulo \"Férias\" -o ferias.pdf\n"
+           "      50 puzzles de 13 × 13 com o título «Férias», em ferias.pdf\n"
+           "  palvorin-livro --semente 7 --json > livro.json\n"
+           "      o livro da semente 7 em JSON (a mesma semente dá sempre o mesmo livro)\n"
+           "  palvorin-livro --dicionario palavras.txt --puzzles 10\n"
+           "      10 puzzles com uma lista de palavras própria, uma palavra por linha\n"
+           "  palvorin-livro --refazer ferias.pdf -o ferias2.pdf --titulo \"Férias 2\"\n"
+           "      os mesmos puzzles de ferias.pdf, com outro título\n";
 }
 
 } // namespace palvorin

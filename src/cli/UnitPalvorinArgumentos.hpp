@@ -11,12 +11,14 @@ namespace palvorin {
 struct TArgumentosLivro {
     std::int32_t Lado = 11;
     std::int32_t NumPuzzles = 30;
-    std::string Titulo;
+    std::optional<std::string> Titulo;     // absent: no title, or the recipe's
     std::optional<std::uint32_t> Semente;  // absent: a fresh seed from the clock
     std::optional<std::string> Dicionario; // absent: the built-in list
     std::optional<std::string> Saida;      // -o
     bool Json = false;
     bool Ajuda = false;
+    bool Versao = false;
+    std::optional<std::string> Refazer; // the book whose recipe is made again
 };
 
 // Raises EPalvorin with a one-line Portuguese message naming the bad option or value.

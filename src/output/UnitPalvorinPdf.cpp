@@ -29,7 +29,10 @@ void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro)
     if (ALivro.Puzzles.empty())
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
-    TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao()});
+    const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
+    TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao(),
+                       std::string("Palvorin ") + VERSAO_PALVORIN, ResumoDaReceita(receita),
+                       TextoDaReceita(receita)});
     const TCompositorLivro compositor(ALivro);
     {
         TDestinoPdf destino(pdf);

@@ -12,6 +12,7 @@ using namespace palvorin::testes;
 namespace {
 
 const std::string CONFIRMAR = "confirmar: Está a ser gerado um livro. Cancelar e sair?";
+const TListaUsada LISTA{false, "/lista/Dicionario.txt", std::string(64, 'a')};
 
 class Corrida : public ::testing::Test {
 protected:
@@ -38,10 +39,12 @@ protected:
     TFormMain& Janela() {
         if (!janela) {
             TMotorLivro motor;
-            motor.CarregarDicionario = [this](const std::filesystem::path& APasta, TRelatorioDic&) {
+            motor.CarregarDicionario = [this](const std::filesystem::path& APasta,
+                                              TRelatorioDic& ARel) {
                 pastaPedida = APasta;
                 if (erroDicionario)
                     throw EPalvorin(*erroDicionario);
+                ARel.Lista = LISTA;
                 return std::make_unique<TDicionario>();
             };
             motor.GerarLivro = [this](const TDicionario&, const TConfigLivro& AConfig,
@@ -59,6 +62,10 @@ protected:
     }
 
     std::string Estado() { return Janela().LabelEstado->text().toStdString(); }
+    // The final line of a written book: the seed the last run drew is part of it.
+    std::string Gerado(const std::string& ALinha) {
+        return ALinha + " Semente " + std::to_string(geracao.Chamadas.back().Semente) + ".";
+    }
     std::string Foto() {
         return Estado() + " [" + std::to_string(Janela().ProgressBarLote->value()) + "/" +
                std::to_string(Janela().ProgressBarLote->maximum()) + "]";
@@ -101,11 +108,13 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             "A gerar o puzzle 3 de 3\u2026 [2/3]", "A gerar o puzzle 3 de 3\u2026 [2/3]",
             "A gerar o puzzle 3 de 3\u2026 [3/3]", "A gravar o PDF\u2026 [3/3]"};
         EXPECT_EQ(passagens, esperadas);
-        EXPECT_EQ(Estado(), "Livro gerado: 3 puzzles, 8 páginas.");
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 3 puzzles, 8 páginas."));
         ASSERT_EQ(gravacao.Chamadas.size(), 1u);
         EXPECT_EQ(gravacao.Chamadas[0].first, "/tmp/livro.pdf");
         EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 3u);
         EXPECT_EQ(gravacao.Chamadas[0].second.Config, geracao.Chamadas.back());
+        // The book's recipe names the list the window loaded.
+        EXPECT_EQ(gravacao.Chamadas[0].second.Lista, LISTA);
         EXPECT_EQ(geracao.Chamadas.back().Titulo, "Ferias");
         EXPECT_EQ(geracao.Chamadas.back().Lado, 11);
         EXPECT_EQ(plataforma.Registo, abrir ? std::vector<std::string>{"abrir: /tmp/livro.pdf"}
@@ -173,7 +182,7 @@ TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     Gerar();
     EXPECT_EQ(passagens.at(2), "A gerar o puzzle 2 de 2\u2026 [2/2]");
     EXPECT_EQ(gravacao.Chamadas.size(), 1u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EsperarInativa();
 }
 
@@ -222,7 +231,7 @@ TEST_F(Corrida, FecharDuranteACorrida) {
         Gerar();
         EXPECT_EQ(plataforma.Registo, std::vector<std::string>{CONFIRMAR});
         EXPECT_EQ(gravacao.Chamadas.size(), c.gravado ? 1u : 0u);
-        EXPECT_EQ(Estado(), c.estado);
+        EXPECT_EQ(Estado(), c.gravado ? Gerado(c.estado) : c.estado);
         EXPECT_EQ(Janela().isVisible(), c.resposta == TResposta::rsNao);
         EXPECT_FALSE(Janela().Gerando());
     }
@@ -234,12 +243,13 @@ TEST_F(Corrida, FalhasAvisamAntesDeAbrir) {
     Gerar();
     ASSERT_EQ(gravacao.Chamadas.size(), 1u);
     EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 2u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EXPECT_EQ(plataforma.Registo,
-              (std::vector<std::string>{"aviso: Livro gerado: 2 puzzles, 8 páginas.\r\n"
-                                        "O livro tem 2 dos 4 puzzles pedidos.\r\n"
-                                        "Puzzle 1: não foi possível gerar um puzzle\r\n"
-                                        "Puzzle 3: não foi possível gerar um puzzle",
+              (std::vector<std::string>{"aviso: " + Gerado("Livro gerado: 2 puzzles, 8 páginas.") +
+                                            "\r\n"
+                                            "O livro tem 2 dos 4 puzzles pedidos.\r\n"
+                                            "Puzzle 1: não foi possível gerar um puzzle\r\n"
+                                            "Puzzle 3: não foi possível gerar um puzzle",
                                         "abrir: /tmp/livro.pdf"}));
     EsperarInativa();
 }
