@@ -22,12 +22,14 @@ deps:
 	$$SUDO apt-get update -q && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -q --no-install-recommends $$falta
 
 build:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(CMAKE_OPCOES)
 	cmake --build build -j $(JOBS)
 
+# The test build treats warnings as errors, so CI refuses new ones.
+test: CMAKE_OPCOES += -DPALVORIN_WERROR=ON
 test: deps build
 	cd build && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPALVORIN_SANITIZE=ON -DPALVORIN_BENCH=OFF
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPALVORIN_SANITIZE=ON -DPALVORIN_BENCH=OFF $(CMAKE_OPCOES)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
 
