@@ -2,11 +2,13 @@
 
 #include "UnitPalvorinCaracteresInteiros.hpp"
 #include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextos.hpp"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,8 +22,6 @@ namespace {
 
 constexpr int LARGURA_JANELA = 609;
 constexpr int ALTURA_JANELA = 341;
-constexpr std::int32_t PUZZLES_INICIAL = 30;
-constexpr int INDICE_TAMANHO_INICIAL = 1; // 11 x 11
 
 // Liberation Sans has Arial's metrics, close enough to the widths the layout was
 // drawn for; the usual desktop sans (DejaVu) is wider and would overrun the labels.
@@ -60,7 +60,7 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* APar
       FPlataforma(APlataforma), FMotor(std::move(AMotor)) {
     FAtualizando = true;
     setObjectName("FormMain");
-    setWindowTitle("PALVORIN | Teodoro Valquim");
+    setWindowTitle(ParaQString("PALVORIN | " + NOME_AUTOR));
     setFont(Fonte(12));
     setFixedSize(LARGURA_JANELA, ALTURA_JANELA);
     CentrarNoEcra();
@@ -89,7 +89,7 @@ void TFormMain::CriarControlos() {
         GrupoTamanhos->addButton(radio, i);
         RadioTamanhos[std::size_t(i)] = radio;
     }
-    RadioTamanhos[INDICE_TAMANHO_INICIAL]->setChecked(true);
+    RadioTamanhos[std::size_t(IndiceDoTamanho(LADO_OMISSAO))]->setChecked(true);
 
     LabelNumPuzzles =
         CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
@@ -97,8 +97,8 @@ void TFormMain::CriarControlos() {
     UpDownNumPuzzles = Criar<TUpDown>(GroupBoxLivro, "UpDownNumPuzzles", 12, {208, 101, 25, 31});
     UpDownNumPuzzles->Associar(EditNumPuzzles);
     DefinirLimites(*UpDownNumPuzzles, MIN_PUZZLES, MAX_PUZZLES);
-    UpDownNumPuzzles->SetPosicao(PUZZLES_INICIAL);
-    EditNumPuzzles->setText(QString::number(PUZZLES_INICIAL));
+    UpDownNumPuzzles->SetPosicao(PUZZLES_OMISSAO);
+    EditNumPuzzles->setText(QString::number(PUZZLES_OMISSAO));
     CheckBoxAbrirPDF = Criar<QCheckBox>(GroupBoxLivro, "CheckBoxAbrirPDF", 17, {257, 108, 104, 17});
     CheckBoxAbrirPDF->setText("Abrir PDF");
     CheckBoxAbrirPDF->setChecked(true);
@@ -130,7 +130,7 @@ void TFormMain::CriarControlos() {
     LabelNome->setText("PALVORIN");
     LabelNome->setAlignment(Qt::AlignCenter);
     LabelAutor = Criar<QLabel>(this, "LabelAutor", 17, {392, 81, 208, 23});
-    LabelAutor->setText("by Teodoro Valquim");
+    LabelAutor->setText(ParaQString("by " + NOME_AUTOR));
     LabelAutor->setAlignment(Qt::AlignCenter);
 
     BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 190, 140, 40});
@@ -287,7 +287,7 @@ void TFormMain::GerarLivroPdf() {
         if (relatorio.Cancelado)
             MostrarEstado(TextoCancelado(relatorio.Gerados, config.NumPuzzles));
         else if (livro.Puzzles.empty())
-            MostrarEstado("Não foi possível gerar nenhum puzzle.");
+            MostrarEstado(TEXTO_NENHUM_PUZZLE);
         else
             GravarLivro(*caminho, livro, relatorio);
     } catch (const std::exception& e) {

@@ -4,19 +4,14 @@
 #include "UnitPalvorinCorrida.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinJson.hpp"
-#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinRefazer.hpp"
+#include "UnitPalvorinTextos.hpp"
 
 namespace palvorin {
 
 namespace {
-
-std::string Plural(std::int32_t AContagem, const std::string& ASingular,
-                   const std::string& APlural) {
-    return std::to_string(AContagem) + " " + (AContagem == 1 ? ASingular : APlural);
-}
 
 std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
     return "Dicionário: " + Plural(ARel.Lidas, "palavra lida", "palavras lidas") + ", " +
@@ -114,7 +109,7 @@ public:
         for (const std::string& falha : rel.Falhas)
             FErro << falha << '\n';
         if (rel.Gerados == 0)
-            return Falhar("Não foi possível gerar nenhum puzzle.", SAIDA_SEM_PUZZLES);
+            return Falhar(TEXTO_NENHUM_PUZZLE, SAIDA_SEM_PUZZLES);
         if (!args.Json)
             return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista});
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);

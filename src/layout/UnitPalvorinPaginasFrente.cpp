@@ -1,4 +1,5 @@
 // The composer's pages without puzzles: cover, verso, separators and the emblem page.
+#include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinPaginas.hpp"
 #include "UnitPalvorinRegras.hpp"
 #include "UnitPalvorinTabuleiro.hpp"
@@ -36,8 +37,8 @@ std::string TextoNumeroPuzzles(std::size_t ANumero) {
 } // namespace
 
 void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
-    TextoCentradoAjustado(ACanvas, 42, Maiusculas("Teodoro Valquim"), 24, 24, 1, true);
-    TextoCentradoAjustado(ACanvas, 92, Maiusculas("Palvorin"), 80, 24, 4, true);
+    TextoCentradoAjustado(ACanvas, 42, Maiusculas(NOME_AUTOR), 24, 24, 1, true);
+    TextoCentradoAjustado(ACanvas, 92, Maiusculas(NOME_PROGRAMA), 80, 24, 4, true);
     const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
         TextoCentradoQueCabe(ACanvas, 150, titulo, 34, 16, 2, true);

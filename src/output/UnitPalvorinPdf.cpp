@@ -1,6 +1,7 @@
 #include "UnitPalvorinPdf.hpp"
 
 #include "UnitPalvorinCanvasVcl.hpp"
+#include "UnitPalvorinMarca.hpp"
 
 namespace palvorin {
 
@@ -30,8 +31,8 @@ void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro)
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
     const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
-    TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao(),
-                       std::string("Palvorin ") + VERSAO_PALVORIN, ResumoDaReceita(receita),
+    TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
+                       NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
                        TextoDaReceita(receita)});
     const TCompositorLivro compositor(ALivro);
     {

@@ -152,9 +152,11 @@ std::unique_ptr<TDicionario> DicionarioDeBytes(std::span<const std::uint8_t> ABy
 
 // A board form of at most 15 letters A-Z packed 5 bits a letter (A = 1), first
 // letter highest and unused places 0: integer order is then ordinal order, with a
-// proper prefix first.
-unsigned __int128 ChaveOrdinal(std::string_view AGrelha) {
-    unsigned __int128 chave = 0;
+// proper prefix first. 75 bits: GCC's 128-bit integer, marked as the extension it is.
+__extension__ typedef unsigned __int128 TChaveOrdinal;
+
+TChaveOrdinal ChaveOrdinal(std::string_view AGrelha) {
+    TChaveOrdinal chave = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(COMPRIMENTO_MAXIMO); ++i)
         chave =
             (chave << 5) | (i < AGrelha.size() ? static_cast<unsigned>(AGrelha[i] - 'A' + 1) : 0u);
@@ -162,7 +164,7 @@ unsigned __int128 ChaveOrdinal(std::string_view AGrelha) {
 }
 
 std::vector<TPalavraDic> OrdenadasPorGrelha(std::vector<TPalavraDic> APalavras) {
-    std::vector<std::pair<unsigned __int128, std::uint32_t>> chaves;
+    std::vector<std::pair<TChaveOrdinal, std::uint32_t>> chaves;
     chaves.reserve(APalavras.size());
     for (std::size_t i = 0; i < APalavras.size(); ++i)
         chaves.emplace_back(ChaveOrdinal(APalavras[i].Grelha), static_cast<std::uint32_t>(i));

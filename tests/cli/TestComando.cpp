@@ -124,6 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TCasoInvalido{{"--lado", "12", "--json"},
                                   "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
                     TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
+                    // Refused before the word list is read or a seed is drawn.
+                    TCasoInvalido{
+                        {"--lado", "4294967305", "--json"},
+                        "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
+                    TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
+                                  "O título do livro tem caracteres inválidos: U+FFFF."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
                                   "Dicionário não encontrado: /nao/existe/lista.txt"}),
     NomeDosArgumentos<TCasoInvalido>);
