@@ -1,5 +1,7 @@
 #include "UnitPalvorinReceita.hpp"
 
+#include "UnitPalvorinTexto.hpp"
+
 #include <charconv>
 #include <vector>
 
@@ -27,16 +29,6 @@ std::string Percentagem(std::string_view ATexto) {
     return texto;
 }
 
-int ValorHex(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::optional<std::string> SemPercentagem(std::string_view ATexto) {
     std::string texto;
     for (std::size_t i = 0; i < ATexto.size(); ++i) {
@@ -46,8 +38,8 @@ std::optional<std::string> SemPercentagem(std::string_view ATexto) {
         }
         if (i + 2 >= ATexto.size())
             return std::nullopt;
-        const int alto = ValorHex(ATexto[i + 1]);
-        const int baixo = ValorHex(ATexto[i + 2]);
+        const int alto = ValorHexadecimal(ATexto[i + 1]);
+        const int baixo = ValorHexadecimal(ATexto[i + 2]);
         if (alto < 0 || baixo < 0)
             return std::nullopt;
         texto += static_cast<char>(alto * 16 + baixo);

@@ -26,16 +26,6 @@ bool Delimitador(char c) {
            c == '{' || c == '}' || c == '/' || c == '%';
 }
 
-int ValorHex(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // Text strings are UTF-16BE after a byte-order mark, UTF-8 after its mark (PDF 2.0), or
 // single bytes, read here as Latin-1.
 std::string TextoDeString(const std::string& ABytes) {
@@ -131,7 +121,7 @@ public:
         std::string bytes;
         int alto = -1;
         for (++FPos; FPos < FTexto.size() && FTexto[FPos] != '>'; ++FPos) {
-            const int v = ValorHex(FTexto[FPos]);
+            const int v = ValorHexadecimal(FTexto[FPos]);
             if (v < 0)
                 continue;
             if (alto < 0) {

@@ -352,7 +352,9 @@ class Refazer : public testing::Test {
 protected:
     void SetUp() override {
         setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-        FPasta = PastaVazia("palvorin_refazer");
+        // One folder per test: CTest runs them side by side.
+        FPasta = PastaVazia(std::string("palvorin_refazer_") +
+                            testing::UnitTest::GetInstance()->current_test_info()->name());
         FLista = FPasta + "/lista.txt";
         std::filesystem::copy_file(PALVORIN_LISTA_FIXA, FLista);
     }
