@@ -2,7 +2,6 @@
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -246,95 +245,6 @@ TEST(GerarLivro, LivroDeterministicoUnicoESemRepeticoesExcessivas) {
                 std::min(puzzles[a].Palavras.size(), puzzles[b].Palavras.size()));
             EXPECT_LE(partilhadas, LimiteRepeticoes(menor)) << a << " e " << b;
         }
-}
-
-// The book written out step by step from GerarPuzzle: attempt seeds, long words already used
-// forbidden from the fourth attempt, the repetition limit against every accepted puzzle, and
-// the failure messages.
-struct TLivroSimples {
-    std::vector<TPuzzle> Puzzles;
-    TRelatorioLivro Relatorio;
-    std::int32_t MaisTentativas = 0; // attempts taken by the hardest accepted position
-};
-
-TLivroSimples LivroSimples(const TDicionario& ADic, const TConfigLivro& AConfig) {
-    TLivroSimples livro;
-    livro.Relatorio.Pedidos = AConfig.NumPuzzles;
-    std::vector<std::int32_t> usos(ADic.Total(), 0);
-    for (std::int32_t i = 0; i < AConfig.NumPuzzles; ++i) {
-        const std::uint32_t semente = DerivarSemente(AConfig.Semente, i + 1);
-        TOpcoesGerador opc = OpcoesGeradorPadrao();
-        bool aceite = false, desistiu = false, rara = false;
-        TPuzzle puzzle;
-        for (std::int32_t j = 0; j < 30 && !aceite && !desistiu; ++j) {
-            if (j == 3) {
-                opc.Preenchimento.Proibidas.assign(ADic.Total(), false);
-                for (std::int32_t k = 0; k < ADic.Total(); ++k)
-                    opc.Preenchimento.Proibidas[k] =
-                        usos[k] > 0 && ADic.GetPalavra(k).Grelha.size() >= 5;
-            }
-            TEstatisticasGerador estat;
-            if (!GerarPuzzle(ADic, AConfig.Lado, DerivarSemente(semente, j), opc, {}, puzzle,
-                             estat)) {
-                desistiu = true;
-                break;
-            }
-            aceite = true;
-            for (const TPuzzle& anterior : livro.Puzzles) {
-                std::set<std::string> palavras;
-                for (const TPalavraColocada& w : anterior.Palavras)
-                    palavras.insert(w.Grelha);
-                std::int32_t partilhadas = 0;
-                for (const TPalavraColocada& w : puzzle.Palavras)
-                    partilhadas += static_cast<std::int32_t>(palavras.count(w.Grelha));
-                const auto menor = static_cast<std::int32_t>(
-                    std::min(anterior.Palavras.size(), puzzle.Palavras.size()));
-                aceite = aceite && partilhadas <= std::max(menor / 4, 1);
-            }
-            rara = estat.ComRaras > 0;
-            if (aceite)
-                livro.MaisTentativas = std::max(livro.MaisTentativas, j + 1);
-        }
-        const std::string posicao = "Puzzle " + std::to_string(i + 1);
-        if (aceite) {
-            for (const TPalavraColocada& w : puzzle.Palavras)
-                ++usos[ADic.IndiceDaGrelha(w.Grelha)];
-            livro.Puzzles.push_back(puzzle);
-            livro.Relatorio.ComRaras += rara ? 1 : 0;
-        } else if (desistiu) {
-            livro.Relatorio.Falhas.push_back(posicao + ": não foi possível gerar um puzzle");
-        } else {
-            livro.Relatorio.Falhas.push_back(posicao +
-                                             ": repete demasiadas palavras de outros puzzles");
-        }
-    }
-    livro.Relatorio.Gerados = static_cast<std::int32_t>(livro.Puzzles.size());
-    return livro;
-}
-
-// Every third word of the fixed list: few enough for later puzzles to need forbidden words.
-const TDicionario& TercoDaListaFixa() {
-    static const std::unique_ptr<TDicionario> dic = [] {
-        std::ifstream ficheiro(PALVORIN_LISTA_FIXA);
-        std::vector<std::string> linhas;
-        std::size_t n = 0;
-        for (std::string linha; std::getline(ficheiro, linha); ++n)
-            if (linha.rfind("#", 0) == 0 || n % 3 == 0)
-                linhas.push_back(linha);
-        return Lista(linhas);
-    }();
-    return *dic;
-}
-
-TEST(GerarLivro, ComoOLivroPassoAPasso) {
-    // The third position is accepted at its fourth attempt, the first with forbidden words,
-    // after three rejected for repetition.
-    const TDicionario& dic = TercoDaListaFixa();
-    const TLivroSimples esperado = LivroSimples(dic, Config(3, 9, 17));
-    TRelatorioLivro rel;
-    EXPECT_EQ(GerarLivro(dic, Config(3, 9, 17), {}, rel), esperado.Puzzles);
-    EXPECT_EQ(rel, esperado.Relatorio);
-    EXPECT_EQ(esperado.MaisTentativas, 4);
 }
 
 } // namespace
