@@ -1,16 +1,15 @@
 #include "UnitPalvorinMain.hpp"
 
-#include "UnitPalvorinCaracteresInteiros.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinOpcoes.hpp"
-#include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
-#include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTeclasGrupo.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextoQueCabe.hpp"
 #include "UnitPalvorinTextos.hpp"
+#include "UnitPalvorinValidadorTitulo.hpp"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -69,6 +68,11 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* APar
     IniciarDicionario();
     LigarEventos();
     AtualizarResumo();
+    // Not on the first option, where a Space would change the size unseen.
+    if (BitBtnGerar->isEnabled())
+        BitBtnGerar->setFocus();
+    else
+        GrupoTamanhos->checkedButton()->setFocus();
 }
 
 TFormMain::~TFormMain() = default;
@@ -90,6 +94,7 @@ void TFormMain::CriarControlos() {
         RadioTamanhos[std::size_t(i)] = radio;
     }
     RadioTamanhos[std::size_t(IndiceDoTamanho(LADO_OMISSAO))]->setChecked(true);
+    new TTeclasGrupo(GrupoTamanhos);
 
     LabelNumPuzzles =
         CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
@@ -106,7 +111,7 @@ void TFormMain::CriarControlos() {
         CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
     EditTituloLivro->setMaxLength(MAX_TITULO);
-    EditTituloLivro->setValidator(new TCaracteresInteiros(EditTituloLivro));
+    EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
@@ -140,6 +145,9 @@ void TFormMain::CriarControlos() {
     BitBtnCancelar->setEnabled(false);
     BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
     BitBtnSair->setText("Sair");
+    // Enter presses the button with the focus, as Space does.
+    for (QPushButton* botao : {BitBtnGerar, BitBtnCancelar, BitBtnSair})
+        botao->setAutoDefault(true);
 }
 
 void TFormMain::CentrarNoEcra() {
@@ -237,121 +245,11 @@ void TFormMain::AtualizarResumo() {
 }
 
 void TFormMain::MostrarEstado(const std::string& ATexto) {
-    LabelEstado->setText(ParaQString(ATexto));
-}
-
-void TFormMain::DefinirOcupado(bool AOcupado) {
-    FGerando = AOcupado;
-    GroupBoxLivro->setEnabled(!AOcupado);
-    BitBtnGerar->setEnabled(!AOcupado);
-    BitBtnCancelar->setEnabled(AOcupado);
-    if (!AOcupado)
-        ProgressBarLote->setValue(0);
-}
-
-void TFormMain::GerarLivroPdf() {
-    if (FGerando || !FDic)
-        return;
-    TConfigLivro config;
-    std::string mensagem;
-    if (!LerConfig(config, mensagem)) {
-        MostrarEstado(mensagem);
-        return;
-    }
-    const TAnalise analise = AnalisarOpcoes(config);
-    if (!analise.PodeGerar) {
-        MostrarEstado(analise.Motivo);
-        return;
-    }
-    config.Semente = SementeDoRelogio();
-    const auto caminho =
-        FPlataforma.EscolherFicheiroPdf(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
-    if (!caminho)
-        return;
-
-    FCancelar = false;
-    TRelatorioLivro relatorio;
-    DefinirOcupado(true);
-    ProgressBarLote->setRange(0, config.NumPuzzles);
-    ProgressBarLote->setValue(0);
-    try {
-        TDadosLivro livro;
-        livro.Config = config;
-        livro.Lista = FListaUsada;
-        livro.Puzzles = FMotor.GerarLivro(
-            *FDic, config,
-            [this](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-                ProgressoLivro(AAtual, ATotal, ACancelar);
-            },
-            relatorio);
-        if (relatorio.Cancelado)
-            MostrarEstado(TextoCancelado(relatorio.Gerados, config.NumPuzzles));
-        else if (livro.Puzzles.empty())
-            MostrarEstado(TEXTO_NENHUM_PUZZLE);
-        else
-            GravarLivro(*caminho, livro, relatorio);
-    } catch (const std::exception& e) {
-        MostrarEstado("Erro: " + MensagemDoErro(e));
-        FPlataforma.Mensagem(TTipoMensagem::tmErro,
-                             "Não foi possível gerar o livro.\r\n" + MensagemDoErro(e));
-    }
-    DefinirOcupado(false);
-    if (FFecharNoFim) {
-        FFecharNoFim = false;
-        close();
-    }
-}
-
-void TFormMain::GravarLivro(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro,
-                            const TRelatorioLivro& ARel) {
-    MostrarEstado("A gravar o PDF\u2026");
-    FPlataforma.ProcessarMensagens();
-    FMotor.GravarLivroPdf(ACaminho, ALivro);
-    const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
-    const std::string final =
-        TextoLivroGeradoComSemente(puzzles, NumPaginasDoLivro(puzzles), ALivro.Config.Semente);
-    MostrarEstado(final);
-    if (!ARel.Falhas.empty())
-        FPlataforma.Mensagem(TTipoMensagem::tmAviso, final + "\r\n" + TextoFalhas(ARel));
-    if (CheckBoxAbrirPDF->isChecked())
-        FPlataforma.AbrirDocumento(ACaminho);
-}
-
-void TFormMain::ProgressoLivro(std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-    ProgressBarLote->setRange(0, ATotal);
-    ProgressBarLote->setValue(AAtual);
-    MostrarEstado(TextoProgresso(std::min(AAtual, ATotal - 1), ATotal));
-    FPlataforma.ProcessarMensagens();
-    if (FCancelar)
-        ACancelar = true;
-}
-
-void TFormMain::BitBtnCancelarClick() {
-    if (!FGerando)
-        return;
-    FCancelar = true;
-    BitBtnCancelar->setEnabled(false);
-    MostrarEstado("A cancelar\u2026");
-}
-
-void TFormMain::FormCloseQuery(bool& APodeFechar) {
-    APodeFechar = !FGerando;
-    if (APodeFechar)
-        return;
-    if (FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, TextoConfirmarSaida()) ==
-        TResposta::rsSim) {
-        FCancelar = true;
-        FFecharNoFim = true;
-    }
-}
-
-void TFormMain::closeEvent(QCloseEvent* AEvento) {
-    bool podeFechar = true;
-    FormCloseQuery(podeFechar);
-    if (podeFechar)
-        AEvento->accept();
-    else
-        AEvento->ignore();
+    const QString completo = ParaQString(ATexto);
+    const QString curto =
+        TextoQueCabe(completo, LabelEstado->fontMetrics(), LabelEstado->contentsRect().size());
+    LabelEstado->setText(curto);
+    LabelEstado->setToolTip(curto == completo ? QString() : completo);
 }
 
 } // namespace palvorin

@@ -16,18 +16,17 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!HaEcra([](const char* ANome) { return std::getenv(ANome); })) {
-        std::cerr << "palvorin: não há ecrã onde abrir a janela (DISPLAY e WAYLAND_DISPLAY "
-                     "estão vazios).\n";
+        std::cerr << TEXTO_SEM_ECRA << '\n';
         return 1;
     }
     // No other options, not even Qt's own.
     int argcQt = argc > 0 ? 1 : 0;
-    QApplication app(argcQt, argv);
+    const auto app = AbrirAplicacao(argcQt, argv);
     QApplication::setApplicationName("palvorin");
     QGuiApplication::setDesktopFileName("palvorin");
     QApplication::setWindowIcon(IconePrograma());
-    CarregarTraducoes(app);
-    AplicarEstilo(app);
+    CarregarTraducoes(*app);
+    AplicarEstilo(*app);
     TPlataformaQt plataforma;
     TFormMain janela(plataforma, MotorReal());
     janela.show();

@@ -1,5 +1,6 @@
 #include "UnitPalvorinArgumentos.hpp"
 
+#include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinTexto.hpp"
 
@@ -20,6 +21,10 @@ std::string FaixaDePuzzles() {
 
 std::string FaixaDeSementes() {
     return "de 0 a " + std::to_string(std::numeric_limits<std::uint32_t>::max());
+}
+
+std::string FaixaDeTarefas() {
+    return "de 1 a " + std::to_string(MAX_TAREFAS);
 }
 
 std::int32_t Lado(const std::string& AValor) {
@@ -44,6 +49,13 @@ std::uint32_t Semente(const std::string& AValor) {
     return *v;
 }
 
+std::int32_t Tarefas(const std::string& AValor) {
+    const auto v = InteiroDeTexto(AValor);
+    if (!v || *v < 1 || *v > MAX_TAREFAS)
+        throw ValorInvalido("--tarefas", AValor, "use um número " + FaixaDeTarefas());
+    return *v;
+}
+
 } // namespace
 
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos) {
@@ -65,7 +77,7 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
                               opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
-                              opcao == "--refazer";
+                              opcao == "--refazer" || opcao == "--tarefas";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -90,6 +102,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Dicionario = *valor;
         else if (opcao == "--refazer")
             args.Refazer = *valor;
+        else if (opcao == "--tarefas")
+            args.Tarefas = Tarefas(*valor);
         else
             args.Saida = *valor;
     }
@@ -119,7 +133,7 @@ std::string TextoAjuda() {
     };
     return "Uso: palvorin-livro [--lado " + TextoDosTamanhos("|", "|") +
            "] [--puzzles N] [--titulo T] [--semente S]\n"
-           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json]\n"
+           "                    [--dicionario FICHEIRO] [-o FICHEIRO.pdf] [--json] [--tarefas N]\n"
            "       palvorin-livro --refazer LIVRO.pdf [-o NOVO.pdf] [--titulo T]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n" +
@@ -132,6 +146,9 @@ std::string TextoAjuda() {
            linha("--dicionario", "lista de palavras a usar em vez da lista do programa") +
            linha("-o", "ficheiro PDF a escrever (omissão: " + NOME_PROGRAMA + "_LxL_N.pdf)") +
            linha("--json", "escreve o livro em JSON na saída padrão em vez de um PDF") +
+           linha("--tarefas", "puzzles gerados em paralelo, " + FaixaDeTarefas() +
+                                  " (omissão: um por núcleo);") +
+           linha("", "o livro é o mesmo com qualquer número") +
            linha("--refazer",
                  "faz de novo o livro de um PDF do Palvorin, com a receita que ele traz") +
            linha("--versao", "mostra a versão do programa") +

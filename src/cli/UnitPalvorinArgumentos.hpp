@@ -17,6 +17,7 @@ struct TArgumentosLivro {
     std::optional<std::uint32_t> Semente;  // absent: a fresh seed from the clock
     std::optional<std::string> Dicionario; // absent: the built-in list
     std::optional<std::string> Saida;      // -o
+    std::int32_t Tarefas = 0;              // 0: one per core
     bool Json = false;
     bool Ajuda = false;
     bool Versao = false;

@@ -100,7 +100,7 @@ public:
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador);
+        TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador);
         const TRelatorioLivro& rel = corrida.Relatorio;
         if (rel.Cancelado) {
             FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';

@@ -36,7 +36,7 @@ private:
 } // namespace
 
 TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
-                              TMostradorProgresso& AMostrador) {
+                              std::int32_t ATarefas, TMostradorProgresso& AMostrador) {
     const TGuardaInterrupcao guarda;
     TResultadoCorrida resultado;
     const TProgressoLivro progresso = [&](std::int32_t AAtual, std::int32_t ATotal,
@@ -45,7 +45,9 @@ TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConf
         if (GInterrompido)
             ACancelar = true;
     };
-    resultado.Puzzles = GerarLivro(ADic, AConfig, progresso, resultado.Relatorio);
+    TExecucaoLivro execucao;
+    execucao.Tarefas = ATarefas;
+    resultado.Puzzles = GerarLivro(ADic, AConfig, progresso, resultado.Relatorio, execucao);
     AMostrador.Terminar();
     return resultado;
 }

@@ -14,9 +14,10 @@ struct TResultadoCorrida {
     TRelatorioLivro Relatorio;
 };
 
-// Generates the book, showing progress; Ctrl-C (SIGINT) during the run cancels it at the
-// generator's next check. The previous SIGINT handling is restored on return.
+// Generates the book on ATarefas threads (0: one per core), showing progress; Ctrl-C (SIGINT)
+// during the run cancels it at the generator's next check. The previous SIGINT handling is
+// restored on return.
 TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
-                              TMostradorProgresso& AMostrador);
+                              std::int32_t ATarefas, TMostradorProgresso& AMostrador);
 
 } // namespace palvorin

@@ -3,6 +3,7 @@
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinMotor.hpp"
 
+#include <QTest>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -21,15 +22,21 @@ protected:
         std::filesystem::temp_directory_path() / ("palvorin-janela-" + std::to_string(::getpid()));
     std::filesystem::path pdf = pasta / "Férias.pdf";
     TPlataformaFalsa plataforma;
+    TMotorLivro motor = palvorin::MotorReal();
     std::unique_ptr<TFormMain> janela;
 
     void SetUp() override {
         std::filesystem::create_directories(pasta);
         plataforma.Ficheiro = pdf;
-        janela = std::make_unique<TFormMain>(plataforma, palvorin::MotorReal());
+    }
+    void Gerar() {
+        janela = std::make_unique<TFormMain>(plataforma, motor);
         janela->show();
         janela->RadioTamanhos[0]->click();
         janela->EditNumPuzzles->setText("1");
+        ASSERT_NE(janela->Dicionario(), nullptr);
+        janela->BitBtnGerar->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->Gerando(); }, 60000));
     }
     void TearDown() override { std::filesystem::remove_all(pasta); }
 
@@ -41,8 +48,7 @@ protected:
 };
 
 TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
-    ASSERT_NE(janela->Dicionario(), nullptr);
-    janela->BitBtnGerar->click();
+    Gerar();
     EXPECT_TRUE(std::regex_match(
         Estado(), std::regex("Livro gerado: 1 puzzle, 6 páginas. Semente [0-9]+\\.")))
         << Estado();
@@ -55,7 +61,7 @@ TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
 TEST_F(MotorReal, LivroDaJanelaRefeitoPeloComando) {
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
     janela->EditTituloLivro->setText("Férias (de verão)");
-    janela->BitBtnGerar->click();
+    Gerar();
     std::smatch semente;
     const std::string estado = Estado();
     ASSERT_TRUE(std::regex_search(estado, semente, std::regex("Semente ([0-9]+)\\.$"))) << estado;
@@ -79,8 +85,14 @@ TEST_F(MotorReal, LivroDaJanelaRefeitoPeloComando) {
 
 TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {
     std::ofstream(pdf) << "antigo";
-    plataforma.AoProcessar = [this] { janela->BitBtnCancelar->click(); };
-    janela->BitBtnGerar->click();
+    // Cancelar is pressed as the generator starts.
+    motor.GerarLivro =
+        [this, gerar = motor.GerarLivro](const TDicionario& ADic, const TConfigLivro& AConfig,
+                                         const TProgressoLivro& AProgresso, TRelatorioLivro& ARel) {
+            NaJanela([this] { janela->BitBtnCancelar->click(); });
+            return gerar(ADic, AConfig, AProgresso, ARel);
+        };
+    Gerar();
     EXPECT_EQ(Estado(), "Geração cancelada aos 0 de 1 puzzles. Nada foi gravado.");
     EXPECT_EQ(Ler(pdf), "antigo");
     EXPECT_TRUE(plataforma.Registo.empty());
@@ -88,7 +100,7 @@ TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {
 
 TEST_F(MotorReal, PastaQueNaoExisteDaErro) {
     plataforma.Ficheiro = pasta / "não existe" / "livro.pdf";
-    janela->BitBtnGerar->click();
+    Gerar();
     EXPECT_EQ(Estado().rfind("Erro: ", 0), 0u) << Estado();
     ASSERT_EQ(plataforma.Registo.size(), 1u);
     EXPECT_EQ(plataforma.Registo[0].rfind("erro: Não foi possível gerar o livro.\r\n", 0), 0u);

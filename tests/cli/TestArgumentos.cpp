@@ -19,6 +19,7 @@ TEST(AnalisarArgumentos, Omissoes) {
     EXPECT_FALSE(a.Dicionario);
     EXPECT_FALSE(a.Saida);
     EXPECT_FALSE(a.Json);
+    EXPECT_EQ(a.Tarefas, 0);
 }
 
 TEST(AnalisarArgumentos, TodasAsOpcoes) {
@@ -33,6 +34,8 @@ TEST(AnalisarArgumentos, TodasAsOpcoes) {
     EXPECT_TRUE(a.Json);
     EXPECT_EQ(AnalisarArgumentos({"-o", "livro.pdf"}).Saida, "livro.pdf");
     EXPECT_EQ(AnalisarArgumentos({"--semente", "0"}).Semente, 0u);
+    EXPECT_EQ(AnalisarArgumentos({"--tarefas", "1"}).Tarefas, 1);
+    EXPECT_EQ(AnalisarArgumentos({"--tarefas=64"}).Tarefas, 64);
     // Read as the window reads the number of puzzles.
     EXPECT_EQ(AnalisarArgumentos({"--lado=+13", "--puzzles", " 12 "}).Lado, 13);
     EXPECT_EQ(AnalisarArgumentos({"--puzzles", " 12 "}).NumPuzzles, 12);
@@ -85,6 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoErro{{"--semente", "99999999999999999999"},
                   "Valor inválido para --semente: «99999999999999999999» (use um número de 0 a "
                   "4294967295)."},
+        TCasoErro{{"--tarefas", "0"},
+                  "Valor inválido para --tarefas: «0» (use um número de 1 a 64)."},
+        TCasoErro{{"--tarefas", "65"},
+                  "Valor inválido para --tarefas: «65» (use um número de 1 a 64)."},
+        TCasoErro{{"--tarefas", "4294967297"},
+                  "Valor inválido para --tarefas: «4294967297» (use um número de 1 a 64)."},
         TCasoErro{{"--titulo", "12345678901234567890123456789012345678901"},
                   "O título do livro não pode ter mais de 40 caracteres."},
         // The command gets bytes: the window never sees these.

@@ -183,14 +183,17 @@ std::vector<TPuzzleLido> LerPuzzles(const std::string& AJson) {
     return puzzles;
 }
 
-TEST(PalvorinLivro, JsonDeterministicoEUnico) {
+TEST(PalvorinLivro, JsonDeterministicoEUnicoComQualquerNumeroDeTarefas) {
     const std::vector<std::string> args = {"--lado",           "9", "--puzzles", "6",
                                            "--semente",        "7", "--json",    "--dicionario",
                                            PALVORIN_LISTA_FIXA};
     const TExecucao a = Executar(args);
-    const TExecucao b = Executar(args);
     ASSERT_EQ(a.Codigo, 0) << a.Erro;
-    EXPECT_EQ(a.Saida, b.Saida);
+    for (const char* tarefas : {"1", "2", "3", "8"}) {
+        std::vector<std::string> comTarefas = args;
+        comTarefas.insert(comTarefas.end(), {"--tarefas", tarefas});
+        EXPECT_EQ(Executar(comTarefas).Saida, a.Saida) << tarefas << " tarefas";
+    }
     EXPECT_EQ(a.Saida.rfind(std::string("{\"versao\":\"") + VERSAO_PALVORIN +
                                 "\",\"lado\":9,\"semente\":7,\"pedidos\":6,\"gerados\":6,",
                             0),

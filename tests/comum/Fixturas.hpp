@@ -6,6 +6,7 @@
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinGrelha.hpp"
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,21 @@ inline const TDicionario& ListaFixa() {
 inline std::unique_ptr<TDicionario> Lista(const std::vector<std::string>& ALinhas) {
     TRelatorioDic rel;
     return CriarDicionario(ALinhas, rel);
+}
+
+// Every third word of the fixed list: few enough for later puzzles of a book to need forbidden
+// words, and for some positions to get no puzzle at all.
+inline const TDicionario& TercoDaListaFixa() {
+    static const std::unique_ptr<TDicionario> dic = [] {
+        std::ifstream ficheiro(PALVORIN_LISTA_FIXA);
+        std::vector<std::string> linhas;
+        std::size_t n = 0;
+        for (std::string linha; std::getline(ficheiro, linha); ++n)
+            if (linha.rfind("#", 0) == 0 || n % 3 == 0)
+                linhas.push_back(linha);
+        return Lista(linhas);
+    }();
+    return *dic;
 }
 
 // Rows of '#' (black) and any other character (white).

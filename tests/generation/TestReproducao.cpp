@@ -4,7 +4,6 @@
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace palvorin;
@@ -109,22 +108,9 @@ TEST(Reproducao, Livro) {
                    TRelatorioLivro{4, 4, false, 0, {}});
 }
 
-// Every third word of the fixed list: few enough that the third position of the book below is
-// refused three times for repeating words and accepted at its fourth attempt, the first that
-// forbids the long words of earlier puzzles.
-const TDicionario& TercoDaListaFixa() {
-    static const std::unique_ptr<TDicionario> dic = [] {
-        std::ifstream ficheiro(PALVORIN_LISTA_FIXA);
-        std::vector<std::string> linhas;
-        std::size_t n = 0;
-        for (std::string linha; std::getline(ficheiro, linha); ++n)
-            if (linha.rfind("#", 0) == 0 || n % 3 == 0)
-                linhas.push_back(linha);
-        return Lista(linhas);
-    }();
-    return *dic;
-}
-
+// With every third word of the fixed list, the third position of the book below is refused three
+// times for repeating words and accepted at its fourth attempt, the first that forbids the long
+// words of earlier puzzles.
 TEST(Reproducao, LivroComPalavrasProibidas) {
     const std::vector<std::vector<std::string>> esperados = {
         {"Z#E#D#D#C", "E#REI#AMA", "RUA#S#DAR", "O#S#PLACA", "#P##A##A#", "PEDIR#A#A", "ACO#A#MAR",
