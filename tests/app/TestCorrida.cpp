@@ -426,7 +426,7 @@ TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
     // A line that fits is left alone, and so is its tooltip.
     gravacao.Erro.reset();
     Gerar();
-    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 1 puzzle, 6 páginas."));
     EXPECT_EQ(rotulo->toolTip(), "");
 }
 

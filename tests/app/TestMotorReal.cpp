@@ -29,11 +29,12 @@ protected:
         std::filesystem::create_directories(pasta);
         plataforma.Ficheiro = pdf;
     }
-    void Gerar() {
+    void Gerar(const QString& ATitulo = {}) {
         janela = std::make_unique<TFormMain>(plataforma, motor);
         janela->show();
         janela->RadioTamanhos[0]->click();
         janela->EditNumPuzzles->setText("1");
+        janela->EditTituloLivro->setText(ATitulo);
         ASSERT_NE(janela->Dicionario(), nullptr);
         janela->BitBtnGerar->click();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->Gerando(); }, 60000));
@@ -60,8 +61,7 @@ TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
 // byte for byte under one SOURCE_DATE_EPOCH.
 TEST_F(MotorReal, LivroDaJanelaRefeitoPeloComando) {
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-    janela->EditTituloLivro->setText("Férias (de verão)");
-    Gerar();
+    Gerar("Férias (de verão)");
     std::smatch semente;
     const std::string estado = Estado();
     ASSERT_TRUE(std::regex_search(estado, semente, std::regex("Semente ([0-9]+)\\.$"))) << estado;
