@@ -160,6 +160,7 @@ void TFormMain::IniciarDicionario() {
     try {
         TRelatorioDic relatorio;
         FDic = FMotor.CarregarDicionario(FPlataforma.PastaDoPrograma(), relatorio);
+        FListaUsada = relatorio.Lista;
     } catch (const std::exception& e) {
         FDic.reset();
         FErroDicionario = "Não foi possível carregar o dicionário. " + MensagemDoErro(e);

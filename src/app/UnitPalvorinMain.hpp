@@ -27,6 +27,7 @@ namespace palvorin {
 // How a run ended, as the worker hands it to the window.
 struct TFimCorrida {
     std::int32_t Pedidos = 0;
+    std::uint32_t Semente = 0; // shown in the final line
     TRelatorioLivro Relatorio;
     std::int32_t Puzzles = 0;
     std::optional<std::string> Erro;
@@ -93,6 +94,7 @@ private:
     TMotorLivro FMotor;
     std::unique_ptr<TDicionario> FDic;
     std::string FErroDicionario;
+    TListaUsada FListaUsada; // recorded in every book's recipe
     bool FAtualizando = false;
     bool FGerando = false;
     bool FCancelar = false;

@@ -60,34 +60,36 @@ void TFormMain::GerarLivroPdf() {
 
 void TFormMain::IniciarCorrida(const TConfigLivro& AConfig, const std::filesystem::path& ACaminho) {
     // The worker touches no control: everything it has to say goes through the window's queue.
-    FTrabalho = std::jthread(
-        [this, AConfig, ACaminho, dic = FDic.get(), motor = FMotor](std::stop_token AParar) {
-            const auto naJanela = [this](auto AAcao) {
-                QMetaObject::invokeMethod(this, std::move(AAcao), Qt::QueuedConnection);
-            };
-            TFimCorrida fim;
-            fim.Pedidos = AConfig.NumPuzzles;
-            try {
-                TDadosLivro livro;
-                livro.Config = AConfig;
-                livro.Puzzles = motor.GerarLivro(
-                    *dic, AConfig,
-                    [&](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-                        naJanela([this, AAtual, ATotal] { MostrarProgresso(AAtual, ATotal); });
-                        if (AParar.stop_requested())
-                            ACancelar = true;
-                    },
-                    fim.Relatorio);
-                fim.Puzzles = static_cast<std::int32_t>(livro.Puzzles.size());
-                if (!fim.Relatorio.Cancelado && fim.Puzzles > 0) {
-                    naJanela([this] { MostrarGravacao(); });
-                    motor.GravarLivroPdf(ACaminho, livro);
-                }
-            } catch (const std::exception& e) {
-                fim.Erro = MensagemDoErro(e);
+    FTrabalho = std::jthread([this, AConfig, ACaminho, dic = FDic.get(), motor = FMotor,
+                              lista = FListaUsada](std::stop_token AParar) {
+        const auto naJanela = [this](auto AAcao) {
+            QMetaObject::invokeMethod(this, std::move(AAcao), Qt::QueuedConnection);
+        };
+        TFimCorrida fim;
+        fim.Pedidos = AConfig.NumPuzzles;
+        fim.Semente = AConfig.Semente;
+        try {
+            TDadosLivro livro;
+            livro.Config = AConfig;
+            livro.Lista = lista;
+            livro.Puzzles = motor.GerarLivro(
+                *dic, AConfig,
+                [&](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
+                    naJanela([this, AAtual, ATotal] { MostrarProgresso(AAtual, ATotal); });
+                    if (AParar.stop_requested())
+                        ACancelar = true;
+                },
+                fim.Relatorio);
+            fim.Puzzles = static_cast<std::int32_t>(livro.Puzzles.size());
+            if (!fim.Relatorio.Cancelado && fim.Puzzles > 0) {
+                naJanela([this] { MostrarGravacao(); });
+                motor.GravarLivroPdf(ACaminho, livro);
             }
-            naJanela([this, fim] { AcabarCorrida(fim); });
-        });
+        } catch (const std::exception& e) {
+            fim.Erro = MensagemDoErro(e);
+        }
+        naJanela([this, fim] { AcabarCorrida(fim); });
+    });
 }
 
 void TFormMain::MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal) {
@@ -120,7 +122,8 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
     } else if (AFim.Puzzles == 0) {
         MostrarEstado(TEXTO_NENHUM_PUZZLE);
     } else {
-        const std::string final = TextoLivroGerado(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles));
+        const std::string final =
+            TextoLivroGeradoComSemente(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles), AFim.Semente);
         MostrarEstado(final);
         if (!AFim.Relatorio.Falhas.empty())
             FPlataforma.Mensagem(TTipoMensagem::tmAviso,

@@ -2,18 +2,24 @@
 #include "UnitPalvorinIcone.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
+#include "UnitPalvorinVersao.hpp"
 
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
     using namespace palvorin;
+    if (argc == 2 && std::string_view(argv[1]) == "--versao") {
+        std::cout << "palvorin " << VERSAO_PALVORIN << '\n';
+        return 0;
+    }
     if (!HaEcra([](const char* ANome) { return std::getenv(ANome); })) {
         std::cerr << TEXTO_SEM_ECRA << '\n';
         return 1;
     }
-    // The program takes no options, not even Qt's own.
+    // No other options, not even Qt's own.
     int argcQt = argc > 0 ? 1 : 0;
     const auto app = AbrirAplicacao(argcQt, argv);
     QApplication::setApplicationName("palvorin");

@@ -70,6 +70,7 @@ TNivelDificuldade Nivel(const std::string& AValor) {
 
 TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos) {
     TArgumentosLivro args;
+    bool fixadosPelaReceita = false;
     for (std::size_t i = 0; i < AArgumentos.size(); ++i) {
         std::string opcao = AArgumentos[i];
         std::optional<std::string> valor;
@@ -78,15 +79,16 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             valor = opcao.substr(igual + 1);
             opcao.resize(igual);
         }
-        if (opcao == "--json" || opcao == "--ajuda" || opcao == "-h") {
+        if (opcao == "--json" || opcao == "--ajuda" || opcao == "-h" || opcao == "--versao") {
             if (valor)
                 throw EPalvorin("A opção " + opcao + " não leva valor.");
-            (opcao == "--json" ? args.Json : args.Ajuda) = true;
+            (opcao == "--json" ? args.Json : opcao == "--versao" ? args.Versao : args.Ajuda) = true;
             continue;
         }
         const bool comValor = opcao == "--lado" || opcao == "--puzzles" || opcao == "--titulo" ||
                               opcao == "--semente" || opcao == "--dicionario" || opcao == "-o" ||
-                              opcao == "--tarefas" || opcao == "--dificuldade";
+                              opcao == "--refazer" || opcao == "--tarefas" ||
+                              opcao == "--dificuldade";
         if (!comValor) {
             if (opcao.rfind("-", 0) == 0)
                 throw EPalvorin("Opção desconhecida: " + opcao + ".");
@@ -97,6 +99,9 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
                 throw EPalvorin("Falta o valor da opção " + opcao + ".");
             valor = AArgumentos[++i];
         }
+        // The recipe of the book to make again fixes these.
+        fixadosPelaReceita |= opcao == "--lado" || opcao == "--puzzles" || opcao == "--semente" ||
+                              opcao == "--dificuldade";
         if (opcao == "--lado")
             args.Lado = Lado(*valor);
         else if (opcao == "--puzzles")
@@ -107,6 +112,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
             args.Semente = Semente(*valor);
         else if (opcao == "--dicionario")
             args.Dicionario = *valor;
+        else if (opcao == "--refazer")
+            args.Refazer = *valor;
         else if (opcao == "--tarefas")
             args.Tarefas = Tarefas(*valor);
         else if (opcao == "--dificuldade")
@@ -114,16 +121,23 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
         else
             args.Saida = *valor;
     }
+    if (args.Refazer && fixadosPelaReceita)
+        throw EPalvorin("A opção --refazer não se usa com --lado, --puzzles, --semente nem "
+                        "--dificuldade: o livro já os traz.");
+    if (args.Refazer && args.Refazer->empty())
+        throw EPalvorin("Falta o valor da opção --refazer.");
     if (args.Json && args.Saida)
         throw EPalvorin("As opções --json e -o não podem ser usadas juntas.");
     if (args.Dicionario && args.Dicionario->empty())
         throw EPalvorin("Falta o valor da opção --dicionario.");
     if (args.Saida && args.Saida->empty())
         throw EPalvorin("Falta o valor da opção -o.");
-    const TAnalise analise = AnalisarOpcoes(TConfigLivro{args.NumPuzzles, args.Lado, args.Titulo});
+    const TAnalise analise =
+        AnalisarOpcoes(TConfigLivro{args.NumPuzzles, args.Lado, args.Titulo.value_or("")});
     if (!analise.PodeGerar)
         throw EPalvorin(analise.Motivo);
-    args.Titulo = Aparar(args.Titulo);
+    if (args.Titulo)
+        args.Titulo = Aparar(*args.Titulo);
     return args;
 }
 
@@ -135,6 +149,7 @@ std::string TextoAjuda() {
            "] [--puzzles N] [--titulo T] [--semente S]\n"
            "                    [--dificuldade facil|medio|dificil] [--dicionario FICHEIRO]\n"
            "                    [-o FICHEIRO.pdf] [--json] [--tarefas N]\n"
+           "       palvorin-livro --refazer LIVRO.pdf [-o NOVO.pdf] [--titulo T]\n"
            "\n"
            "Gera um livro de puzzles de palavras.\n" +
            linha("--lado", "lado do tabuleiro (omissão: " + std::to_string(LADO_OMISSAO) + ")") +
@@ -150,9 +165,23 @@ std::string TextoAjuda() {
            linha("--tarefas", "puzzles gerados em paralelo, " + FaixaDeTarefas() +
                                   " (omissão: um por núcleo);") +
            linha("", "o livro é o mesmo com qualquer número") +
+           linha("--refazer",
+                 "faz de novo o livro de um PDF do Palvorin, com a receita que ele traz") +
+           linha("--versao", "mostra a versão do programa") +
+           linha("--ajuda, -h", "mostra esta ajuda") +
            "\n"
            "Códigos de saída: 0 sucesso, 1 nenhum puzzle gerado, 2 argumentos ou dados inválidos,\n"
-           "130 interrompido (Ctrl-C).\n";
+           "130 interrompido (Ctrl-C).\n"
+           "\n"
+           "Exemplos:\n"
+           "  palvorin-livro --lado 13 --puzzles 50 --titulo \"Férias\" -o ferias.pdf\n"
+           "      50 puzzles de 13 × 13 com o título «Férias», em ferias.pdf\n"
+           "  palvorin-livro --semente 7 --json > livro.json\n"
+           "      o livro da semente 7 em JSON (a mesma semente dá sempre o mesmo livro)\n"
+           "  palvorin-livro --dicionario palavras.txt --puzzles 10\n"
+           "      10 puzzles com uma lista de palavras própria, uma palavra por linha\n"
+           "  palvorin-livro --refazer ferias.pdf -o ferias2.pdf --titulo \"Férias 2\"\n"
+           "      os mesmos puzzles de ferias.pdf, com outro título\n";
 }
 
 } // namespace palvorin

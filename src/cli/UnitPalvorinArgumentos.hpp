@@ -13,7 +13,7 @@ namespace palvorin {
 struct TArgumentosLivro {
     std::int32_t Lado = LADO_OMISSAO;
     std::int32_t NumPuzzles = PUZZLES_OMISSAO;
-    std::string Titulo;                     // trimmed
+    std::optional<std::string> Titulo;      // trimmed; absent: no title, or the recipe's
     std::optional<std::uint32_t> Semente;   // absent: a fresh seed from the clock
     std::optional<std::string> Dicionario;  // absent: the built-in list
     std::optional<std::string> Saida;       // -o
@@ -21,6 +21,8 @@ struct TArgumentosLivro {
     std::optional<TNivelDificuldade> Nivel; // absent: puzzles of any level
     bool Json = false;
     bool Ajuda = false;
+    bool Versao = false;
+    std::optional<std::string> Refazer; // the book whose recipe is made again
 };
 
 // Raises EPalvorin with a one-line Portuguese message naming the bad option or value, or with

@@ -6,6 +6,7 @@
 #include "UnitPalvorinJson.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinRefazer.hpp"
 #include "UnitPalvorinTextos.hpp"
 
 namespace palvorin {
@@ -20,15 +21,25 @@ std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
            Plural(ARel.Rejeitadas, "rejeitada", "rejeitadas") + ".";
 }
 
-std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
+std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADicionario,
                                            const std::filesystem::path& APastaPrograma,
-                                           std::ostream& AErro) {
+                                           std::ostream& AErro, TListaUsada& ALista) {
     TRelatorioDic rel;
-    if (!AArgs.Dicionario)
-        return CarregarDicionario(APastaPrograma, rel);
-    auto dic = CarregarDicionarioDeFicheiro(*AArgs.Dicionario, rel);
+    if (!ADicionario) {
+        auto dic = CarregarDicionario(APastaPrograma, rel);
+        ALista = rel.Lista;
+        return dic;
+    }
+    auto dic = CarregarDicionarioDeFicheiro(*ADicionario, rel);
     AErro << ResumoDoDicionario(rel) << '\n';
+    ALista = rel.Lista;
     return dic;
+}
+
+// The same file, under any name: a book made again must not replace the book it came from.
+bool MesmoFicheiro(const std::filesystem::path& A, const std::filesystem::path& B) {
+    std::error_code erro;
+    return std::filesystem::equivalent(A, B, erro);
 }
 
 class TComando {
@@ -52,18 +63,45 @@ public:
             FSaida << TextoAjuda();
             return SAIDA_SUCESSO;
         }
-        std::unique_ptr<TDicionario> dic;
+        if (args.Versao) {
+            FSaida << "palvorin-livro " << VERSAO_PALVORIN << '\n';
+            return SAIDA_SUCESSO;
+        }
+        std::optional<TReceitaLivro> receita;
         try {
-            dic = CarregarLista(args, APastaPrograma, FErro);
+            if (args.Refazer)
+                receita = ReceitaDoLivro(*args.Refazer);
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
-        const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
-                                  args.Semente.value_or(SementeDoRelogio()), args.Nivel};
+        TConfigLivro config =
+            receita ? receita->Config
+                    : TConfigLivro{args.NumPuzzles, args.Lado, "",
+                                   args.Semente.value_or(SementeDoRelogio()), args.Nivel};
+        if (args.Titulo)
+            config.Titulo = *args.Titulo;
+        const std::string caminho =
+            args.Saida.value_or(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
+        if (args.Refazer && !args.Json && MesmoFicheiro(caminho, *args.Refazer))
+            return Falhar("O livro refeito ia substituir «" + *args.Refazer +
+                              "»; indique outro ficheiro com -o.",
+                          SAIDA_INVALIDO);
+
+        std::unique_ptr<TDicionario> dic;
+        TListaUsada lista;
+        try {
+            if (receita && !args.Dicionario && !receita->Lista.Embutida)
+                args.Dicionario = receita->Lista.Ficheiro;
+            dic = CarregarLista(args.Dicionario, APastaPrograma, FErro, lista);
+            if (receita)
+                VerificarLista(*receita, lista);
+        } catch (const std::exception& e) {
+            return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
+        }
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        const TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador);
+        TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador);
         const TRelatorioLivro& rel = corrida.Relatorio;
         if (rel.Cancelado) {
             FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';
@@ -74,7 +112,7 @@ public:
         if (rel.Gerados == 0)
             return Falhar(TEXTO_NENHUM_PUZZLE, SAIDA_SEM_PUZZLES);
         if (!args.Json)
-            return GravarPdf(args, config, corrida.Puzzles);
+            return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista});
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
         FSaida.flush();
         if (!FSaida)
@@ -83,14 +121,11 @@ public:
     }
 
     // To -o FICHEIRO, or to the window's default name in the current folder.
-    int GravarPdf(const TArgumentosLivro& AArgs, const TConfigLivro& AConfig,
-                  std::vector<TPuzzle> APuzzles) {
-        const std::string caminho =
-            AArgs.Saida.value_or(NomeFicheiroPadrao(AConfig.Lado, AConfig.NumPuzzles));
-        const auto puzzles = static_cast<std::int32_t>(APuzzles.size());
-        GravarLivroPdf(caminho, TDadosLivro{AConfig, std::move(APuzzles)});
+    int GravarPdf(const std::string& ACaminho, const TDadosLivro& ALivro) {
+        const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
+        GravarLivroPdf(ACaminho, ALivro);
         FSaida << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n'
-               << "Ficheiro: " << caminho << '\n';
+               << "Ficheiro: " << ACaminho << '\n';
         return SAIDA_SUCESSO;
     }
 

@@ -1,6 +1,7 @@
 #include "UnitPalvorinJson.hpp"
 
 #include "UnitPalvorinDificuldade.hpp"
+#include "UnitPalvorinVersao.hpp"
 
 namespace palvorin {
 
@@ -86,10 +87,10 @@ std::string TextoJson(std::string_view ATexto) {
 
 void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
                        const TRelatorioLivro& ARel, const std::vector<TPuzzle>& APuzzles) {
-    ASaida << "{\"lado\":" << AConfig.Lado << ",\"semente\":" << AConfig.Semente
-           << ",\"pedidos\":" << ARel.Pedidos << ",\"gerados\":" << ARel.Gerados
-           << ",\"cancelado\":" << Booleano(ARel.Cancelado) << ",\"comRaras\":" << ARel.ComRaras
-           << ",\"falhas\":";
+    ASaida << "{\"versao\":" << TextoJson(VERSAO_PALVORIN) << ",\"lado\":" << AConfig.Lado
+           << ",\"semente\":" << AConfig.Semente << ",\"pedidos\":" << ARel.Pedidos
+           << ",\"gerados\":" << ARel.Gerados << ",\"cancelado\":" << Booleano(ARel.Cancelado)
+           << ",\"comRaras\":" << ARel.ComRaras << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });
     ASaida << ",\"puzzles\":";
     // Graded only in a book of one level: other books keep their bytes.

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinCanvas.hpp"
 #include "UnitPalvorinPlano.hpp"
+#include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -18,10 +19,12 @@ public:
 };
 
 // The book to lay out. The layout reads Config.Lado, Config.Titulo and Config.Nivel only, and
-// counts the puzzles it is given, not the number requested.
+// counts the puzzles it is given, not the number requested; Config and Lista are also the
+// recipe the PDF records.
 struct TDadosLivro {
     TConfigLivro Config;
     std::vector<TPuzzle> Puzzles;
+    TListaUsada Lista;
 };
 
 // Running footer of a numbered page; nothing when ANumero <= 0.

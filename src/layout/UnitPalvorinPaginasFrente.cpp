@@ -41,7 +41,7 @@ void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
     TextoCentradoAjustado(ACanvas, 92, Maiusculas(NOME_PROGRAMA), 80, 24, 4, true);
     const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
-        TextoCentradoAjustado(ACanvas, 150, titulo, 34, 16, 2, true);
+        TextoCentradoQueCabe(ACanvas, 150, titulo, 34, 16, 2, true);
     TextoCentradoAjustado(ACanvas, 202, TextoNumeroPuzzles(FLivro.Puzzles.size()), 16, 16, 1,
                           false);
     std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);

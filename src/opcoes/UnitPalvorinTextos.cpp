@@ -30,6 +30,11 @@ std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas) {
            Plural(APaginas, "página", "páginas") + ".";
 }
 
+std::string TextoLivroGeradoComSemente(std::int32_t APuzzles, std::int32_t APaginas,
+                                       std::uint32_t ASemente) {
+    return TextoLivroGerado(APuzzles, APaginas) + " Semente " + std::to_string(ASemente) + ".";
+}
+
 std::string TextoProgresso(std::int32_t APosicao, std::int32_t ATotal) {
     return "A gerar o puzzle " + std::to_string(static_cast<std::int64_t>(APosicao) + 1) + " de " +
            std::to_string(ATotal) + "\u2026";

@@ -17,6 +17,9 @@ std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::stri
 std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles);
 std::string TextoResumo(const TConfigLivro& AConfig);
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas);
+// The window's final line: TextoLivroGerado and the book's seed, so the book can be made again.
+std::string TextoLivroGeradoComSemente(std::int32_t APuzzles, std::int32_t APaginas,
+                                       std::uint32_t ASemente);
 // APosicao counts from 0: the puzzle being made.
 std::string TextoProgresso(std::int32_t APosicao, std::int32_t ATotal);
 std::string TextoCancelado(std::int32_t AGerados, std::int32_t APedidos);

@@ -30,7 +30,10 @@ void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro)
     if (ALivro.Puzzles.empty())
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
-    TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao()});
+    const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
+    TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
+                       NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
+                       TextoDaReceita(receita)});
     const TCompositorLivro compositor(ALivro);
     {
         TDestinoPdf destino(pdf);

@@ -18,8 +18,8 @@ private:
     TDocumentoPdf& FPdf;
 };
 
-// Lays the book out and writes it to ANomeFicheiro; on any failure the file at that
-// path is left as it was.
+// Lays the book out and writes it to ANomeFicheiro, with the book's recipe in the document
+// information; on any failure the file at that path is left as it was.
 void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro);
 
 } // namespace palvorin

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinRecursos.hpp"
+#include "UnitPalvorinSha256.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <algorithm>
@@ -422,13 +423,18 @@ std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem:
     if (!std::filesystem::exists(ACaminho, erro))
         throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
     const std::vector<std::uint8_t> bytes = LerFicheiro(ACaminho);
-    return DicionarioDeBytes(bytes, ARel);
+    auto dic = DicionarioDeBytes(bytes, ARel);
+    ARel.Lista = {false, ACaminho.string(), Sha256Hex(bytes)};
+    return dic;
 }
 
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
                                                 TRelatorioDic& ARel) {
-    if (const auto recurso = ProcurarRecurso("DICIONARIO"))
-        return DicionarioDeBytes(*recurso, ARel);
+    if (const auto recurso = ProcurarRecurso("DICIONARIO")) {
+        auto dic = DicionarioDeBytes(*recurso, ARel);
+        ARel.Lista = {true, "", Sha256Hex(*recurso)};
+        return dic;
+    }
     // operator/ adds the delimiter only when the folder lacks one.
     return CarregarDicionarioDeFicheiro(APasta / "Dicionario.txt", ARel);
 }

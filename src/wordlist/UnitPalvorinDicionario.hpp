@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <array>
@@ -29,6 +30,7 @@ struct TRelatorioDic {
     std::int32_t Rejeitadas = 0;
     std::int32_t Comuns = 0;
     std::vector<std::string> Detalhe;
+    TListaUsada Lista; // which list was loaded, for the book's recipe
 };
 
 // The index of one word length: its words (ascending word index) and, for every

@@ -15,6 +15,7 @@ using namespace palvorin::testes;
 namespace {
 
 const std::string CONFIRMAR = "confirmar: Está a ser gerado um livro. Cancelar e sair?";
+const TListaUsada LISTA{false, "/lista/Dicionario.txt", std::string(64, 'a')};
 
 class Corrida : public ::testing::Test {
 protected:
@@ -47,10 +48,12 @@ protected:
     TFormMain& Janela() {
         if (!janela) {
             TMotorLivro motor;
-            motor.CarregarDicionario = [this](const std::filesystem::path& APasta, TRelatorioDic&) {
+            motor.CarregarDicionario = [this](const std::filesystem::path& APasta,
+                                              TRelatorioDic& ARel) {
                 pastaPedida = APasta;
                 if (erroDicionario)
                     throw EPalvorin(*erroDicionario);
+                ARel.Lista = LISTA;
                 return std::make_unique<TDicionario>();
             };
             motor.GerarLivro = [this](const TDicionario&, const TConfigLivro& AConfig,
@@ -69,6 +72,10 @@ protected:
     }
 
     std::string Estado() { return Janela().LabelEstado->text().toStdString(); }
+    // The final line of a written book: the seed the last run drew is part of it.
+    std::string Gerado(const std::string& ALinha) {
+        return ALinha + " Semente " + std::to_string(geracao.Chamadas.back().Semente) + ".";
+    }
     std::string Foto() {
         return Estado() + " [" + std::to_string(Janela().ProgressBarLote->value()) + "/" +
                std::to_string(Janela().ProgressBarLote->maximum()) + "]";
@@ -123,11 +130,13 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             "A gerar o puzzle 3 de 3\u2026 [2/3]", "A gerar o puzzle 3 de 3\u2026 [2/3]",
             "A gerar o puzzle 3 de 3\u2026 [3/3]", "A gravar o PDF\u2026 [3/3]"};
         EXPECT_EQ(passagens, esperadas);
-        EXPECT_EQ(Estado(), "Livro gerado: 3 puzzles, 8 páginas.");
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 3 puzzles, 8 páginas."));
         ASSERT_EQ(gravacao.Chamadas.size(), 1u);
         EXPECT_EQ(gravacao.Chamadas[0].first, "/tmp/livro.pdf");
         EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 3u);
         EXPECT_EQ(gravacao.Chamadas[0].second.Config, geracao.Chamadas.back());
+        // The book's recipe names the list the window loaded.
+        EXPECT_EQ(gravacao.Chamadas[0].second.Lista, LISTA);
         EXPECT_EQ(geracao.Chamadas.back().Titulo, "Ferias");
         EXPECT_EQ(geracao.Chamadas.back().Lado, 11);
         EXPECT_EQ(plataforma.Registo, abrir ? std::vector<std::string>{"abrir: /tmp/livro.pdf"}
@@ -239,7 +248,7 @@ TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     Gerar();
     EXPECT_EQ(passagens.at(2), "A gerar o puzzle 2 de 2\u2026 [2/2]");
     EXPECT_EQ(gravacao.Chamadas.size(), 1u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EsperarInativa();
 }
 
@@ -290,7 +299,7 @@ TEST_F(Corrida, FecharDuranteACorrida) {
         Gerar();
         EXPECT_EQ(plataforma.Registo, std::vector<std::string>{CONFIRMAR});
         EXPECT_EQ(gravacao.Chamadas.size(), c.gravado ? 1u : 0u);
-        EXPECT_EQ(Estado(), c.estado);
+        EXPECT_EQ(Estado(), c.gravado ? Gerado(c.estado) : c.estado);
         EXPECT_EQ(Janela().isVisible(), c.resposta == TResposta::rsNao);
         EXPECT_FALSE(Janela().Gerando());
     }
@@ -319,13 +328,14 @@ TEST_F(Corrida, FimDaCorridaComAPerguntaAbertaEsperaPelaResposta) {
                                           Qt::QueuedConnection);
         };
         Gerar();
-        EXPECT_EQ(plataforma.Registo,
-                  (std::vector<std::string>{CONFIRMAR,
-                                            "aviso: Livro gerado: 2 puzzles, 8 páginas.\r\n"
-                                            "O livro tem 2 dos 3 puzzles pedidos.\r\n"
-                                            "Puzzle 2: não foi possível gerar um puzzle",
-                                            "abrir: /tmp/livro.pdf"}));
-        EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+        EXPECT_EQ(
+            plataforma.Registo,
+            (std::vector<std::string>{CONFIRMAR,
+                                      "aviso: " + Gerado("Livro gerado: 2 puzzles, 8 páginas.") +
+                                          "\r\nO livro tem 2 dos 3 puzzles pedidos.\r\n"
+                                          "Puzzle 2: não foi possível gerar um puzzle",
+                                      "abrir: /tmp/livro.pdf"}));
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
         EXPECT_EQ(Janela().isVisible(), resposta == TResposta::rsNao);
     }
 }
@@ -336,12 +346,13 @@ TEST_F(Corrida, FalhasAvisamAntesDeAbrir) {
     Gerar();
     ASSERT_EQ(gravacao.Chamadas.size(), 1u);
     EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 2u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EXPECT_EQ(plataforma.Registo,
-              (std::vector<std::string>{"aviso: Livro gerado: 2 puzzles, 8 páginas.\r\n"
-                                        "O livro tem 2 dos 4 puzzles pedidos.\r\n"
-                                        "Puzzle 1: não foi possível gerar um puzzle\r\n"
-                                        "Puzzle 3: não foi possível gerar um puzzle",
+              (std::vector<std::string>{"aviso: " + Gerado("Livro gerado: 2 puzzles, 8 páginas.") +
+                                            "\r\n"
+                                            "O livro tem 2 dos 4 puzzles pedidos.\r\n"
+                                            "Puzzle 1: não foi possível gerar um puzzle\r\n"
+                                            "Puzzle 3: não foi possível gerar um puzzle",
                                         "abrir: /tmp/livro.pdf"}));
     EsperarInativa();
 }
@@ -415,7 +426,7 @@ TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
     // A line that fits is left alone, and so is its tooltip.
     gravacao.Erro.reset();
     Gerar();
-    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 1 puzzle, 6 páginas."));
     EXPECT_EQ(rotulo->toolTip(), "");
 }
 

@@ -4,9 +4,11 @@
 #include "UnitPalvorinMotor.hpp"
 
 #include <QTest>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <regex>
 #include <unistd.h>
 
 using namespace palvorin;
@@ -27,11 +29,12 @@ protected:
         std::filesystem::create_directories(pasta);
         plataforma.Ficheiro = pdf;
     }
-    void Gerar() {
+    void Gerar(const QString& ATitulo = {}) {
         janela = std::make_unique<TFormMain>(plataforma, motor);
         janela->show();
         janela->RadioTamanhos[0]->click();
         janela->EditNumPuzzles->setText("1");
+        janela->EditTituloLivro->setText(ATitulo);
         ASSERT_NE(janela->Dicionario(), nullptr);
         janela->BitBtnGerar->click();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->Gerando(); }, 60000));
@@ -47,9 +50,37 @@ protected:
 
 TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
     Gerar();
-    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    EXPECT_TRUE(std::regex_match(
+        Estado(), std::regex("Livro gerado: 1 puzzle, 6 páginas. Semente [0-9]+\\.")))
+        << Estado();
     EXPECT_EQ(Ler(pdf).substr(0, 5), "%PDF-");
     EXPECT_EQ(plataforma.Registo, std::vector<std::string>{"abrir: " + pdf.string()});
+}
+
+// The seed in the final line and the recipe in the PDF both make the window's book again,
+// byte for byte under one SOURCE_DATE_EPOCH.
+TEST_F(MotorReal, LivroDaJanelaRefeitoPeloComando) {
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    Gerar("Férias (de verão)");
+    std::smatch semente;
+    const std::string estado = Estado();
+    ASSERT_TRUE(std::regex_search(estado, semente, std::regex("Semente ([0-9]+)\\.$"))) << estado;
+
+    const auto comando = [](const std::string& AArgumentos) {
+        return std::system(
+            (std::string(PALVORIN_LIVRO) + " " + AArgumentos + " 2>/dev/null").c_str());
+    };
+    const std::filesystem::path refeito = pasta / "refeito.pdf";
+    const std::filesystem::path daSemente = pasta / "semente.pdf";
+    EXPECT_EQ(comando("--refazer '" + pdf.string() + "' -o '" + refeito.string() + "'"), 0);
+    EXPECT_EQ(comando("--lado 9 --puzzles 1 --titulo 'Férias (de verão)' --semente " +
+                      semente[1].str() + " -o '" + daSemente.string() + "'"),
+              0);
+    unsetenv("SOURCE_DATE_EPOCH");
+    const std::string original = Ler(pdf);
+    ASSERT_FALSE(original.empty());
+    EXPECT_TRUE(Ler(refeito) == original);
+    EXPECT_TRUE(Ler(daSemente) == original);
 }
 
 TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {

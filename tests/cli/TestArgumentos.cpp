@@ -14,7 +14,7 @@ TEST(AnalisarArgumentos, Omissoes) {
     const TArgumentosLivro a = AnalisarArgumentos({});
     EXPECT_EQ(a.Lado, 11);
     EXPECT_EQ(a.NumPuzzles, 30);
-    EXPECT_EQ(a.Titulo, "");
+    EXPECT_FALSE(a.Titulo);
     EXPECT_FALSE(a.Semente);
     EXPECT_FALSE(a.Dicionario);
     EXPECT_FALSE(a.Saida);
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AnalisarArgumentos, TituloContaUnidadesUtf16) {
     // 40 characters with accents pass; one emoji counts two units.
     EXPECT_EQ(AnalisarArgumentos({"--titulo", std::string(20, 'a') + "ççççççççççáááááááááá"})
-                  .Titulo.size(),
+                  .Titulo->size(),
               60u);
     EXPECT_THROW(AnalisarArgumentos({"--titulo", std::string(39, 'a') + "\xF0\x9F\x98\x80"}),
                  EPalvorin);

@@ -1,5 +1,6 @@
 #include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinJson.hpp"
+#include "UnitPalvorinVersao.hpp"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -7,6 +8,8 @@
 using namespace palvorin;
 
 namespace {
+
+const std::string VERSAO_JSON = std::string("{\"versao\":\"") + VERSAO_PALVORIN + "\",";
 
 TEST(TextoJson, Escapes) {
     EXPECT_EQ(TextoJson("ÁGUA"), "\"ÁGUA\"");
@@ -27,13 +30,14 @@ TEST(EscreverLivroJson, FormaExata) {
     std::ostringstream saida;
     EscreverLivroJson(saida, config, rel, {p});
     EXPECT_EQ(saida.str(),
-              "{\"lado\":3,\"semente\":123,\"pedidos\":2,\"gerados\":1,\"cancelado\":false,"
-              "\"comRaras\":0,\"falhas\":[\"Puzzle 2: não foi possível gerar um puzzle\"],"
-              "\"puzzles\":[{\"lado\":3,\"letras\":\"SOL#A#AMO\",\"ranhuras\":["
-              "{\"linha\":0,\"coluna\":0,\"horizontal\":true,\"comprimento\":3},"
-              "{\"linha\":2,\"coluna\":0,\"horizontal\":true,\"comprimento\":3}],"
-              "\"palavras\":[{\"texto\":\"SOL\",\"grelha\":\"SOL\",\"ranhura\":0},"
-              "{\"texto\":\"AMÓ\",\"grelha\":\"AMO\",\"ranhura\":1}]}]}\n");
+              VERSAO_JSON +
+                  "\"lado\":3,\"semente\":123,\"pedidos\":2,\"gerados\":1,\"cancelado\":false,"
+                  "\"comRaras\":0,\"falhas\":[\"Puzzle 2: não foi possível gerar um puzzle\"],"
+                  "\"puzzles\":[{\"lado\":3,\"letras\":\"SOL#A#AMO\",\"ranhuras\":["
+                  "{\"linha\":0,\"coluna\":0,\"horizontal\":true,\"comprimento\":3},"
+                  "{\"linha\":2,\"coluna\":0,\"horizontal\":true,\"comprimento\":3}],"
+                  "\"palavras\":[{\"texto\":\"SOL\",\"grelha\":\"SOL\",\"ranhura\":0},"
+                  "{\"texto\":\"AMÓ\",\"grelha\":\"AMO\",\"ranhura\":1}]}]}\n");
 }
 
 // A book of one level grades each puzzle; the rest of the text is unchanged.
@@ -62,8 +66,11 @@ TEST(EscreverLivroJson, LivroVazio) {
     std::ostringstream saida;
     EscreverLivroJson(saida, TConfigLivro{1, 9, "", 4294967295u, {}},
                       TRelatorioLivro{1, 0, true, 0, {}}, {});
-    EXPECT_EQ(saida.str(), "{\"lado\":9,\"semente\":4294967295,\"pedidos\":1,\"gerados\":0,"
-                           "\"cancelado\":true,\"comRaras\":0,\"falhas\":[],\"puzzles\":[]}\n");
+    EXPECT_EQ(
+        saida.str(),
+        VERSAO_JSON +
+            "\"lado\":9,\"semente\":4294967295,\"pedidos\":1,"
+            "\"gerados\":0,\"cancelado\":true,\"comRaras\":0,\"falhas\":[],\"puzzles\":[]}\n");
 }
 
 } // namespace

@@ -14,7 +14,7 @@ using enum TTipoPagina;
 namespace {
 
 TDadosLivro Livro(std::int32_t ALado, std::int32_t ANumero, const std::string& ATitulo = "") {
-    return {{ANumero, ALado, ATitulo, 1, {}}, PuzzlesDeTeste(ALado, ANumero)};
+    return {{ANumero, ALado, ATitulo, 1, {}}, PuzzlesDeTeste(ALado, ANumero), {}};
 }
 
 std::vector<std::shared_ptr<TCanvasGravador>> Compor(const TDadosLivro& ALivro) {
