@@ -17,9 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     for (std::int32_t i = 1; i < d->Total(); ++i)
         if (!(d->GetPalavra(i - 1).Grelha < d->GetPalavra(i).Grelha))
             std::abort();
-    for (std::int32_t l = 2; l <= 15; ++l)
-        if (d->ContarPadrao(std::string(static_cast<std::size_t>(l), '?')) !=
-            d->ContarComprimento(l))
+    // Every word of a length has exactly one first letter.
+    for (std::int32_t l = 2; l <= 15; ++l) {
+        std::int32_t n = 0;
+        for (char c = 'A'; c <= 'Z'; ++c)
+            for (const std::uint64_t bloco : d->MascaraDaLetra(l, 0, c))
+                n += ContarBits(bloco);
+        if (n != d->ContarComprimento(l))
             std::abort();
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "UnitPalvorinArgumentos.hpp"
 
+#include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinTexto.hpp"
@@ -159,8 +160,11 @@ std::string TextoAjuda() {
            linha("--semente",
                  "semente do livro, " + FaixaDeSementes() + " (omissão: uma nova, do relógio)") +
            linha("--dificuldade", "só puzzles deste nível (omissão: de qualquer nível)") +
-           linha("--dicionario", "lista de palavras a usar em vez da lista do programa") +
-           linha("-o", "ficheiro PDF a escrever (omissão: " + NOME_PROGRAMA + "_LxL_N.pdf)") +
+           linha("--dicionario", "lista de palavras a usar em vez da lista do programa (até " +
+                                     std::to_string(TAMANHO_MAXIMO_LISTA / (1024 * 1024)) +
+                                     " MB)") +
+           linha("-o", "ficheiro PDF a escrever, - para a saída padrão") +
+           linha("", "(omissão: " + NOME_PROGRAMA + "_LxL_N.pdf)") +
            linha("--json", "escreve o livro em JSON na saída padrão em vez de um PDF") +
            linha("--tarefas", "puzzles gerados em paralelo, " + FaixaDeTarefas() +
                                   " (omissão: um por núcleo);") +
@@ -171,7 +175,7 @@ std::string TextoAjuda() {
            linha("--ajuda, -h", "mostra esta ajuda") +
            "\n"
            "Códigos de saída: 0 sucesso, 1 nenhum puzzle gerado, 2 argumentos ou dados inválidos,\n"
-           "130 interrompido (Ctrl-C).\n"
+           "130 interrompido (Ctrl-C), 143 e 129 terminado (SIGTERM, SIGHUP).\n"
            "\n"
            "Exemplos:\n"
            "  palvorin-livro --lado 13 --puzzles 50 --titulo \"Férias\" -o ferias.pdf\n"

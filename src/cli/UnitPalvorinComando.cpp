@@ -7,7 +7,10 @@
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinRefazer.hpp"
+#include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTextos.hpp"
+
+#include <algorithm>
 
 namespace palvorin {
 
@@ -19,6 +22,30 @@ std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
            Plural(ARel.Comuns, "comum", "comuns") + "), " +
            Plural(ARel.Repetidas, "repetida", "repetidas") + ", " +
            Plural(ARel.Rejeitadas, "rejeitada", "rejeitadas") + ".";
+}
+
+// The first refused lines are shown, so a list can be mended without guessing.
+constexpr std::size_t RECUSAS_MOSTRADAS = 5;
+constexpr std::size_t CARACTERES_POR_RECUSA = 80;
+
+// A refused line as it can be shown on a terminal: control characters (which could drive
+// it) as U+FFFD, and cut short when long.
+std::string RecusaVisivel(const std::string& ADetalhe) {
+    std::u32string pontos = PontosDeCodigo(ADetalhe);
+    for (char32_t& c : pontos)
+        if (c < U' ' || (c >= 0x7F && c <= 0x9F))
+            c = CARACTER_SUBSTITUTO;
+    if (pontos.size() > CARACTERES_POR_RECUSA)
+        pontos = pontos.substr(0, CARACTERES_POR_RECUSA - 1) + U'\u2026';
+    return Utf8DePontos(pontos);
+}
+
+void MostrarRecusas(const TRelatorioDic& ARel, std::ostream& AErro) {
+    const std::size_t mostradas = std::min(ARel.Detalhe.size(), RECUSAS_MOSTRADAS);
+    for (std::size_t i = 0; i < mostradas; ++i)
+        AErro << "  " << RecusaVisivel(ARel.Detalhe[i]) << '\n';
+    if (const auto outras = ARel.Rejeitadas - static_cast<std::int32_t>(mostradas); outras > 0)
+        AErro << "  (e mais " << Plural(outras, "linha rejeitada", "linhas rejeitadas") << ")\n";
 }
 
 std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADicionario,
@@ -33,6 +60,7 @@ std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADi
     auto dic = CarregarDicionarioDeFicheiro(*ADicionario, rel);
     AErro << ResumoDoDicionario(rel) << '\n';
     ALista = rel.Lista;
+    MostrarRecusas(rel, AErro);
     return dic;
 }
 
@@ -67,6 +95,8 @@ public:
             FSaida << "palvorin-livro " << VERSAO_PALVORIN << '\n';
             return SAIDA_SUCESSO;
         }
+        // From here until the book is in place a signal cancels the run instead of killing it.
+        const TGuardaSinais sinais;
         std::optional<TReceitaLivro> receita;
         try {
             if (args.Refazer)
@@ -98,21 +128,23 @@ public:
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
+        if (sinais.Parar())
+            return Cancelado(sinais, 0, config.NumPuzzles);
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador);
+        TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador, sinais);
         const TRelatorioLivro& rel = corrida.Relatorio;
-        if (rel.Cancelado) {
-            FErro << TextoCancelado(rel.Gerados, rel.Pedidos) << '\n';
-            return SAIDA_INTERROMPIDO;
-        }
+        // A signal after the generator's last check still cancels.
+        if (rel.Cancelado || sinais.Parar())
+            return Cancelado(sinais, rel.Gerados, rel.Pedidos);
         for (const std::string& falha : rel.Falhas)
             FErro << falha << '\n';
         if (rel.Gerados == 0)
             return Falhar(TEXTO_NENHUM_PUZZLE, SAIDA_SEM_PUZZLES);
         if (!args.Json)
-            return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista});
+            return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista},
+                             sinais);
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
         FSaida.flush();
         if (!FSaida)
@@ -120,12 +152,23 @@ public:
         return SAIDA_SUCESSO;
     }
 
+    // Exit code 128 + the signal, as a shell reports a program that signal ended.
+    int Cancelado(const TGuardaSinais& ASinais, std::int32_t AGerados, std::int32_t APedidos) {
+        FErro << TextoCancelado(AGerados, APedidos) << '\n';
+        return 128 + ASinais.Sinal();
+    }
+
     // To -o FICHEIRO, or to the window's default name in the current folder.
-    int GravarPdf(const std::string& ACaminho, const TDadosLivro& ALivro) {
+    int GravarPdf(const std::string& ACaminho, const TDadosLivro& ALivro,
+                  const TGuardaSinais& ASinais) {
         const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
-        GravarLivroPdf(ACaminho, ALivro);
-        FSaida << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n'
-               << "Ficheiro: " << ACaminho << '\n';
+        if (!GravarLivroPdf(ACaminho, ALivro, [&] { return ASinais.Parar(); }))
+            return Cancelado(ASinais, puzzles, ALivro.Config.NumPuzzles);
+        // With the book on standard output, the summary goes with the messages.
+        std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
+        resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
+        if (ACaminho != NOME_SAIDA_PADRAO)
+            resumo << "Ficheiro: " << ACaminho << '\n';
         return SAIDA_SUCESSO;
     }
 

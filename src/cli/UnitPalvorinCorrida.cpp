@@ -1,48 +1,48 @@
 #include "UnitPalvorinCorrida.hpp"
 
-#include <csignal>
-
 namespace palvorin {
 
 namespace {
 
-volatile std::sig_atomic_t GInterrompido = 0;
+volatile std::sig_atomic_t GSinal = 0;
 
-extern "C" void AoInterromper(int) {
-    GInterrompido = 1;
+extern "C" void AoReceberSinal(int ASinal) {
+    GSinal = ASinal;
 }
 
-// Routes SIGINT to the cancellation flag while alive.
-class TGuardaInterrupcao {
-public:
-    TGuardaInterrupcao() {
-        GInterrompido = 0;
+} // namespace
+
+TGuardaSinais::TGuardaSinais() {
+    GSinal = 0;
+    for (std::size_t i = 0; i < std::size(SINAIS); ++i) {
         struct sigaction accao {};
-        accao.sa_handler = AoInterromper;
+        const bool ignorar = SINAIS[i] == SIGXFSZ || SINAIS[i] == SIGPIPE;
+        accao.sa_handler = ignorar ? SIG_IGN : AoReceberSinal;
         // Restarted, not failed: stdio gives up on a write cut by EINTR, and stderr would then
         // lose the progress and the cancellation line.
         accao.sa_flags = SA_RESTART;
         sigemptyset(&accao.sa_mask);
-        sigaction(SIGINT, &accao, &FAnterior);
+        sigaction(SINAIS[i], &accao, &FAnteriores[i]);
     }
-    ~TGuardaInterrupcao() { sigaction(SIGINT, &FAnterior, nullptr); }
-    TGuardaInterrupcao(const TGuardaInterrupcao&) = delete;
-    TGuardaInterrupcao& operator=(const TGuardaInterrupcao&) = delete;
+}
 
-private:
-    struct sigaction FAnterior {};
-};
+TGuardaSinais::~TGuardaSinais() {
+    for (std::size_t i = 0; i < std::size(SINAIS); ++i)
+        sigaction(SINAIS[i], &FAnteriores[i], nullptr);
+}
 
-} // namespace
+int TGuardaSinais::Sinal() const {
+    return GSinal;
+}
 
 TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
-                              std::int32_t ATarefas, TMostradorProgresso& AMostrador) {
-    const TGuardaInterrupcao guarda;
+                              std::int32_t ATarefas, TMostradorProgresso& AMostrador,
+                              const TGuardaSinais& AGuarda) {
     TResultadoCorrida resultado;
     const TProgressoLivro progresso = [&](std::int32_t AAtual, std::int32_t ATotal,
                                           bool& ACancelar) {
         AMostrador.Mostrar(AAtual, ATotal);
-        if (GInterrompido)
+        if (AGuarda.Parar())
             ACancelar = true;
     };
     TExecucaoLivro execucao;

@@ -69,7 +69,7 @@ namespace {
 bool UsaPalavraRara(const TDicionario& ADic, const TPuzzle& APuzzle) {
     for (const TPalavraColocada& p : APuzzle.Palavras) {
         const std::int32_t indice = ADic.IndiceDaGrelha(p.Grelha);
-        if (indice >= 0 && !ADic.GetPalavra(indice).Comum)
+        if (indice >= 0 && !ADic.Palavra(indice).Comum)
             return true;
     }
     return false;

@@ -39,7 +39,7 @@ std::vector<bool> TUsoPalavras::Proibidas() const {
     std::vector<bool> proibidas(FContagem.size(), false);
     for (std::size_t k = 0; k < FContagem.size(); ++k)
         proibidas[k] =
-            FContagem[k] >= 1 && FDic.GetPalavra(static_cast<std::int32_t>(k)).Grelha.size() >=
+            FContagem[k] >= 1 && FDic.Palavra(static_cast<std::int32_t>(k)).Grelha.size() >=
                                      static_cast<std::size_t>(COMPRIMENTO_PROIBIDAS);
     return proibidas;
 }

@@ -3,7 +3,6 @@
 #include "UnitPalvorinTipos.hpp"
 
 #include <cerrno>
-#include <cstring>
 #include <new>
 
 namespace palvorin {
@@ -16,7 +15,7 @@ std::string DescricaoDoErro(int AErro) {
     case ENOENT:
         return "a pasta ou o ficheiro não existe";
     case ENOTDIR:
-        return "o caminho não é uma pasta";
+        return "uma parte do caminho não é uma pasta";
     case EISDIR:
         return "é uma pasta, não um ficheiro";
     case ENOSPC:
@@ -26,11 +25,33 @@ std::string DescricaoDoErro(int AErro) {
         return "o disco só permite leitura";
     case ENAMETOOLONG:
         return "o nome é demasiado comprido";
+    case ELOOP:
+        return "as ligações simbólicas do caminho dão a volta sem chegar a um ficheiro";
     case EIO:
         return "erro de entrada/saída";
+    case EBUSY:
+    case ETXTBSY:
+        return "está a ser usado pelo sistema";
+    case EXDEV:
+        return "não pode ser movido entre discos diferentes";
+    case EFBIG:
+        return "o ficheiro fica grande demais para o limite deste sistema";
+    case ENOSYS:
+    case ENOTSUP:
+        return "o disco não permite esta operação";
+    case EMFILE:
+    case ENFILE:
+        return "há ficheiros abertos demais";
+    case ENOMEM:
+        return "não há memória suficiente";
+    case ENXIO:
+    case ENODEV:
+        return "o dispositivo não está disponível";
+    case EPIPE:
+        return "o programa do outro lado deixou de ler";
     default:
-        return std::string("erro do sistema ") + std::to_string(AErro) + " (" +
-               std::strerror(AErro) + ")";
+        // strerror would bring English into a Portuguese sentence.
+        return "erro do sistema número " + std::to_string(AErro);
     }
 }
 

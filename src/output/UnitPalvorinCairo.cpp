@@ -1,12 +1,20 @@
 #include "UnitPalvorinCairo.hpp"
 
-#include "UnitPalvorinTipos.hpp"
-
 namespace palvorin {
 
-void VerificarCairo(cairo_status_t AEstado, const std::string& AOperacao) {
-    if (AEstado != CAIRO_STATUS_SUCCESS)
-        throw EPalvorin(AOperacao + ": " + cairo_status_to_string(AEstado));
+void VerificarCairo(cairo_status_t AEstado) {
+    switch (AEstado) {
+    case CAIRO_STATUS_SUCCESS:
+        return;
+    case CAIRO_STATUS_NO_MEMORY:
+        throw ECairo("não há memória suficiente");
+    case CAIRO_STATUS_WRITE_ERROR:
+        throw ECairo("erro de escrita");
+    default:
+        // Cairo's own texts are English; its number is enough to look the rest up.
+        throw ECairo("o desenho das páginas falhou (erro " + std::to_string(AEstado) +
+                     " da biblioteca Cairo)");
+    }
 }
 
 } // namespace palvorin

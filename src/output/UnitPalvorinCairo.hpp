@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitPalvorinTipos.hpp"
+
 #include <cairo.h>
 #include <memory>
 #include <string>
@@ -21,7 +23,13 @@ using TSuperficieCairo = std::unique_ptr<cairo_surface_t, TLibertarSuperficie>;
 using TContextoCairo = std::unique_ptr<cairo_t, TLibertarContexto>;
 using TFaceCairo = std::unique_ptr<cairo_font_face_t, TLibertarFace>;
 
-// Raises when AEstado is an error, naming the operation.
-void VerificarCairo(cairo_status_t AEstado, const std::string& AOperacao);
+// A drawing that Cairo could not do; the message is the cause, in Portuguese.
+class ECairo : public EPalvorin {
+public:
+    using EPalvorin::EPalvorin;
+};
+
+// Raises ECairo when AEstado is an error.
+void VerificarCairo(cairo_status_t AEstado);
 
 } // namespace palvorin

@@ -12,17 +12,12 @@ namespace {
 
 constexpr double PONTOS_POR_POLEGADA = 72;
 
-// Cairo refuses malformed UTF-8 and then stops drawing altogether; show U+FFFD instead.
-std::string Utf8Valido(const std::string& ATexto) {
-    return Utf8DePontos(PontosDeCodigo(ATexto));
-}
-
 } // namespace
 
 TContextoDispositivo::TContextoDispositivo(cairo_surface_t* ASuperficie, std::int32_t ADpi,
                                            const TFontesLivro& AFontes)
     : FContexto(cairo_create(ASuperficie)), FFontes(AFontes) {
-    VerificarCairo(cairo_status(FContexto.get()), "TContextoDispositivo");
+    VerificarCairo(cairo_status(FContexto.get()));
     cairo_t* cr = FContexto.get();
     cairo_scale(cr, PONTOS_POR_POLEGADA / ADpi, PONTOS_POR_POLEGADA / ADpi);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -139,7 +134,8 @@ void TContextoDispositivo::EscreverTexto(std::int32_t X, std::int32_t Y,
     cairo_t* cr = Contexto();
     AplicarCor(FCorFonte);
     cairo_move_to(cr, X, Y + Ascendente());
-    cairo_show_text(cr, Utf8Valido(ATexto).c_str());
+    // Cairo refuses malformed UTF-8 and then stops drawing altogether; show U+FFFD instead.
+    cairo_show_text(cr, SanearUtf8(ATexto).c_str());
     cairo_new_path(cr);
 }
 
@@ -149,7 +145,7 @@ TTamanhoDispositivo TContextoDispositivo::TamanhoTexto(const std::string& ATexto
     cairo_font_extents_t fonte;
     cairo_font_extents(cr, &fonte);
     cairo_text_extents_t texto;
-    cairo_text_extents(cr, Utf8Valido(ATexto).c_str(), &texto);
+    cairo_text_extents(cr, SanearUtf8(ATexto).c_str(), &texto);
     return {static_cast<std::int32_t>(std::lround(texto.x_advance)),
             static_cast<std::int32_t>(std::lround(fonte.ascent) + std::lround(fonte.descent))};
 }

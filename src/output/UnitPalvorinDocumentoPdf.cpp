@@ -1,6 +1,6 @@
 #include "UnitPalvorinDocumentoPdf.hpp"
 
-#include "UnitPalvorinFicheiro.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cairo-pdf.h>
@@ -41,7 +41,7 @@ std::time_t DataDeCriacao() {
 TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
     : FSuperficie(
           cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
     const std::pair<cairo_pdf_metadata_t, std::string> campos[] = {
         {CAIRO_PDF_METADATA_TITLE, AInfo.Titulo},
         {CAIRO_PDF_METADATA_AUTHOR, AInfo.Autor},
@@ -70,9 +70,9 @@ void TDocumentoPdf::EncerrarPagina() {
     if (!FPagina)
         return;
     const std::shared_ptr<TContextoDispositivo> pagina = std::move(FPagina);
-    VerificarCairo(pagina->Encerrar(), "TDocumentoPdf");
+    VerificarCairo(pagina->Encerrar());
     cairo_surface_show_page(FSuperficie.get());
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
 }
 
 std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
@@ -82,11 +82,11 @@ std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
     return FPagina;
 }
 
-void TDocumentoPdf::Gravar(const std::string& ACaminho) {
+bool TDocumentoPdf::Gravar(const std::string& ACaminho, const TPedidoParagem& AParar) {
     EncerrarPagina();
     cairo_surface_finish(FSuperficie.get());
-    VerificarCairo(cairo_surface_status(FSuperficie.get()), "TDocumentoPdf");
-    GravarFicheiroInteiro(ACaminho, FBytes);
+    VerificarCairo(cairo_surface_status(FSuperficie.get()));
+    return GravarFicheiroInteiro(ACaminho, FBytes, AParar);
 }
 
 } // namespace palvorin

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinCairo.hpp"
 #include "UnitPalvorinDispositivo.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinFontes.hpp"
 
 #include <cstdint>
@@ -38,8 +39,8 @@ public:
     // 1/DPI_PAGINA inch per unit from the top-left corner.
     std::shared_ptr<TContextoDispositivo> NovaPagina();
     std::int32_t NumPaginas() const { return FNumPaginas; }
-    // Finishes the document and writes it to ACaminho, replacing any file there.
-    void Gravar(const std::string& ACaminho);
+    // Finishes the document and writes it to ACaminho as GravarFicheiroInteiro does.
+    bool Gravar(const std::string& ACaminho, const TPedidoParagem& AParar = {});
 
 private:
     static cairo_status_t Acrescentar(void* ADocumento, const unsigned char* ADados,

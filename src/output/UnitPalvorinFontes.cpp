@@ -63,7 +63,7 @@ TFaceCairo AbrirFace(const std::shared_ptr<TBibliotecaFreeType>& ABiblioteca,
         cairo_font_face_set_user_data(faceCairo.get(), &CHAVE_DONO, dono.get(), LibertarDono);
     if (estado != CAIRO_STATUS_SUCCESS) {
         LibertarDono(dono.release());
-        VerificarCairo(estado, "TFontesLivro");
+        VerificarCairo(estado);
     }
     dono.release();
     return faceCairo;

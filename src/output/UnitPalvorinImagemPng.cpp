@@ -36,7 +36,7 @@ TSuperficieCairo PngSobreBranco(std::span<const std::uint8_t> APng) {
     cairo_paint(cr.get());
     cairo_set_source_surface(cr.get(), png.get(), 0, 0);
     cairo_paint(cr.get());
-    VerificarCairo(cairo_status(cr.get()), "PngSobreBranco");
+    VerificarCairo(cairo_status(cr.get()));
     return plana;
 }
 

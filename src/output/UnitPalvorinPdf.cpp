@@ -26,20 +26,26 @@ std::shared_ptr<ICanvasPagina> TDestinoPdf::NovaPagina() {
     return std::make_shared<TCanvasVcl>(FPdf.NovaPagina(), DPI_PAGINA);
 }
 
-void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro) {
+bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
+                    const TPedidoParagem& AParar) {
     if (ALivro.Puzzles.empty())
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
-    const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
-    TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
-                       NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
-                       TextoDaReceita(receita)});
-    const TCompositorLivro compositor(ALivro);
-    {
-        TDestinoPdf destino(pdf);
-        compositor.Compor(destino);
+    try {
+        const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
+        TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
+                           NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
+                           TextoDaReceita(receita)});
+        const TCompositorLivro compositor(ALivro);
+        {
+            TDestinoPdf destino(pdf);
+            compositor.Compor(destino);
+        }
+        return pdf.Gravar(ANomeFicheiro, AParar);
+    } catch (const ECairo& e) {
+        throw EPalvorin("Não foi possível gravar o ficheiro \"" + ANomeFicheiro +
+                        "\": " + e.what() + ".");
     }
-    pdf.Gravar(ANomeFicheiro);
 }
 
 } // namespace palvorin

@@ -18,8 +18,10 @@ private:
     TDocumentoPdf& FPdf;
 };
 
-// Lays the book out and writes it to ANomeFicheiro, with the book's recipe in the document
-// information; on any failure the file at that path is left as it was.
-void GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro);
+// Lays the book out, with the book's recipe in the document information, and writes it to
+// ANomeFicheiro as GravarFicheiroInteiro does: on any failure, or when AParar asks to stop
+// (then the result is false), a file at that path is left as it was.
+bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
+                    const TPedidoParagem& AParar = {});
 
 } // namespace palvorin

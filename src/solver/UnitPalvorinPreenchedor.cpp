@@ -233,7 +233,7 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
 
     for (std::int32_t t = 0; t < m; ++t) {
         const std::int32_t j = FCandidatos[base + t];
-        const std::string grelha = FDic.GetPalavra(FDic.PalavraDoGrupo(L, j)).Grelha;
+        const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
         const std::int32_t marca = FTopo;
         for (std::int32_t k = 0; k < L; ++k) {
             const std::int32_t x = casas[k];
@@ -271,8 +271,8 @@ TPuzzle TPreenchedor::Montar() const {
     puzzle.Ranhuras = FPadrao.Ranhuras();
     puzzle.Palavras.reserve(FNS);
     for (std::int32_t i = 0; i < FNS; ++i) {
-        const TPalavraDic palavra =
-            FDic.GetPalavra(FDic.PalavraDoGrupo(puzzle.Ranhuras[i].Comprimento, FEscolha[i]));
+        const TPalavraDic& palavra =
+            FDic.Palavra(FDic.PalavraDoGrupo(puzzle.Ranhuras[i].Comprimento, FEscolha[i]));
         puzzle.Palavras.push_back({palavra.Texto, palavra.Grelha, i});
     }
     return puzzle;

@@ -1,6 +1,6 @@
 #include "UnitPalvorinDicionario.hpp"
 
-#include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinLerFicheiro.hpp"
 #include "UnitPalvorinRecursos.hpp"
 #include "UnitPalvorinSha256.hpp"
 #include "UnitPalvorinTexto.hpp"
@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 #include <unordered_map>
 
 namespace palvorin {
@@ -29,16 +27,6 @@ std::size_t BlocosPara(std::size_t APalavras) {
 const TConjuntoBits& ConjuntoVazio() {
     static const TConjuntoBits vazio;
     return vazio;
-}
-
-// Upper-casing one character in, one character out, over Latin-1; other characters
-// are refused by LetraAceite anyway and stay as they are.
-char32_t Maiuscula(char32_t c) {
-    if (c >= U'a' && c <= U'z')
-        return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return c - 32;
-    return c;
 }
 
 char MaiusculaAscii(char c) {
@@ -78,73 +66,6 @@ void RegistarRejeicao(TRelatorioDic& ARel, std::size_t ALinha, std::string_view 
                                std::string(ATexto) + "\u00BB - " + std::string(AMotivo));
 }
 
-// Windows-1252 bytes 80..9F; the rest of the code page is Latin-1.
-constexpr char32_t CP1252_ALTOS[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
-std::string DeUtf16(std::span<const std::uint8_t> ABytes, bool AGrandeFim) {
-    std::string r;
-    r.reserve(ABytes.size());
-    const std::size_t pares = ABytes.size() / 2;
-    auto unidade = [&](std::size_t k) -> char32_t {
-        const std::uint8_t a = ABytes[2 * k], b = ABytes[2 * k + 1];
-        return AGrandeFim ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
-    };
-    for (std::size_t k = 0; k < pares; ++k) {
-        const char32_t u = unidade(k);
-        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < pares) {
-            const char32_t v = unidade(k + 1);
-            if (v >= 0xDC00 && v <= 0xDFFF) {
-                AcrescentarUtf8(r, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
-                ++k;
-                continue;
-            }
-        }
-        // A lone surrogate becomes U+FFFD (AcrescentarUtf8 refuses surrogates).
-        AcrescentarUtf8(r, u);
-    }
-    if (ABytes.size() % 2 != 0)
-        AcrescentarUtf8(r, CARACTER_SUBSTITUTO);
-    return r;
-}
-
-std::string DeCp1252(std::span<const std::uint8_t> ABytes) {
-    std::string r;
-    r.reserve(ABytes.size() + ABytes.size() / 8);
-    for (const std::uint8_t b : ABytes)
-        AcrescentarUtf8(r, b >= 0x80 && b < 0xA0 ? CP1252_ALTOS[b - 0x80] : char32_t(b));
-    return r;
-}
-
-std::vector<std::uint8_t> LerFicheiro(const std::filesystem::path& ACaminho) {
-    auto falha = [&] {
-        return EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " +
-                         DescricaoDoErro(errno));
-    };
-    const int fd = ::open(ACaminho.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw falha();
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t bloco[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, bloco, sizeof bloco);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const EPalvorin erro = falha();
-            ::close(fd);
-            throw erro;
-        }
-        if (n == 0)
-            break;
-        bytes.insert(bytes.end(), bloco, bloco + n);
-    }
-    ::close(fd);
-    return bytes;
-}
-
 std::unique_ptr<TDicionario> DicionarioDeBytes(std::span<const std::uint8_t> ABytes,
                                                TRelatorioDic& ARel) {
     return CriarDicionario(DividirLinhas(TextoDeBytes(ABytes)), ARel);
@@ -177,130 +98,6 @@ std::vector<TPalavraDic> OrdenadasPorGrelha(std::vector<TPalavraDic> APalavras) 
 }
 
 } // namespace
-
-// ---- decoding ----
-
-bool Utf8Valido(std::span<const std::uint8_t> ABytes, std::size_t AInicio) {
-    std::size_t i = AInicio;
-    const std::size_t n = ABytes.size();
-    while (i < n) {
-        const std::uint8_t b = ABytes[i];
-        std::size_t seguintes;
-        if (b < 0x80)
-            seguintes = 0;
-        else if (b >= 0xC2 && b <= 0xDF)
-            seguintes = 1;
-        else if (b >= 0xE0 && b <= 0xEF)
-            seguintes = 2;
-        else if (b >= 0xF0 && b <= 0xF4)
-            seguintes = 3;
-        else
-            return false;
-        if (seguintes > n - i - 1)
-            return false;
-        for (std::size_t k = 1; k <= seguintes; ++k)
-            if ((ABytes[i + k] & 0xC0) != 0x80)
-                return false;
-        i += seguintes + 1;
-    }
-    return true;
-}
-
-std::string TextoDeBytes(std::span<const std::uint8_t> ABytes) {
-    if (ABytes.empty())
-        return {};
-    if (ABytes.size() >= 2 && ABytes[0] == 0xFF && ABytes[1] == 0xFE)
-        return DeUtf16(ABytes.subspan(2), false);
-    if (ABytes.size() >= 2 && ABytes[0] == 0xFE && ABytes[1] == 0xFF)
-        return DeUtf16(ABytes.subspan(2), true);
-    const std::size_t inicio =
-        ABytes.size() >= 3 && ABytes[0] == 0xEF && ABytes[1] == 0xBB && ABytes[2] == 0xBF ? 3 : 0;
-    const auto resto = ABytes.subspan(inicio);
-    if (!Utf8Valido(ABytes, inicio))
-        return DeCp1252(resto);
-    // Well-formed by the lead/continuation rule; overlong forms and encoded
-    // surrogates still become U+FFFD so nothing invalid enters the program.
-    const std::string_view bruto(reinterpret_cast<const char*>(resto.data()), resto.size());
-    return SanearUtf8(bruto);
-}
-
-std::vector<std::string> DividirLinhas(std::string_view ATexto) {
-    std::vector<std::string> linhas;
-    std::size_t ini = 0;
-    for (std::size_t i = 0; i < ATexto.size(); ++i) {
-        if (ATexto[i] != '\r' && ATexto[i] != '\n')
-            continue;
-        linhas.emplace_back(ATexto.substr(ini, i - ini));
-        if (ATexto[i] == '\r' && i + 1 < ATexto.size() && ATexto[i + 1] == '\n')
-            ++i;
-        ini = i + 1;
-    }
-    if (ini < ATexto.size())
-        linhas.emplace_back(ATexto.substr(ini));
-    return linhas;
-}
-
-// ---- letters ----
-
-bool LetraAceite(char32_t ALetra) {
-    if (ALetra >= U'A' && ALetra <= U'Z')
-        return true;
-    switch (ALetra) {
-    case 0xC0:
-    case 0xC1:
-    case 0xC2:
-    case 0xC3: // À Á Â Ã
-    case 0xC7: // Ç
-    case 0xC8:
-    case 0xC9:
-    case 0xCA: // È É Ê
-    case 0xCD: // Í
-    case 0xD3:
-    case 0xD4:
-    case 0xD5: // Ó Ô Õ
-    case 0xDA:
-    case 0xDC: // Ú Ü
-        return true;
-    default:
-        return false;
-    }
-}
-
-namespace {
-char32_t SemAcento(char32_t c) {
-    switch (c) {
-    case 0xC0:
-    case 0xC1:
-    case 0xC2:
-    case 0xC3:
-        return U'A';
-    case 0xC7:
-        return U'C';
-    case 0xC8:
-    case 0xC9:
-    case 0xCA:
-        return U'E';
-    case 0xCD:
-        return U'I';
-    case 0xD3:
-    case 0xD4:
-    case 0xD5:
-        return U'O';
-    case 0xDA:
-    case 0xDC:
-        return U'U';
-    default:
-        return c;
-    }
-}
-} // namespace
-
-std::u32string SemAcentos(std::u32string_view APalavra) {
-    std::u32string r(APalavra);
-    for (char32_t& c : r)
-        c = SemAcento(c);
-    return r;
-}
 
 int ContarBits(std::uint64_t AValor) {
     return std::popcount(AValor);
@@ -372,10 +169,9 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
         palavras.push_back(TPalavraDic{texto, grelha, comum});
     }
     FPalavras = OrdenadasPorGrelha(std::move(palavras));
-    FComuns = static_cast<std::int32_t>(
-        std::count_if(FPalavras.begin(), FPalavras.end(), [](const auto& p) { return p.Comum; }));
     ARel.Aceites = Total();
-    ARel.Comuns = FComuns;
+    ARel.Comuns = static_cast<std::int32_t>(
+        std::count_if(FPalavras.begin(), FPalavras.end(), [](const auto& p) { return p.Comum; }));
     ConstruirIndices();
 }
 
@@ -419,10 +215,15 @@ std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALi
 
 std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
                                                           TRelatorioDic& ARel) {
-    std::error_code erro;
-    if (!std::filesystem::exists(ACaminho, erro))
-        throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
-    const std::vector<std::uint8_t> bytes = LerFicheiro(ACaminho);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
+    } catch (const ELeitura& e) {
+        if (e.Erro() == ENOENT)
+            throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
+        throw EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " + e.what() +
+                        ".");
+    }
     auto dic = DicionarioDeBytes(bytes, ARel);
     ARel.Lista = {false, ACaminho.string(), Sha256Hex(bytes)};
     return dic;
@@ -446,6 +247,10 @@ const TGrupoComprimento* TDicionario::Grupo(std::int32_t AComprimento) const {
 }
 
 TPalavraDic TDicionario::GetPalavra(std::int32_t AIndice) const {
+    return Palavra(AIndice);
+}
+
+const TPalavraDic& TDicionario::Palavra(std::int32_t AIndice) const {
     if (AIndice < 0 || AIndice >= Total())
         throw EPalvorin("TDicionario: índice de palavra fora do intervalo");
     return FPalavras[static_cast<std::size_t>(AIndice)];
@@ -454,16 +259,6 @@ TPalavraDic TDicionario::GetPalavra(std::int32_t AIndice) const {
 std::int32_t TDicionario::ContarComprimento(std::int32_t AComprimento) const {
     const TGrupoComprimento* g = Grupo(AComprimento);
     return g ? static_cast<std::int32_t>(g->Indices.size()) : 0;
-}
-
-std::int32_t TDicionario::ContarComunsComprimento(std::int32_t AComprimento) const {
-    const TGrupoComprimento* g = Grupo(AComprimento);
-    if (!g)
-        return 0;
-    return static_cast<std::int32_t>(
-        std::count_if(g->Indices.begin(), g->Indices.end(), [this](std::int32_t i) {
-            return FPalavras[static_cast<std::size_t>(i)].Comum;
-        }));
 }
 
 std::int32_t TDicionario::IndiceDaGrelha(std::string_view AGrelha) const {
@@ -504,53 +299,6 @@ const TConjuntoBits& TDicionario::MascaraDaLetra(std::int32_t AComprimento, std:
 
 const TConjuntoBits& TDicionario::MascaraComuns(std::int32_t AComprimento) const {
     return ComprimentoValido(AComprimento) ? FMascarasComuns[AComprimento] : ConjuntoVazio();
-}
-
-TConjuntoBits TDicionario::MascaraDoPadrao(std::string_view APadrao) const {
-    for (const char c : APadrao)
-        if (c != '?' && (c < 'A' || c > 'Z'))
-            throw EPalvorin("Padrão inválido: " + std::string(APadrao));
-    const auto l = static_cast<std::int32_t>(APadrao.size());
-    const TGrupoComprimento* g = Grupo(l);
-    if (!g || g->Indices.empty())
-        return {};
-    const std::size_t n = g->Indices.size();
-    TConjuntoBits r(BlocosPara(n), ~std::uint64_t{0});
-    if (n % 64 != 0)
-        r.back() = (std::uint64_t{1} << (n % 64)) - 1;
-    for (std::size_t p = 0; p < APadrao.size(); ++p) {
-        if (APadrao[p] == '?')
-            continue;
-        const TConjuntoBits& m =
-            g->Mascaras[p * LETRAS + static_cast<std::size_t>(APadrao[p] - 'A')];
-        for (std::size_t b = 0; b < r.size(); ++b)
-            r[b] &= m[b];
-    }
-    return r;
-}
-
-std::int32_t TDicionario::ContarPadrao(std::string_view APadrao) const {
-    std::int32_t n = 0;
-    for (const std::uint64_t w : MascaraDoPadrao(APadrao))
-        n += ContarBits(w);
-    return n;
-}
-
-std::vector<std::int32_t> TDicionario::PalavrasDoPadrao(std::string_view APadrao,
-                                                        std::int32_t AMax) const {
-    const TConjuntoBits mascara = MascaraDoPadrao(APadrao);
-    std::vector<std::int32_t> r;
-    if (AMax <= 0 || mascara.empty())
-        return r;
-    const TGrupoComprimento& g = FGrupos[APadrao.size()]; // a non-empty mask means a valid length
-    for (std::size_t b = 0; b < mascara.size(); ++b) {
-        for (std::uint64_t w = mascara[b]; w != 0; w &= w - 1) {
-            r.push_back(g.Indices[b * 64 + static_cast<std::size_t>(BitMaisBaixo(w))]);
-            if (static_cast<std::int32_t>(r.size()) == AMax)
-                return r;
-        }
-    }
-    return r;
 }
 
 } // namespace palvorin

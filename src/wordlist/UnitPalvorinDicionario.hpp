@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitPalvorinDecodificacao.hpp"
+#include "UnitPalvorinLetras.hpp"
 #include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
@@ -22,6 +24,9 @@ using TConjuntoBits = std::vector<std::uint64_t>;
 inline constexpr std::int32_t COMPRIMENTO_MINIMO = 2;
 inline constexpr std::int32_t COMPRIMENTO_MAXIMO = 15;
 inline constexpr std::int32_t MAX_DETALHE = 30;
+// A word list file larger than this is refused before it is read: loading costs about twenty-five
+// times its size in memory, and real lists are well under a megabyte.
+inline constexpr std::uint64_t TAMANHO_MAXIMO_LISTA = 32 * 1024 * 1024;
 
 struct TRelatorioDic {
     std::int32_t Lidas = 0;
@@ -48,26 +53,22 @@ public:
 
     void CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel);
 
+    // A copy of the entry; Palavra reads it in place, for the hot loops.
     TPalavraDic GetPalavra(std::int32_t AIndice) const;
+    const TPalavraDic& Palavra(std::int32_t AIndice) const;
     std::int32_t Total() const { return static_cast<std::int32_t>(FPalavras.size()); }
-    std::int32_t TotalComuns() const { return FComuns; }
     std::int32_t ContarComprimento(std::int32_t AComprimento) const;
-    std::int32_t ContarComunsComprimento(std::int32_t AComprimento) const;
     std::int32_t IndiceDaGrelha(std::string_view AGrelha) const;
     std::int32_t PalavraDoGrupo(std::int32_t AComprimento, std::int32_t AJ) const;
     const TConjuntoBits& MascaraDaLetra(std::int32_t AComprimento, std::int32_t APosicao,
                                         char ALetra) const;
     const TConjuntoBits& MascaraComuns(std::int32_t AComprimento) const;
-    std::int32_t ContarPadrao(std::string_view APadrao) const;
-    std::vector<std::int32_t> PalavrasDoPadrao(std::string_view APadrao, std::int32_t AMax) const;
 
 private:
     void ConstruirIndices();
-    TConjuntoBits MascaraDoPadrao(std::string_view APadrao) const;
     const TGrupoComprimento* Grupo(std::int32_t AComprimento) const;
 
     std::vector<TPalavraDic> FPalavras;
-    std::int32_t FComuns = 0;
     std::array<TGrupoComprimento, COMPRIMENTO_MAXIMO + 1> FGrupos;     // 2..15 used
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasComuns; // 2..15 used
 };
@@ -79,15 +80,6 @@ std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem:
 // The built-in list when the program carries one, else APasta/Dicionario.txt.
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
                                                 TRelatorioDic& ARel);
-
-// Bytes to UTF-8 text: BOM detection (UTF-16 LE/BE, UTF-8), else UTF-8 when
-// well-formed, else Windows-1252. Malformed sequences become U+FFFD.
-std::string TextoDeBytes(std::span<const std::uint8_t> ABytes);
-bool Utf8Valido(std::span<const std::uint8_t> ABytes, std::size_t AInicio);
-// Splits at CR LF, lone CR and lone LF; a final break adds no empty line.
-std::vector<std::string> DividirLinhas(std::string_view ATexto);
-bool LetraAceite(char32_t ALetra);
-std::u32string SemAcentos(std::u32string_view APalavra);
 
 int ContarBits(std::uint64_t AValor);
 int BitMaisBaixo(std::uint64_t AValor);

@@ -33,10 +33,11 @@ struct TExecucao {
 };
 
 // AAoLerErro sees stderr as it grows, with the child's pid (to send it a signal). APasta: the
-// child's current folder, when not empty.
+// child's current folder, when not empty. APrefixo: a program that runs the command, its
+// arguments followed by the command's path and arguments.
 TExecucao Executar(const std::vector<std::string>& AArgs,
                    const std::function<void(const std::string&, pid_t)>& AAoLerErro = {},
-                   const std::string& APasta = "") {
+                   const std::string& APasta = "", std::vector<std::string> APrefixo = {}) {
     int saida[2], erro[2];
     if (pipe(saida) != 0 || pipe(erro) != 0)
         throw std::runtime_error("pipe");
@@ -48,14 +49,15 @@ TExecucao Executar(const std::vector<std::string>& AArgs,
     posix_spawn_file_actions_addclose(&accoes, erro[0]);
     if (!APasta.empty())
         posix_spawn_file_actions_addchdir_np(&accoes, APasta.c_str());
-    std::vector<std::string> todos = {PALVORIN_LIVRO};
+    std::vector<std::string> todos = std::move(APrefixo);
+    todos.push_back(PALVORIN_LIVRO);
     todos.insert(todos.end(), AArgs.begin(), AArgs.end());
     std::vector<char*> argv;
     for (std::string& a : todos)
         argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int r = posix_spawn(&pid, PALVORIN_LIVRO, &accoes, nullptr, argv.data(), environ);
+    const int r = posix_spawn(&pid, argv[0], &accoes, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&accoes);
     close(saida[1]);
     close(erro[1]);
@@ -338,6 +340,62 @@ TEST(PalvorinLivro, SemPuzzlesNaoEscrevePdf) {
     EXPECT_EQ(e.Codigo, 1);
     EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Não foi possível gerar nenhum puzzle.");
     EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"lista.txt"});
+    std::filesystem::remove_all(pasta);
+}
+
+TEST(PalvorinLivro, PdfNaSaidaPadraoComOResumoNoErro) {
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", "-",
+                                  "--dicionario", PALVORIN_LISTA_FIXA});
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    EXPECT_EQ(e.Saida.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(e.Saida.substr(e.Saida.size() - 6), "%%EOF\n");
+    EXPECT_EQ(Linhas(e.Erro).back(), "Livro gerado: 1 puzzle, 6 páginas.");
+}
+
+// Over the file size limit the write fails (EFBIG) instead of the program dying of SIGXFSZ
+// with the temporary file left behind.
+TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
+    const std::string pasta = PastaVazia("palvorin_pdf_limite");
+    const std::string caminho = pasta + "/livro.pdf";
+    FILE* f = std::fopen(caminho.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("velho", f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "-o", caminho,
+                                  "--dicionario", PALVORIN_LISTA_FIXA},
+                                 {}, "", {"/bin/sh", "-c", "ulimit -f 16 && exec \"$@\"", "sh"});
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(Linhas(e.Erro).back(),
+              "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" + caminho +
+                  "\": o ficheiro fica grande demais para o limite deste sistema.");
+    EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"livro.pdf"});
+    std::filesystem::remove_all(pasta);
+}
+
+// The first refused lines of a --dicionario list are shown with their line numbers and
+// reasons, terminal controls neutralised and long lines cut.
+TEST(PalvorinLivro, LinhasRecusadasDaLista) {
+    const std::string pasta = PastaVazia("palvorin_recusas");
+    const std::string lista = pasta + "/lista.txt";
+    FILE* f = std::fopen(lista.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("# lista\nCASA\npão-de-ló\nX\nES\x1B[2JC\n", f);
+    std::fputs((std::string(100, 'A') + "\nK9\nZ\nQ1\nW\n").c_str(), f);
+    std::fclose(f);
+    const TExecucao e = Executar({"--json", "--puzzles", "1", "--dicionario", lista});
+    const std::vector<std::string> linhas = Linhas(e.Erro);
+    ASSERT_GE(linhas.size(), 7u) << e.Erro;
+    EXPECT_EQ(linhas[0], "Dicionário: 9 palavras lidas, 1 aceite (1 comum), 0 repetidas, "
+                         "8 rejeitadas.");
+    const std::vector<std::string> recusas(linhas.begin() + 1, linhas.begin() + 7);
+    EXPECT_EQ(recusas, (std::vector<std::string>{
+                           "  linha 3: «pão-de-ló» - tem algo que não é letra",
+                           "  linha 4: «X» - comprimento fora de 2 a 15 letras",
+                           "  linha 5: «ES\uFFFD[2JC» - tem algo que não é letra",
+                           "  linha 6: «" + std::string(69, 'A') + "\u2026",
+                           "  linha 7: «K9» - tem algo que não é letra",
+                           "  (e mais 3 linhas rejeitadas)",
+                       }));
     std::filesystem::remove_all(pasta);
 }
 

@@ -54,5 +54,23 @@ TEST(Erros, MensagensParaOUtilizadorEmPortugues) {
             EXPECT_EQ(MensagemDoErro(e), c.mensagem);
         }
     }
-    EXPECT_EQ(DescricaoDoErro(EACCES), "sem permissão");
+}
+
+// The causes a user can meet while reading or writing files, none in the system's English.
+TEST(Erros, CausasDosErrosDoSistema) {
+    const struct {
+        int Erro;
+        std::string Causa;
+    } casos[] = {
+        {EACCES, "sem permissão"},
+        {EBUSY, "está a ser usado pelo sistema"},
+        {EXDEV, "não pode ser movido entre discos diferentes"},
+        {EFBIG, "o ficheiro fica grande demais para o limite deste sistema"},
+        {ENOSYS, "o disco não permite esta operação"},
+        {ELOOP, "as ligações simbólicas do caminho dão a volta sem chegar a um ficheiro"},
+        {ENAMETOOLONG, "o nome é demasiado comprido"},
+        {EOWNERDEAD, "erro do sistema número " + std::to_string(EOWNERDEAD)},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(DescricaoDoErro(c.Erro), c.Causa);
 }

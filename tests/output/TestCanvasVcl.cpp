@@ -176,3 +176,14 @@ TEST(CanvasVcl, PoligonoPreenchidoEContornado) {
     EXPECT_TRUE(pagina.Branco(400, 400));
     EXPECT_GT(pagina.TintaNaColuna(200, 110, 125), 1.5); // the top edge, stroked
 }
+
+// Cairo's own status texts are English; the user gets the cause in Portuguese.
+TEST(CanvasVcl, FalhasDoCairoEmPortugues) {
+    EXPECT_NO_THROW(VerificarCairo(CAIRO_STATUS_SUCCESS));
+    try {
+        VerificarCairo(CAIRO_STATUS_NO_MEMORY);
+        ADD_FAILURE();
+    } catch (const ECairo& e) {
+        EXPECT_STREQ(e.what(), "não há memória suficiente");
+    }
+}

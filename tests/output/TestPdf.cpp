@@ -200,7 +200,7 @@ TEST(LivroPdfFalhas, PastaQueNaoExiste) {
     std::ofstream(pasta / "ficheiro") << "x";
     const std::string dentro = (pasta / "ficheiro" / "livro.pdf").string();
     EXPECT_EQ(ErroAoGravar(dentro, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + dentro + "\": o caminho não é uma pasta.");
+              "Não foi possível gravar o ficheiro \"" + dentro + "\": uma parte do caminho não é uma pasta.");
 }
 
 TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {

@@ -92,7 +92,7 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         ASSERT_EQ(d->Total(), 1) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Texto, c.texto) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Comum, c.comum) << c.nome;
-        EXPECT_EQ(d->TotalComuns(), c.comum ? 1 : 0) << c.nome;
+        EXPECT_EQ(rel.Comuns, c.comum ? 1 : 0) << c.nome;
         EXPECT_EQ(rel.Lidas, rel.Aceites + rel.Repetidas + rel.Rejeitadas) << c.nome;
     }
 }

@@ -34,9 +34,7 @@ TEST(Indices, ConjuntosDeBitsNasFronteirasDe64) {
         auto d = Carregar(Palavras3(c.palavras));
         EXPECT_EQ(d->MascaraDaLetra(3, 0, 'A'), c.todos) << c.palavras;
         EXPECT_EQ(d->MascaraComuns(3), c.todos) << c.palavras;
-        EXPECT_EQ(d->ContarPadrao("???"), c.palavras);
-        EXPECT_EQ(d->ContarPadrao("A??"), c.palavras);
-        EXPECT_EQ(d->ContarPadrao("B??"), 0);
+        EXPECT_EQ(d->ContarComprimento(3), c.palavras);
     }
 }
 
@@ -47,28 +45,17 @@ TEST(Indices, MascarasPorPosicaoELetra) {
     EXPECT_EQ(d->MascaraDaLetra(4, 2, 'S'), (TConjuntoBits{0b1010}));
     EXPECT_EQ(d->MascaraDaLetra(4, 1, 'Z'), (TConjuntoBits{0}));
     EXPECT_EQ(d->MascaraComuns(4), (TConjuntoBits{0b1011}));
-    EXPECT_EQ(d->ContarComunsComprimento(4), 3);
-    EXPECT_EQ(d->ContarComunsComprimento(3), 0);
     EXPECT_EQ(d->PalavraDoGrupo(4, 0), d->IndiceDaGrelha("CAMA"));
-    EXPECT_EQ(d->ContarPadrao("?A?A"), 3);
-    EXPECT_EQ(d->PalavrasDoPadrao("?A?A", 2),
-              (std::vector<std::int32_t>{d->IndiceDaGrelha("CAMA"), d->IndiceDaGrelha("CASA")}));
-    EXPECT_EQ(d->PalavrasDoPadrao("?A?A", 99).size(), 3u);
-    EXPECT_TRUE(d->PalavrasDoPadrao("?A?A", 0).empty());
 }
 
 TEST(Indices, ComprimentosForaDoIntervaloSaoVazios) {
     auto d = Carregar({"CASA", "SOL"});
     for (const std::int32_t l : {-1, 0, 1, 16, 99}) {
         EXPECT_EQ(d->ContarComprimento(l), 0);
-        EXPECT_EQ(d->ContarComunsComprimento(l), 0);
         EXPECT_TRUE(d->MascaraComuns(l).empty());
         EXPECT_TRUE(d->MascaraDaLetra(l, 0, 'A').empty());
     }
     EXPECT_TRUE(d->MascaraDaLetra(5, 0, 'A').empty()); // valid length, empty group
-    EXPECT_EQ(d->ContarPadrao(""), 0);
-    EXPECT_EQ(d->ContarPadrao("A"), 0);
-    EXPECT_EQ(d->ContarPadrao("????????????????"), 0);
 }
 
 TEST(Indices, Erros) {
@@ -85,8 +72,6 @@ TEST(Indices, Erros) {
     EsperarErro([&] { d->PalavraDoGrupo(16, 0); }, grupo);
     EsperarErro([&] { d->GetPalavra(2); }, indice);
     EsperarErro([&] { d->GetPalavra(-1); }, indice);
-    for (const std::string p : {"casa", "CA A", "CÁSA", "a", "????????????????a"})
-        EsperarErro([&] { d->ContarPadrao(p); }, "Padrão inválido: " + p);
 }
 
 TEST(Indices, IndiceDaGrelhaEncontraCadaEntrada) {

@@ -1,8 +1,12 @@
 #include "Fixtures.hpp"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace palvorin;
@@ -73,4 +77,47 @@ TEST_F(PastaTemporaria, MesmaListaEmCadaCodificacao) {
         EXPECT_EQ(d->GetPalavra(0), (TPalavraDic{"ÁGUA", "AGUA", true}));
         EXPECT_EQ(d->GetPalavra(1), (TPalavraDic{"PÃO", "PAO", false}));
     }
+}
+
+// Only a regular file is read; a pipe would block, a device never end, a huge file exhaust
+// memory: each is refused before its content is read.
+TEST_F(PastaTemporaria, SoFicheirosNormaisEAteAoLimite) {
+    const fs::path tubo = pasta / "tubo";
+    ASSERT_EQ(::mkfifo(tubo.c_str(), 0600), 0);
+    const fs::path nulo = pasta / "nulo";
+    const bool comDispositivo = ::mknod(nulo.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const fs::path grande = Escrever("grande.txt", "CASA\n");
+    fs::resize_file(grande, TAMANHO_MAXIMO_LISTA + 1);
+    fs::create_symlink("volta2", pasta / "volta1");
+    fs::create_symlink("volta1", pasta / "volta2");
+    const struct {
+        fs::path Caminho;
+        std::string Causa;
+    } casos[] = {
+        {tubo, "não é um ficheiro"},
+        {nulo, "não é um ficheiro"},
+        {pasta, "é uma pasta, não um ficheiro"},
+        {grande, "tem 33 MB, mais do que o limite de 32 MB"},
+        {pasta / "volta1",
+         "as ligações simbólicas do caminho dão a volta sem chegar a um ficheiro"},
+        {pasta / std::string(300, 'x'), "o nome é demasiado comprido"},
+    };
+    // Were the pipe opened to be read, this writer would let it end, empty, instead of hanging.
+    std::thread escritor([&] { ::close(::open(tubo.c_str(), O_WRONLY)); });
+    for (const auto& c : casos) {
+        if (c.Caminho == nulo && !comDispositivo)
+            continue;
+        TRelatorioDic rel;
+        try {
+            CarregarDicionarioDeFicheiro(c.Caminho, rel);
+            ADD_FAILURE() << c.Caminho;
+        } catch (const EPalvorin& e) {
+            EXPECT_EQ(e.what(), "Não foi possível ler o dicionário " + c.Caminho.string() + ": " +
+                                    c.Causa + ".");
+        }
+    }
+    // Releases the writer if the loader never opened the pipe.
+    const int leitor = ::open(tubo.c_str(), O_RDONLY | O_NONBLOCK);
+    escritor.join();
+    ::close(leitor);
 }
