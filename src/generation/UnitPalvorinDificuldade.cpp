@@ -17,11 +17,11 @@ TLimitesNivel LimitesDoLado(std::int32_t ALado) {
     case 9:
         return {34, 41};
     case 11:
-        return {52, 64};
+        return {52, 63};
     case 13:
         return {66, 79};
     default:
-        return {83, 97};
+        return {83, 98};
     }
 }
 

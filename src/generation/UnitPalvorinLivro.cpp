@@ -23,8 +23,8 @@ std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
     return std::max(ANumPalavras / 4, 1);
 }
 
-std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig) {
-    return AConfig.Nivel ? TENTATIVAS_POR_PUZZLE_NIVEL : TENTATIVAS_POR_PUZZLE;
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig, const TExecucaoLivro& AExecucao) {
+    return AConfig.Nivel ? AExecucao.TentativasDeNivel : TENTATIVAS_POR_PUZZLE;
 }
 
 namespace {
@@ -67,13 +67,13 @@ struct TEstadoCorrida {
 };
 
 std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
-                              const TConfigLivro& AConfig) {
+                              const TConfigLivro& AConfig, std::int32_t ATentativas) {
     std::string texto = "Puzzle " + std::to_string(APosicao + 1);
     if (AFalhouNoGerador)
         return texto + ": não foi possível gerar um puzzle";
     if (AConfig.Nivel)
         return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel) + " em " +
-               std::to_string(TentativasPorPuzzle(AConfig)) + " tentativas";
+               std::to_string(ATentativas) + " tentativas";
     return texto + ": repete demasiadas palavras de outros puzzles";
 }
 
@@ -112,17 +112,16 @@ struct TDesfecho {
 TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TConfigLivro& AConfig,
                           const TUsoPalavras& AUso, std::int32_t APosicao,
                           const std::shared_ptr<const TOpcoesGerador>& ABase,
-                          const TConsultaCancelamento& AConsulta) {
+                          const TConsultaCancelamento& AConsulta, std::int32_t ATentativas) {
     TDesfecho desfecho;
     std::shared_ptr<const TOpcoesGerador> opcoes = ABase;
     std::int32_t entregues = 1;
-    const std::int32_t tentativas = TentativasPorPuzzle(AConfig);
-    for (std::int32_t j = 0; j < tentativas; ++j) {
+    for (std::int32_t j = 0; j < ATentativas; ++j) {
         if (j == TENTATIVA_PROIBIR_USADAS)
             opcoes = ComProibidas(*ABase, AUso);
         if (j >= entregues) {
             const std::int32_t fimDaFase =
-                j < TENTATIVA_PROIBIR_USADAS ? TENTATIVA_PROIBIR_USADAS : tentativas;
+                j < TENTATIVA_PROIBIR_USADAS ? TENTATIVA_PROIBIR_USADAS : ATentativas;
             entregues = std::min(fimDaFase, j + 1 + AOficina.Trabalhadores());
             for (std::int32_t k = j + 1; k < entregues; ++k)
                 AOficina.Pedir(APosicao, k, opcoes);
@@ -171,6 +170,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     const TConsultaCancelamento consulta = [&corrida] { return corrida.Consultar(); };
     {
         const std::int32_t tarefas = NumeroDeTarefas(AExecucao.Tarefas);
+        const std::int32_t tentativas = TentativasPorPuzzle(AConfig, AExecucao);
         TOficinaTentativas oficina(ADic, AConfig, tarefas - 1);
         std::int32_t antecipadas = 1; // positions whose first attempt was handed out
         for (std::int32_t i = 0; i < corrida.N; ++i) {
@@ -184,7 +184,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
             for (; antecipadas < corrida.N && antecipadas <= i + ANTECIPACAO_POR_TAREFA * tarefas;
                  ++antecipadas)
                 oficina.Pedir(antecipadas, 0, base);
-            TDesfecho desfecho = ResolverPosicao(oficina, AConfig, uso, i, base, consulta);
+            TDesfecho desfecho =
+                ResolverPosicao(oficina, AConfig, uso, i, base, consulta, tentativas);
             if (corrida.Cancelar) {
                 ARel.Cancelado = true;
                 break;
@@ -197,7 +198,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                     ++ARel.ComRaras;
                 uso.Registar(aceites.back());
             } else {
-                falhas.push_back(TextoFalhaPosicao(i, desfecho.FalhouNoGerador, AConfig));
+                falhas.push_back(
+                    TextoFalhaPosicao(i, desfecho.FalhouNoGerador, AConfig, tentativas));
             }
         }
     }

@@ -50,6 +50,8 @@ struct TExecucaoLivro {
     TRelogioMs Relogio;
     // When set, receives the attempts taken at each settled position, in position order.
     std::vector<std::int32_t>* Tentativas = nullptr;
+    // Attempts per position in a book of one level; lowered by tests to reach the failure fast.
+    std::int32_t TentativasDeNivel = TENTATIVAS_POR_PUZZLE_NIVEL;
 };
 
 // The number of cores this process may use.
@@ -60,7 +62,7 @@ void VerificarConfig(const TConfigLivro& AConfig);
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
 
 // Attempts allowed at one position: more when the book asks for one level.
-std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig);
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig, const TExecucaoLivro& AExecucao);
 
 // The puzzles of one book, in position order: the same puzzles and report for any number of
 // threads. AProgresso is called only on the caller's thread, with the positions in order.

@@ -63,10 +63,10 @@ TEST(Dificuldade, LimitesDosNiveis) {
     } casos[] = {
         {9, resolvido, 34, ndFacil},    {9, resolvido, 35, ndMedio},
         {9, resolvido, 41, ndMedio},    {9, resolvido, 42, ndDificil},
-        {11, resolvido, 52, ndFacil},   {11, resolvido, 65, ndDificil},
+        {11, resolvido, 52, ndFacil},   {11, resolvido, 64, ndDificil},
         {13, resolvido, 66, ndFacil},   {13, resolvido, 80, ndDificil},
-        {15, resolvido, 83, ndFacil},   {15, resolvido, 97, ndMedio},
-        {15, resolvido, 98, ndDificil}, {9, comTentativa, 0, ndDificil},
+        {15, resolvido, 83, ndFacil},   {15, resolvido, 98, ndMedio},
+        {15, resolvido, 99, ndDificil}, {9, comTentativa, 0, ndDificil},
         {9, porResolver, 0, ndDificil},
     };
     for (const auto& c : casos)
@@ -85,8 +85,28 @@ TEST(Dificuldade, LivroDeUmNivel) {
         for (const TPuzzle& p : puzzles)
             EXPECT_EQ(Classificar(p).Nivel, nivel) << TextoDoNivel(nivel);
         TRelatorioLivro outra;
-        EXPECT_EQ(GerarLivro(ListaEmbutida(), config, {}, outra), puzzles) << "o mesmo livro de novo";
+        EXPECT_EQ(GerarLivro(ListaEmbutida(), config, {}, outra), puzzles)
+            << "o mesmo livro de novo";
     }
+}
+
+// Two attempts cover at most two levels, so a one-puzzle book of some level finds none.
+TEST(Dificuldade, NivelQueNaoAparecePoeAPosicaoNasFalhas) {
+    TExecucaoLivro execucao;
+    execucao.TentativasDeNivel = 2;
+    std::int32_t semPuzzle = 0;
+    for (const TNivelDificuldade nivel :
+         {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil}) {
+        TRelatorioLivro rel;
+        const std::vector<TPuzzle> puzzles =
+            GerarLivro(ListaEmbutida(), TConfigLivro{1, 9, "", 11, nivel}, {}, rel, execucao);
+        if (!puzzles.empty())
+            continue;
+        ++semPuzzle;
+        EXPECT_EQ(rel.Falhas, std::vector<std::string>{"Puzzle 1: nenhum puzzle de nível " +
+                                                       TextoDoNivel(nivel) + " em 2 tentativas"});
+    }
+    EXPECT_GE(semPuzzle, 1);
 }
 
 } // namespace
