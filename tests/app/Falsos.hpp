@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace palvorin::testes {
+namespace palvorin::teste {
 
 // Runs AAcao on the window's thread and waits for it: a worker calls it to act at a chosen
 // moment of a run, after the window has handled everything the worker sent before.
@@ -128,4 +128,4 @@ struct TGravacaoFalsa {
     }
 };
 
-} // namespace palvorin::testes
+} // namespace palvorin::teste

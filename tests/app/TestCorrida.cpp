@@ -10,7 +10,7 @@
 #include <thread>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <memory>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
 using namespace palvorin::teste;
 
 namespace {

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
 
 namespace {
 
