@@ -12,7 +12,6 @@ namespace {
 
 constexpr double TAMANHO_NUMERO_PT = 14;
 constexpr double TAMANHO_LEGENDA_PT = 10;
-constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
 constexpr double LARGURA_QUARTO_MM = 87;
 constexpr double ALTURA_QUARTO_MM = 129.5;
 constexpr double ABAIXO_LEGENDA_MM = 8;

@@ -4,8 +4,6 @@ namespace palvorin {
 
 namespace {
 
-constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
-
 // A separator must be the front of a sheet: an odd page number.
 void AlinharSeccao(std::vector<TDescPagina>& APaginas) {
     if (APaginas.size() % 2 != 0)

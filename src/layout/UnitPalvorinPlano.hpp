@@ -20,6 +20,9 @@ struct TDescPagina {
     bool operator==(const TDescPagina&) const = default;
 };
 
+// The page plan and the solutions page both lay solutions out four to a page.
+inline constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
+
 // Cover, verso, the puzzles section and the solutions section (four to a page); each
 // section opens on an odd page, with an emblem page inserted where needed.
 std::vector<TDescPagina> PlanearPaginas(std::int32_t ANumPuzzles);
