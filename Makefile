@@ -6,11 +6,12 @@ JOBS ?= $(shell nproc)
 PACOTES := cmake make g++ pkg-config git python3 \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
-	libcairo2-dev libfreetype-dev fonts-liberation2 \
+	libcairo2-dev libfreetype-dev libtbb-dev fonts-liberation2 \
 	poppler-utils qpdf xvfb xauth x11-utils \
-	clang libclang-rt-14-dev clang-format
+	clang libclang-rt-14-dev clang-format \
+	dpkg-dev file lintian man-db
 
-.PHONY: deps build test bench fuzz run clean
+.PHONY: deps build test bench fuzz run pacote clean
 
 deps:
 	@falta=$$(for p in $(PACOTES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -43,6 +44,12 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_dicionario
 	mkdir -p fuzz-corpus
 	./build-fuzz/fuzz_dicionario -max_total_time=60 -max_len=4096 fuzz-corpus tests/wordlist/fuzz-regressoes
+
+# The Debian package build/palvorin_<versão>_<arquitetura>.deb, checked by lintian.
+pacote: deps build
+	rm -f build/palvorin_*.deb
+	cd build && cpack -G DEB
+	lintian --fail-on error build/palvorin_*.deb
 
 run: deps build
 	./build/palvorin

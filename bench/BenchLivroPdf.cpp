@@ -14,7 +14,7 @@ namespace {
 
 TDadosLivro LivroDeTeste(std::int32_t ALado, std::int32_t ANumero) {
     TDadosLivro livro;
-    livro.Config = {ANumero, ALado, "Livro de referência", 1};
+    livro.Config = {ANumero, ALado, "Livro de referência", 1, {}};
     livro.Puzzles = teste::PuzzlesDeTeste(ALado, ANumero);
     return livro;
 }
@@ -25,7 +25,7 @@ TDadosLivro LivroGerado(std::int32_t ALado, std::int32_t ANumero, std::int32_t A
     TRelatorioDic relDic;
     const auto dic = CarregarDicionario(".", relDic);
     TDadosLivro livro;
-    livro.Config = {AGerados, ALado, "Livro de referência", 2026};
+    livro.Config = {AGerados, ALado, "Livro de referência", 2026, {}};
     TRelatorioLivro rel;
     const std::vector<TPuzzle> gerados = GerarLivro(*dic, livro.Config, {}, rel);
     livro.Config.NumPuzzles = ANumero;

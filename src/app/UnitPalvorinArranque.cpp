@@ -3,10 +3,38 @@
 #include <QApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+#include <cstdlib>
 #include <iostream>
+#include <vector>
 
 namespace palvorin {
+
+namespace {
+
+struct TMensagemRetida {
+    QtMsgType Tipo;
+    const char* Categoria; // Qt's categories are static strings
+    QString Texto;
+};
+
+std::vector<TMensagemRetida>& Retidas() {
+    static std::vector<TMensagemRetida> retidas;
+    return retidas;
+}
+
+void ReterDuranteOArranque(QtMsgType ATipo, const QMessageLogContext& AContexto,
+                           const QString& ATexto) {
+    // Fatal while starting means no platform could be opened: nothing else is left to try.
+    if (ATipo == QtFatalMsg) {
+        std::cerr << TEXTO_SEM_ECRA << std::endl;
+        std::_Exit(1);
+    }
+    Retidas().push_back({ATipo, AContexto.category, ATexto});
+}
+
+} // namespace
 
 bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente) {
     for (const char* variavel : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -17,7 +45,20 @@ bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente) {
     return false;
 }
 
+std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv) {
+    const QtMessageHandler anterior = qInstallMessageHandler(ReterDuranteOArranque);
+    auto app = std::make_unique<QApplication>(AArgc, AArgv);
+    qInstallMessageHandler(anterior);
+    for (const TMensagemRetida& m : Retidas())
+        anterior(m.Tipo, QMessageLogContext(nullptr, 0, nullptr, m.Categoria), m.Texto);
+    Retidas().clear();
+    return app;
+}
+
 void CarregarTraducoes(QApplication& AApp) {
+    // Dates and file types in the save dialog follow the locale, not the translations:
+    // the program speaks Portuguese whatever the system's language.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     // The last translator installed is asked first: European Portuguese, then the
     // Brazilian catalogue for the few texts the European one lacks ("Computador", "Pasta").
     const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

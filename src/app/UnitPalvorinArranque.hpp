@@ -1,16 +1,27 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 class QApplication;
 
 namespace palvorin {
 
+// The one line, on standard error, for every display that cannot be opened.
+inline constexpr const char* TEXTO_SEM_ECRA =
+    "palvorin: não há ecrã onde abrir a janela; verifique DISPLAY ou WAYLAND_DISPLAY.";
+
 // Whether Qt has somewhere to show a window: a platform chosen by hand, or an X11
 // or Wayland display. Asked before QApplication exists, which would abort without one.
 bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente);
 
-// Qt's own dialogs in Portuguese, when the translations are installed.
+// The application, or TEXTO_SEM_ECRA and exit code 1 when Qt cannot open the display it was
+// given: Qt would print English lines and abort. Qt's messages while it starts are held back
+// and passed on once it has started.
+std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv);
+
+// Qt's own dialogs in Portuguese whatever the system's language: the Portuguese locale, and
+// Qt's translations when they are installed.
 void CarregarTraducoes(QApplication& AApp);
 // The "Sky" style sheet compiled into the program; without it the default look stays.
 void AplicarEstilo(QApplication& AApp);

@@ -1,14 +1,15 @@
 #include "UnitPalvorinMain.hpp"
 
-#include "UnitPalvorinCaracteresInteiros.hpp"
 #include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinOpcoes.hpp"
-#include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinQtTexto.hpp"
-#include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTeclasGrupo.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextoQueCabe.hpp"
+#include "UnitPalvorinTextos.hpp"
+#include "UnitPalvorinValidadorTitulo.hpp"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int LARGURA_JANELA = 609;
 constexpr int ALTURA_JANELA = 341;
-constexpr std::int32_t PUZZLES_INICIAL = 30;
-constexpr int INDICE_TAMANHO_INICIAL = 1; // 11 x 11
 
 // Liberation Sans has Arial's metrics, close enough to the widths the layout was
 // drawn for; the usual desktop sans (DejaVu) is wider and would overrun the labels.
@@ -60,7 +59,7 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* APar
       FPlataforma(APlataforma), FMotor(std::move(AMotor)) {
     FAtualizando = true;
     setObjectName("FormMain");
-    setWindowTitle("PALVORIN | Teodoro Valquim");
+    setWindowTitle(ParaQString("PALVORIN | " + NOME_AUTOR));
     setFont(Fonte(12));
     setFixedSize(LARGURA_JANELA, ALTURA_JANELA);
     CentrarNoEcra();
@@ -69,6 +68,11 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* APar
     IniciarDicionario();
     LigarEventos();
     AtualizarResumo();
+    // Not on the first option, where a Space would change the size unseen.
+    if (BitBtnGerar->isEnabled())
+        BitBtnGerar->setFocus();
+    else
+        GrupoTamanhos->checkedButton()->setFocus();
 }
 
 TFormMain::~TFormMain() = default;
@@ -89,7 +93,8 @@ void TFormMain::CriarControlos() {
         GrupoTamanhos->addButton(radio, i);
         RadioTamanhos[std::size_t(i)] = radio;
     }
-    RadioTamanhos[INDICE_TAMANHO_INICIAL]->setChecked(true);
+    RadioTamanhos[std::size_t(IndiceDoTamanho(LADO_OMISSAO))]->setChecked(true);
+    new TTeclasGrupo(GrupoTamanhos);
 
     LabelNumPuzzles =
         CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
@@ -97,8 +102,8 @@ void TFormMain::CriarControlos() {
     UpDownNumPuzzles = Criar<TUpDown>(GroupBoxLivro, "UpDownNumPuzzles", 12, {208, 101, 25, 31});
     UpDownNumPuzzles->Associar(EditNumPuzzles);
     DefinirLimites(*UpDownNumPuzzles, MIN_PUZZLES, MAX_PUZZLES);
-    UpDownNumPuzzles->SetPosicao(PUZZLES_INICIAL);
-    EditNumPuzzles->setText(QString::number(PUZZLES_INICIAL));
+    UpDownNumPuzzles->SetPosicao(PUZZLES_OMISSAO);
+    EditNumPuzzles->setText(QString::number(PUZZLES_OMISSAO));
     CheckBoxAbrirPDF = Criar<QCheckBox>(GroupBoxLivro, "CheckBoxAbrirPDF", 17, {257, 108, 104, 17});
     CheckBoxAbrirPDF->setText("Abrir PDF");
     CheckBoxAbrirPDF->setChecked(true);
@@ -106,7 +111,7 @@ void TFormMain::CriarControlos() {
         CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
     EditTituloLivro->setMaxLength(MAX_TITULO);
-    EditTituloLivro->setValidator(new TCaracteresInteiros(EditTituloLivro));
+    EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
@@ -130,7 +135,7 @@ void TFormMain::CriarControlos() {
     LabelNome->setText("PALVORIN");
     LabelNome->setAlignment(Qt::AlignCenter);
     LabelAutor = Criar<QLabel>(this, "LabelAutor", 17, {392, 81, 208, 23});
-    LabelAutor->setText("by Teodoro Valquim");
+    LabelAutor->setText(ParaQString("by " + NOME_AUTOR));
     LabelAutor->setAlignment(Qt::AlignCenter);
 
     BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 190, 140, 40});
@@ -140,6 +145,9 @@ void TFormMain::CriarControlos() {
     BitBtnCancelar->setEnabled(false);
     BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
     BitBtnSair->setText("Sair");
+    // Enter presses the button with the focus, as Space does.
+    for (QPushButton* botao : {BitBtnGerar, BitBtnCancelar, BitBtnSair})
+        botao->setAutoDefault(true);
 }
 
 void TFormMain::CentrarNoEcra() {
@@ -152,6 +160,7 @@ void TFormMain::IniciarDicionario() {
     try {
         TRelatorioDic relatorio;
         FDic = FMotor.CarregarDicionario(FPlataforma.PastaDoPrograma(), relatorio);
+        FListaUsada = relatorio.Lista;
     } catch (const std::exception& e) {
         FDic.reset();
         FErroDicionario = "Não foi possível carregar o dicionário. " + MensagemDoErro(e);
@@ -236,119 +245,11 @@ void TFormMain::AtualizarResumo() {
 }
 
 void TFormMain::MostrarEstado(const std::string& ATexto) {
-    LabelEstado->setText(ParaQString(ATexto));
-}
-
-void TFormMain::DefinirOcupado(bool AOcupado) {
-    FGerando = AOcupado;
-    GroupBoxLivro->setEnabled(!AOcupado);
-    BitBtnGerar->setEnabled(!AOcupado);
-    BitBtnCancelar->setEnabled(AOcupado);
-    if (!AOcupado)
-        ProgressBarLote->setValue(0);
-}
-
-void TFormMain::GerarLivroPdf() {
-    if (FGerando || !FDic)
-        return;
-    TConfigLivro config;
-    std::string mensagem;
-    if (!LerConfig(config, mensagem)) {
-        MostrarEstado(mensagem);
-        return;
-    }
-    const TAnalise analise = AnalisarOpcoes(config);
-    if (!analise.PodeGerar) {
-        MostrarEstado(analise.Motivo);
-        return;
-    }
-    config.Semente = SementeDoRelogio();
-    const auto caminho =
-        FPlataforma.EscolherFicheiroPdf(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
-    if (!caminho)
-        return;
-
-    FCancelar = false;
-    TRelatorioLivro relatorio;
-    DefinirOcupado(true);
-    ProgressBarLote->setRange(0, config.NumPuzzles);
-    ProgressBarLote->setValue(0);
-    try {
-        TDadosLivro livro;
-        livro.Config = config;
-        livro.Puzzles = FMotor.GerarLivro(
-            *FDic, config,
-            [this](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-                ProgressoLivro(AAtual, ATotal, ACancelar);
-            },
-            relatorio);
-        if (relatorio.Cancelado)
-            MostrarEstado(TextoCancelado(relatorio.Gerados, config.NumPuzzles));
-        else if (livro.Puzzles.empty())
-            MostrarEstado("Não foi possível gerar nenhum puzzle.");
-        else
-            GravarLivro(*caminho, livro, relatorio);
-    } catch (const std::exception& e) {
-        MostrarEstado("Erro: " + MensagemDoErro(e));
-        FPlataforma.Mensagem(TTipoMensagem::tmErro,
-                             "Não foi possível gerar o livro.\r\n" + MensagemDoErro(e));
-    }
-    DefinirOcupado(false);
-    if (FFecharNoFim) {
-        FFecharNoFim = false;
-        close();
-    }
-}
-
-void TFormMain::GravarLivro(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro,
-                            const TRelatorioLivro& ARel) {
-    MostrarEstado("A gravar o PDF\u2026");
-    FPlataforma.ProcessarMensagens();
-    FMotor.GravarLivroPdf(ACaminho, ALivro);
-    const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
-    const std::string final = TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles));
-    MostrarEstado(final);
-    if (!ARel.Falhas.empty())
-        FPlataforma.Mensagem(TTipoMensagem::tmAviso, final + "\r\n" + TextoFalhas(ARel));
-    if (CheckBoxAbrirPDF->isChecked())
-        FPlataforma.AbrirDocumento(ACaminho);
-}
-
-void TFormMain::ProgressoLivro(std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-    ProgressBarLote->setRange(0, ATotal);
-    ProgressBarLote->setValue(AAtual);
-    MostrarEstado(TextoProgresso(std::min(AAtual, ATotal - 1), ATotal));
-    FPlataforma.ProcessarMensagens();
-    if (FCancelar)
-        ACancelar = true;
-}
-
-void TFormMain::BitBtnCancelarClick() {
-    if (!FGerando)
-        return;
-    FCancelar = true;
-    BitBtnCancelar->setEnabled(false);
-    MostrarEstado("A cancelar\u2026");
-}
-
-void TFormMain::FormCloseQuery(bool& APodeFechar) {
-    APodeFechar = !FGerando;
-    if (APodeFechar)
-        return;
-    if (FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, TextoConfirmarSaida()) ==
-        TResposta::rsSim) {
-        FCancelar = true;
-        FFecharNoFim = true;
-    }
-}
-
-void TFormMain::closeEvent(QCloseEvent* AEvento) {
-    bool podeFechar = true;
-    FormCloseQuery(podeFechar);
-    if (podeFechar)
-        AEvento->accept();
-    else
-        AEvento->ignore();
+    const QString completo = ParaQString(ATexto);
+    const QString curto =
+        TextoQueCabe(completo, LabelEstado->fontMetrics(), LabelEstado->contentsRect().size());
+    LabelEstado->setText(curto);
+    LabelEstado->setToolTip(curto == completo ? QString() : completo);
 }
 
 } // namespace palvorin

@@ -18,12 +18,24 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 
 namespace palvorin {
 
+// How a run ended, as the worker hands it to the window.
+struct TFimCorrida {
+    std::int32_t Pedidos = 0;
+    std::uint32_t Semente = 0; // shown in the final line
+    TRelatorioLivro Relatorio;
+    std::int32_t Puzzles = 0;
+    std::optional<std::string> Erro;
+};
+
 // The program's one window: the book's options, a live summary and status line,
-// and the generation run (progress, cancelling, closing during a run).
+// and the generation run (progress, cancelling, closing during a run). The run works on
+// a thread of its own and reports back through queued calls, so the window never waits.
 class TFormMain : public QWidget {
 public:
     TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* AParent = nullptr);
@@ -37,7 +49,6 @@ public:
     void AtualizarResumo();
     void DefinirOcupado(bool AOcupado);
     void GerarLivroPdf();
-    void ProgressoLivro(std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar);
     void BitBtnGerarClick() { GerarLivroPdf(); }
     void BitBtnCancelarClick();
     void BitBtnSairClick() { close(); }
@@ -74,17 +85,27 @@ private:
     void CriarControlos();
     void CentrarNoEcra();
     void MostrarEstado(const std::string& ATexto);
-    void GravarLivro(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro,
-                     const TRelatorioLivro& ARel);
+    void IniciarCorrida(const TConfigLivro& AConfig, const std::filesystem::path& ACaminho);
+    void MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal);
+    void MostrarGravacao();
+    void AcabarCorrida(const TFimCorrida& AFim);
 
     IPlataforma& FPlataforma;
     TMotorLivro FMotor;
     std::unique_ptr<TDicionario> FDic;
     std::string FErroDicionario;
+    TListaUsada FListaUsada; // recorded in every book's recipe
     bool FAtualizando = false;
     bool FGerando = false;
     bool FCancelar = false;
     bool FFecharNoFim = false;
+    bool FGravando = false;
+    // The end of a run that arrived while the close question was open: handled after it.
+    bool FPerguntando = false;
+    std::optional<TFimCorrida> FFimAdiado;
+    std::filesystem::path FCaminho;
+    // Last member, so that it is stopped and joined before anything the run reads goes.
+    std::jthread FTrabalho;
 };
 
 } // namespace palvorin

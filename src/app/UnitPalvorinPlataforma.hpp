@@ -15,8 +15,6 @@ class IPlataforma {
 public:
     virtual ~IPlataforma() = default;
 
-    // Handles every queued input and paint event, then returns.
-    virtual void ProcessarMensagens() = 0;
     // A modal box: warning and error have OK, confirmation has Yes and No.
     virtual TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) = 0;
     // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.

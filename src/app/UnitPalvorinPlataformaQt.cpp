@@ -6,15 +6,59 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 
 namespace palvorin {
 
-void TPlataformaQt::ProcessarMensagens() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+namespace {
+
+// The file list's dates in the program's language: Qt writes them in the system's.
+class TDatasNoIdioma : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& AIndice, int APapel) const override {
+        constexpr int COLUNA_DATA = 3;
+        const auto* ficheiros = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (ficheiros == nullptr || AIndice.column() != COLUNA_DATA || APapel != Qt::DisplayRole)
+            return QIdentityProxyModel::data(AIndice, APapel);
+        return QLocale().toString(ficheiros->lastModified(mapToSource(AIndice)),
+                                  QLocale::ShortFormat);
+    }
+};
+
+// The save dialog whose final name always ends in ".pdf": Qt adds the suffix only to a name
+// without a dot, so "Férias 2.0" would be saved as it stands. The name is completed before
+// Qt's own accept, so that the replace question is asked about the file really written.
+class TDialogoPdf : public QFileDialog {
+public:
+    explicit TDialogoPdf(QWidget* APai) : QFileDialog(APai) {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setProxyModel(new TDatasNoIdioma(this));
+    }
+
+protected:
+    void accept() override {
+        const QStringList escolhidos = selectedFiles();
+        if (escolhidos.size() == 1) {
+            QString nome = escolhidos.constFirst();
+            if (!QFileInfo(nome).isDir() && !nome.endsWith(".pdf", Qt::CaseInsensitive)) {
+                while (nome.endsWith('.'))
+                    nome.chop(1);
+                selectFile(nome + ".pdf");
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
 
 TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto) {
     QMessageBox caixa;
@@ -36,7 +80,7 @@ TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto
 
 std::optional<std::filesystem::path>
 TPlataformaQt::EscolherFicheiroPdf(const std::string& ANomeProposto) {
-    QFileDialog dialogo(QApplication::activeWindow());
+    TDialogoPdf dialogo(QApplication::activeWindow());
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter("Ficheiros PDF (*.pdf)");

@@ -9,10 +9,9 @@ namespace palvorin {
 inline constexpr const char* TITULO_APLICACAO = "PALVORIN";
 
 // The desktop through Qt: message boxes and the file dialog in Portuguese, the
-// event loop, the default PDF viewer.
+// default PDF viewer.
 class TPlataformaQt : public IPlataforma {
 public:
-    void ProcessarMensagens() override;
     TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override;
     std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) override;

@@ -2,26 +2,31 @@
 #include "UnitPalvorinIcone.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
+#include "UnitPalvorinVersao.hpp"
 
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
     using namespace palvorin;
+    if (argc == 2 && std::string_view(argv[1]) == "--versao") {
+        std::cout << "palvorin " << VERSAO_PALVORIN << '\n';
+        return 0;
+    }
     if (!HaEcra([](const char* ANome) { return std::getenv(ANome); })) {
-        std::cerr << "palvorin: não há ecrã onde abrir a janela (DISPLAY e WAYLAND_DISPLAY "
-                     "estão vazios).\n";
+        std::cerr << TEXTO_SEM_ECRA << '\n';
         return 1;
     }
-    // The program takes no options, not even Qt's own.
+    // No other options, not even Qt's own.
     int argcQt = argc > 0 ? 1 : 0;
-    QApplication app(argcQt, argv);
+    const auto app = AbrirAplicacao(argcQt, argv);
     QApplication::setApplicationName("palvorin");
     QGuiApplication::setDesktopFileName("palvorin");
     QApplication::setWindowIcon(IconePrograma());
-    CarregarTraducoes(app);
-    AplicarEstilo(app);
+    CarregarTraducoes(*app);
+    AplicarEstilo(*app);
     TPlataformaQt plataforma;
     TFormMain janela(plataforma, MotorReal());
     janela.show();

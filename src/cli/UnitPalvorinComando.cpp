@@ -4,21 +4,17 @@
 #include "UnitPalvorinCorrida.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinJson.hpp"
-#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinRefazer.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextos.hpp"
 
 #include <algorithm>
 
 namespace palvorin {
 
 namespace {
-
-std::string Plural(std::int32_t AContagem, const std::string& ASingular,
-                   const std::string& APlural) {
-    return std::to_string(AContagem) + " " + (AContagem == 1 ? ASingular : APlural);
-}
 
 std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
     return "Dicionário: " + Plural(ARel.Lidas, "palavra lida", "palavras lidas") + ", " +
@@ -52,16 +48,26 @@ void MostrarRecusas(const TRelatorioDic& ARel, std::ostream& AErro) {
         AErro << "  (e mais " << Plural(outras, "linha rejeitada", "linhas rejeitadas") << ")\n";
 }
 
-std::unique_ptr<TDicionario> CarregarLista(const TArgumentosLivro& AArgs,
+std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADicionario,
                                            const std::filesystem::path& APastaPrograma,
-                                           std::ostream& AErro) {
+                                           std::ostream& AErro, TListaUsada& ALista) {
     TRelatorioDic rel;
-    if (!AArgs.Dicionario)
-        return CarregarDicionario(APastaPrograma, rel);
-    auto dic = CarregarDicionarioDeFicheiro(*AArgs.Dicionario, rel);
+    if (!ADicionario) {
+        auto dic = CarregarDicionario(APastaPrograma, rel);
+        ALista = rel.Lista;
+        return dic;
+    }
+    auto dic = CarregarDicionarioDeFicheiro(*ADicionario, rel);
     AErro << ResumoDoDicionario(rel) << '\n';
+    ALista = rel.Lista;
     MostrarRecusas(rel, AErro);
     return dic;
+}
+
+// The same file, under any name: a book made again must not replace the book it came from.
+bool MesmoFicheiro(const std::filesystem::path& A, const std::filesystem::path& B) {
+    std::error_code erro;
+    return std::filesystem::equivalent(A, B, erro);
 }
 
 class TComando {
@@ -85,22 +91,49 @@ public:
             FSaida << TextoAjuda();
             return SAIDA_SUCESSO;
         }
+        if (args.Versao) {
+            FSaida << "palvorin-livro " << VERSAO_PALVORIN << '\n';
+            return SAIDA_SUCESSO;
+        }
         // From here until the book is in place a signal cancels the run instead of killing it.
         const TGuardaSinais sinais;
-        std::unique_ptr<TDicionario> dic;
+        std::optional<TReceitaLivro> receita;
         try {
-            dic = CarregarLista(args, APastaPrograma, FErro);
+            if (args.Refazer)
+                receita = ReceitaDoLivro(*args.Refazer);
+        } catch (const std::exception& e) {
+            return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
+        }
+        TConfigLivro config =
+            receita ? receita->Config
+                    : TConfigLivro{args.NumPuzzles, args.Lado, "",
+                                   args.Semente.value_or(SementeDoRelogio()), args.Nivel};
+        if (args.Titulo)
+            config.Titulo = *args.Titulo;
+        const std::string caminho =
+            args.Saida.value_or(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
+        if (args.Refazer && !args.Json && MesmoFicheiro(caminho, *args.Refazer))
+            return Falhar("O livro refeito ia substituir «" + *args.Refazer +
+                              "»; indique outro ficheiro com -o.",
+                          SAIDA_INVALIDO);
+
+        std::unique_ptr<TDicionario> dic;
+        TListaUsada lista;
+        try {
+            if (receita && !args.Dicionario && !receita->Lista.Embutida)
+                args.Dicionario = receita->Lista.Ficheiro;
+            dic = CarregarLista(args.Dicionario, APastaPrograma, FErro, lista);
+            if (receita)
+                VerificarLista(*receita, lista);
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
         if (sinais.Parar())
-            return Cancelado(sinais, 0, args.NumPuzzles);
-        const TConfigLivro config{args.NumPuzzles, args.Lado, args.Titulo,
-                                  args.Semente.value_or(SementeDoRelogio())};
+            return Cancelado(sinais, 0, config.NumPuzzles);
         FErro << "Semente: " << config.Semente << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
-        const TResultadoCorrida corrida = CorrerLivro(*dic, config, mostrador, sinais);
+        TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador, sinais);
         const TRelatorioLivro& rel = corrida.Relatorio;
         // A signal after the generator's last check still cancels.
         if (rel.Cancelado || sinais.Parar())
@@ -108,9 +141,10 @@ public:
         for (const std::string& falha : rel.Falhas)
             FErro << falha << '\n';
         if (rel.Gerados == 0)
-            return Falhar("Não foi possível gerar nenhum puzzle.", SAIDA_SEM_PUZZLES);
+            return Falhar(TEXTO_NENHUM_PUZZLE, SAIDA_SEM_PUZZLES);
         if (!args.Json)
-            return GravarPdf(args, config, corrida.Puzzles, sinais);
+            return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista},
+                             sinais);
         EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
         FSaida.flush();
         if (!FSaida)
@@ -125,19 +159,16 @@ public:
     }
 
     // To -o FICHEIRO, or to the window's default name in the current folder.
-    int GravarPdf(const TArgumentosLivro& AArgs, const TConfigLivro& AConfig,
-                  std::vector<TPuzzle> APuzzles, const TGuardaSinais& ASinais) {
-        const std::string caminho =
-            AArgs.Saida.value_or(NomeFicheiroPadrao(AConfig.Lado, AConfig.NumPuzzles));
-        const auto puzzles = static_cast<std::int32_t>(APuzzles.size());
-        if (!GravarLivroPdf(caminho, TDadosLivro{AConfig, std::move(APuzzles)},
-                            [&] { return ASinais.Parar(); }))
-            return Cancelado(ASinais, puzzles, AConfig.NumPuzzles);
+    int GravarPdf(const std::string& ACaminho, const TDadosLivro& ALivro,
+                  const TGuardaSinais& ASinais) {
+        const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
+        if (!GravarLivroPdf(ACaminho, ALivro, [&] { return ASinais.Parar(); }))
+            return Cancelado(ASinais, puzzles, ALivro.Config.NumPuzzles);
         // With the book on standard output, the summary goes with the messages.
-        std::ostream& resumo = caminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
+        std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
         resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
-        if (caminho != NOME_SAIDA_PADRAO)
-            resumo << "Ficheiro: " << caminho << '\n';
+        if (ACaminho != NOME_SAIDA_PADRAO)
+            resumo << "Ficheiro: " << ACaminho << '\n';
         return SAIDA_SUCESSO;
     }
 

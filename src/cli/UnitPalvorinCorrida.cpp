@@ -36,7 +36,8 @@ int TGuardaSinais::Sinal() const {
 }
 
 TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
-                              TMostradorProgresso& AMostrador, const TGuardaSinais& AGuarda) {
+                              std::int32_t ATarefas, TMostradorProgresso& AMostrador,
+                              const TGuardaSinais& AGuarda) {
     TResultadoCorrida resultado;
     const TProgressoLivro progresso = [&](std::int32_t AAtual, std::int32_t ATotal,
                                           bool& ACancelar) {
@@ -44,7 +45,9 @@ TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConf
         if (AGuarda.Parar())
             ACancelar = true;
     };
-    resultado.Puzzles = GerarLivro(ADic, AConfig, progresso, resultado.Relatorio);
+    TExecucaoLivro execucao;
+    execucao.Tarefas = ATarefas;
+    resultado.Puzzles = GerarLivro(ADic, AConfig, progresso, resultado.Relatorio, execucao);
     AMostrador.Terminar();
     return resultado;
 }

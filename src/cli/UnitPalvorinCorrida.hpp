@@ -35,9 +35,10 @@ struct TResultadoCorrida {
     TRelatorioLivro Relatorio;
 };
 
-// Generates the book, showing progress; a signal caught by AGuarda cancels it at the
-// generator's next check.
+// Generates the book on ATarefas threads (0: one per core), showing progress; a signal caught
+// by AGuarda cancels it at the generator's next check.
 TResultadoCorrida CorrerLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
-                              TMostradorProgresso& AMostrador, const TGuardaSinais& AGuarda);
+                              std::int32_t ATarefas, TMostradorProgresso& AMostrador,
+                              const TGuardaSinais& AGuarda);
 
 } // namespace palvorin

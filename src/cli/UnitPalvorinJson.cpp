@@ -1,5 +1,8 @@
 #include "UnitPalvorinJson.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
+#include "UnitPalvorinVersao.hpp"
+
 namespace palvorin {
 
 namespace {
@@ -19,7 +22,7 @@ void Lista(std::ostream& ASaida, const std::vector<T>& AItens, TEscrever AEscrev
     ASaida << ']';
 }
 
-void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
+void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle, bool AComDificuldade) {
     ASaida << "{\"lado\":" << APuzzle.Lado << ",\"letras\":" << TextoJson(APuzzle.Letras)
            << ",\"ranhuras\":";
     Lista(ASaida, APuzzle.Ranhuras, [&](const TRanhura& r) {
@@ -32,6 +35,11 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
         ASaida << "{\"texto\":" << TextoJson(p.Texto) << ",\"grelha\":" << TextoJson(p.Grelha)
                << ",\"ranhura\":" << p.Ranhura << '}';
     });
+    if (AComDificuldade) {
+        const TDificuldade dificuldade = Classificar(APuzzle);
+        ASaida << ",\"dificuldade\":{\"nivel\":" << TextoJson(TextoDoNivel(dificuldade.Nivel))
+               << ",\"pontos\":" << dificuldade.Pontos << '}';
+    }
     ASaida << '}';
 }
 
@@ -79,13 +87,15 @@ std::string TextoJson(std::string_view ATexto) {
 
 void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
                        const TRelatorioLivro& ARel, const std::vector<TPuzzle>& APuzzles) {
-    ASaida << "{\"lado\":" << AConfig.Lado << ",\"semente\":" << AConfig.Semente
-           << ",\"pedidos\":" << ARel.Pedidos << ",\"gerados\":" << ARel.Gerados
-           << ",\"cancelado\":" << Booleano(ARel.Cancelado) << ",\"comRaras\":" << ARel.ComRaras
-           << ",\"falhas\":";
+    ASaida << "{\"versao\":" << TextoJson(VERSAO_PALVORIN) << ",\"lado\":" << AConfig.Lado
+           << ",\"semente\":" << AConfig.Semente << ",\"pedidos\":" << ARel.Pedidos
+           << ",\"gerados\":" << ARel.Gerados << ",\"cancelado\":" << Booleano(ARel.Cancelado)
+           << ",\"comRaras\":" << ARel.ComRaras << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });
     ASaida << ",\"puzzles\":";
-    Lista(ASaida, APuzzles, [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p); });
+    // Graded only in a book of one level: other books keep their bytes.
+    Lista(ASaida, APuzzles,
+          [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p, AConfig.Nivel.has_value()); });
     ASaida << "}\n";
 }
 

@@ -1,5 +1,7 @@
 #include "UnitPalvorinProgressoCli.hpp"
 
+#include "UnitPalvorinTextos.hpp"
+
 #include <chrono>
 
 namespace palvorin {
@@ -53,7 +55,7 @@ std::string TMostradorProgresso::LinhaDaBarra(std::int32_t AAtual, std::int32_t 
 void TMostradorProgresso::Mostrar(std::int32_t AAtual, std::int32_t ATotal) {
     if (!FTerminal) {
         if (AAtual != FUltimaPosicao && AAtual < ATotal)
-            FErro << "A gerar o puzzle " << AAtual + 1 << " de " << ATotal << "…\n" << std::flush;
+            FErro << TextoProgresso(AAtual, ATotal) << '\n' << std::flush;
         FUltimaPosicao = AAtual;
         return;
     }

@@ -22,39 +22,37 @@ TOpcoesGerador OpcoesGeradorPadrao() {
     return opc;
 }
 
-std::string MotivoRejeicao(const TPadrao& APretas, std::int32_t ALado) {
-    const std::vector<TRanhura> ranhuras = ExtrairRanhuras(APretas, ALado);
-    const auto n = static_cast<std::int32_t>(ranhuras.size());
-    std::int32_t h = 0;
-    for (const TRanhura& r : ranhuras)
-        if (r.Horizontal)
-            ++h;
+std::string MotivoRejeicao(const TPadraoAnalisado& APadrao) {
+    const TPadrao& pretas = APadrao.Pretas();
+    const std::int32_t lado = APadrao.Lado();
+    const std::int32_t n = APadrao.NumRanhuras();
+    const std::int32_t h = APadrao.NumHorizontais();
     const std::int32_t v = n - h;
-    if (n < 2 * ALado)
+    if (n < 2 * lado)
         return "poucas palavras (" + std::to_string(n) + ")";
-    if (n > 5 * ALado)
+    if (n > 5 * lado)
         return "muitas palavras (" + std::to_string(n) + ")";
     if (6 * std::abs(h - v) > n)
         return "horizontais e verticais desequilibradas (" + std::to_string(h) + " e " +
                std::to_string(v) + ")";
-    const std::int32_t m = ALado / 2;
+    const std::int32_t m = lado / 2;
     std::int32_t a = 0;
     std::int32_t b = 0;
     for (std::int32_t r = 0; r < m; ++r) {
         for (std::int32_t c = 0; c < m; ++c)
-            a += APretas[r * ALado + c] ? 1 : 0;
-        for (std::int32_t c = m + 1; c < ALado; ++c)
-            b += APretas[r * ALado + c] ? 1 : 0;
+            a += pretas[r * lado + c] ? 1 : 0;
+        for (std::int32_t c = m + 1; c < lado; ++c)
+            b += pretas[r * lado + c] ? 1 : 0;
     }
-    if (std::abs(a - b) > (ALado + 2) / 3)
+    if (std::abs(a - b) > (lado + 2) / 3)
         return "quadrantes desequilibrados (" + std::to_string(a) + " e " + std::to_string(b) +
                " casas pretas)";
     return {};
 }
 
-bool DemasiadasCurtas(const TPadrao& APretas, std::int32_t ALado, double AMaxFraccao) {
-    const auto n = static_cast<std::int32_t>(ExtrairRanhuras(APretas, ALado).size());
-    const std::int32_t k = ContarRanhurasDeComprimento(APretas, ALado, 3);
+bool DemasiadasCurtas(const TPadraoAnalisado& APadrao, double AMaxFraccao) {
+    const std::int32_t n = APadrao.NumRanhuras();
+    const auto k = static_cast<std::int32_t>(APadrao.RanhurasDoComprimento(3).size());
     return n > 0 && static_cast<double>(k) > AMaxFraccao * static_cast<double>(n);
 }
 
@@ -97,23 +95,24 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
     }
 
     TPuzzle preenchido;
-    for (std::int32_t padrao = 0; padrao < AOpc.MaxPadroes; ++padrao) {
+    for (std::int32_t desenho = 0; desenho < AOpc.MaxPadroes; ++desenho) {
         if (Cancelado(ACancelado))
             return false;
-        const TPadrao pretas = GerarPadrao(ALado, ger, AOpc.Densidade, AOpc.ProbEvitarCurtas);
+        const TPadraoAnalisado padrao(
+            GerarPadrao(ALado, ger, AOpc.Densidade, AOpc.ProbEvitarCurtas), ALado);
         ++AEstat.Padroes;
-        if (!MotivoRejeicao(pretas, ALado).empty() ||
-            (AOpc.MaxFraccaoCurtas > 0 && DemasiadasCurtas(pretas, ALado, AOpc.MaxFraccaoCurtas))) {
+        if (!MotivoRejeicao(padrao).empty() ||
+            (AOpc.MaxFraccaoCurtas > 0 && DemasiadasCurtas(padrao, AOpc.MaxFraccaoCurtas))) {
             ++AEstat.PadroesRejeitados;
             continue;
         }
         for (std::int32_t tentativa = 0; tentativa < AOpc.MaxPreenchimentos; ++tentativa) {
             if (Cancelado(ACancelado))
                 return false;
-            bool cheio = PreencherPadrao(ADic, pretas, ALado, ger, AOpc.Preenchimento, preenchido,
-                                         ACancelado);
+            bool cheio =
+                PreencherPadrao(ADic, padrao, ger, AOpc.Preenchimento, preenchido, ACancelado);
             if (!cheio && tentarRaras)
-                cheio = PreencherPadrao(ADic, pretas, ALado, ger, comRaras, preenchido, ACancelado);
+                cheio = PreencherPadrao(ADic, padrao, ger, comRaras, preenchido, ACancelado);
             if (!cheio) {
                 ++AEstat.FalhasPreenchimento;
                 break;
@@ -121,7 +120,7 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
             ++AEstat.Preenchimentos;
             bool interrompida = false;
             const std::int32_t solucoes =
-                ContarSolucoes(pretas, ALado, GrelhasDoPuzzle(preenchido), MAXIMO_CONTAGEM,
+                ContarSolucoes(padrao, GrelhasDoPuzzle(preenchido), MAXIMO_CONTAGEM,
                                AOpc.LimiteNosContagem, interrompida);
             if (interrompida) {
                 ++AEstat.ContagensInterrompidas;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinDicionario.hpp"
-#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinPadrao.hpp"
 #include "UnitPalvorinResolvedor.hpp"
 #include "UnitPalvorinTipos.hpp"
 
@@ -38,9 +38,9 @@ struct TEstatisticasGerador {
 TOpcoesGerador OpcoesGeradorPadrao();
 
 // Why a pattern's shape is unsuitable, or empty when it passes.
-std::string MotivoRejeicao(const TPadrao& APretas, std::int32_t ALado);
+std::string MotivoRejeicao(const TPadraoAnalisado& APadrao);
 // True when more than AMaxFraccao of the slots have exactly 3 cells.
-bool DemasiadasCurtas(const TPadrao& APretas, std::int32_t ALado, double AMaxFraccao);
+bool DemasiadasCurtas(const TPadraoAnalisado& APadrao, double AMaxFraccao);
 // The grid form of each placed word, in the order of Palavras.
 std::vector<std::string> GrelhasDoPuzzle(const TPuzzle& APuzzle);
 

@@ -1,11 +1,14 @@
 #include "UnitPalvorinLivro.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
-#include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTentativas.hpp"
 #include "UnitPalvorinUsoPalavras.hpp"
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
+#include <oneapi/tbb/info.h>
 
 namespace palvorin {
 
@@ -18,6 +21,10 @@ void VerificarConfig(const TConfigLivro& AConfig) {
 
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
     return std::max(ANumPalavras / 4, 1);
+}
+
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig, const TExecucaoLivro& AExecucao) {
+    return AConfig.Nivel ? AExecucao.TentativasDeNivel : TENTATIVAS_POR_PUZZLE;
 }
 
 namespace {
@@ -59,72 +66,141 @@ struct TEstadoCorrida {
     }
 };
 
-std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador) {
-    return "Puzzle " + std::to_string(APosicao + 1) +
-           (AFalhouNoGerador ? ": não foi possível gerar um puzzle"
-                             : ": repete demasiadas palavras de outros puzzles");
+std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
+                              const TConfigLivro& AConfig, std::int32_t ATentativas) {
+    std::string texto = "Puzzle " + std::to_string(APosicao + 1);
+    if (AFalhouNoGerador)
+        return texto + ": não foi possível gerar um puzzle";
+    if (AConfig.Nivel)
+        return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel) + " em " +
+               std::to_string(ATentativas) + " tentativas";
+    return texto + ": repete demasiadas palavras de outros puzzles";
+}
+
+// A puzzle drawn for a book: any one for a book of any level, else one of the book's level.
+bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
+    return !AConfig.Nivel || Classificar(APuzzle).Nivel == *AConfig.Nivel;
+}
+
+// Positions ahead of the current one whose first attempt the workers may make, per thread:
+// enough to keep them busy past a slow puzzle, few enough to keep memory flat.
+constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 4;
+
+// Whether an attempt's puzzle takes its position, given the puzzles accepted before it.
+bool TomaAPosicao(const TConfigLivro& AConfig, const TPuzzle& APuzzle, const TUsoPalavras& AUso) {
+    return !AUso.RepeteDemasiado(APuzzle) && NivelAceite(AConfig, APuzzle);
+}
+
+std::shared_ptr<const TOpcoesGerador> ComProibidas(const TOpcoesGerador& ABase,
+                                                   const TUsoPalavras& AUso) {
+    auto opcoes = std::make_shared<TOpcoesGerador>(ABase);
+    opcoes->Preenchimento.Proibidas = AUso.Proibidas();
+    return opcoes;
+}
+
+// How one position ended.
+struct TDesfecho {
+    bool Aceite = false;
+    bool FalhouNoGerador = false;
+    std::int32_t Tentativas = 0;
+    TTentativa Ultima;
+};
+
+// The attempts at one position, in order, until one takes it. The first belongs to the
+// look-ahead; when a later one is needed, the next few go to the workers at once, each batch
+// within the attempts that share one forbidden-word array.
+TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TConfigLivro& AConfig,
+                          const TUsoPalavras& AUso, std::int32_t APosicao,
+                          const std::shared_ptr<const TOpcoesGerador>& ABase,
+                          const TConsultaCancelamento& AConsulta, std::int32_t ATentativas) {
+    TDesfecho desfecho;
+    std::shared_ptr<const TOpcoesGerador> opcoes = ABase;
+    std::int32_t entregues = 1;
+    for (std::int32_t j = 0; j < ATentativas; ++j) {
+        if (j == TENTATIVA_PROIBIR_USADAS)
+            opcoes = ComProibidas(*ABase, AUso);
+        if (j >= entregues) {
+            const std::int32_t fimDaFase =
+                j < TENTATIVA_PROIBIR_USADAS ? TENTATIVA_PROIBIR_USADAS : ATentativas;
+            entregues = std::min(fimDaFase, j + 1 + AOficina.Trabalhadores());
+            for (std::int32_t k = j + 1; k < entregues; ++k)
+                AOficina.Pedir(APosicao, k, opcoes);
+        }
+        desfecho.Ultima = AOficina.Obter(APosicao, j, *opcoes, AConsulta);
+        desfecho.Tentativas = j + 1;
+        if (!desfecho.Ultima.Gerado) {
+            desfecho.FalhouNoGerador = true;
+            break;
+        }
+        if (TomaAPosicao(AConfig, desfecho.Ultima.Puzzle, AUso)) {
+            desfecho.Aceite = true;
+            break;
+        }
+    }
+    AOficina.Esquecer(APosicao);
+    return desfecho;
+}
+
+std::int32_t NumeroDeTarefas(std::int32_t APedidas) {
+    return APedidas <= 0 ? TarefasPorOmissao() : std::min(APedidas, MAX_TAREFAS);
 }
 
 } // namespace
 
+std::int32_t TarefasPorOmissao() {
+    return std::clamp(oneapi::tbb::info::default_concurrency(), 1, MAX_TAREFAS);
+}
+
 std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
                                 const TProgressoLivro& AProgresso, TRelatorioLivro& ARel,
-                                const TRelogioMs& ARelogio) {
+                                const TExecucaoLivro& AExecucao) {
     TEstadoCorrida corrida(AProgresso);
     VerificarConfig(AConfig);
     ARel = TRelatorioLivro{};
     ARel.Pedidos = AConfig.NumPuzzles;
     corrida.N = AConfig.NumPuzzles;
+    corrida.Relogio = AExecucao.Relogio ? AExecucao.Relogio : RelogioEstavel();
+    if (AExecucao.Tentativas)
+        AExecucao.Tentativas->clear();
 
-    TOpcoesGerador opc = OpcoesGeradorPadrao();
+    const auto base = std::make_shared<const TOpcoesGerador>(OpcoesGeradorPadrao());
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;
     TUsoPalavras uso(ADic);
-    corrida.Relogio = ARelogio ? ARelogio : RelogioEstavel();
     const TConsultaCancelamento consulta = [&corrida] { return corrida.Consultar(); };
-
-    for (std::int32_t i = 0; i < corrida.N; ++i) {
-        corrida.Atual = i;
-        if (AProgresso)
-            corrida.Reportar(i, corrida.Relogio());
-        if (corrida.Cancelar) {
-            ARel.Cancelado = true;
-            break;
-        }
-        const std::uint32_t sementePosicao =
-            DerivarSemente(AConfig.Semente, static_cast<std::uint32_t>(i) + 1);
-        bool sucesso = false;
-        bool falhou = false;
-        bool usaRaras = false;
-        opc.Preenchimento.Proibidas.clear();
-        TPuzzle puzzle;
-        for (std::int32_t j = 0; j < TENTATIVAS_POR_PUZZLE; ++j) {
-            if (j == TENTATIVA_PROIBIR_USADAS)
-                opc.Preenchimento.Proibidas = uso.Proibidas();
-            TEstatisticasGerador estat;
-            const std::uint32_t sementeTentativa =
-                DerivarSemente(sementePosicao, static_cast<std::uint32_t>(j));
-            if (!GerarPuzzle(ADic, AConfig.Lado, sementeTentativa, opc, consulta, puzzle, estat)) {
-                falhou = !corrida.Cancelar;
+    {
+        const std::int32_t tarefas = NumeroDeTarefas(AExecucao.Tarefas);
+        const std::int32_t tentativas = TentativasPorPuzzle(AConfig, AExecucao);
+        TOficinaTentativas oficina(ADic, AConfig, tarefas - 1);
+        std::int32_t antecipadas = 1; // positions whose first attempt was handed out
+        for (std::int32_t i = 0; i < corrida.N; ++i) {
+            corrida.Atual = i;
+            if (AProgresso)
+                corrida.Reportar(i, corrida.Relogio());
+            if (corrida.Cancelar) {
+                ARel.Cancelado = true;
                 break;
             }
-            if (!uso.RepeteDemasiado(puzzle)) {
-                sucesso = true;
-                usaRaras = estat.ComRaras > 0;
+            for (; antecipadas < corrida.N && antecipadas <= i + ANTECIPACAO_POR_TAREFA * tarefas;
+                 ++antecipadas)
+                oficina.Pedir(antecipadas, 0, base);
+            TDesfecho desfecho =
+                ResolverPosicao(oficina, AConfig, uso, i, base, consulta, tentativas);
+            if (corrida.Cancelar) {
+                ARel.Cancelado = true;
                 break;
             }
-        }
-        if (corrida.Cancelar) {
-            ARel.Cancelado = true;
-            break;
-        }
-        if (sucesso) {
-            aceites.push_back(std::move(puzzle));
-            if (usaRaras)
-                ++ARel.ComRaras;
-            uso.Registar(aceites.back());
-        } else {
-            falhas.push_back(TextoFalhaPosicao(i, falhou));
+            if (AExecucao.Tentativas)
+                AExecucao.Tentativas->push_back(desfecho.Tentativas);
+            if (desfecho.Aceite) {
+                aceites.push_back(std::move(desfecho.Ultima.Puzzle));
+                if (desfecho.Ultima.ComRaras)
+                    ++ARel.ComRaras;
+                uso.Registar(aceites.back());
+            } else {
+                falhas.push_back(
+                    TextoFalhaPosicao(i, desfecho.FalhouNoGerador, AConfig, tentativas));
+            }
         }
     }
 

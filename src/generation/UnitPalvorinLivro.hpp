@@ -31,19 +31,43 @@ struct TRelatorioLivro {
 inline constexpr std::int32_t MIN_PUZZLES = 1;
 inline constexpr std::int32_t MAX_PUZZLES = 100;
 inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
+// A book of one level draws until a puzzle of that level comes; each level is about a third
+// of the puzzles, so running out means the level is out of reach with this list and side.
+inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE_NIVEL = 200;
 // From this attempt on (0-based), long words of earlier puzzles are forbidden.
 inline constexpr std::int32_t TENTATIVA_PROIBIR_USADAS = 3;
 inline constexpr std::int32_t COMPRIMENTO_PROIBIDAS = 5;
 inline constexpr std::int64_t INTERVALO_PROGRESSO_MS = 40;
+inline constexpr std::int32_t MAX_TAREFAS = 64;
+
+// How one run is carried out; nothing here changes the book.
+struct TExecucaoLivro {
+    // Threads that make puzzles, the caller's included: 0 = one per core, 1 = every puzzle on
+    // the caller's thread; above MAX_TAREFAS counts as MAX_TAREFAS.
+    std::int32_t Tarefas = 0;
+    // Stands in for the stopwatch that throttles reports from inside a puzzle; empty = the
+    // steady clock.
+    TRelogioMs Relogio;
+    // When set, receives the attempts taken at each settled position, in position order.
+    std::vector<std::int32_t>* Tentativas = nullptr;
+    // Attempts per position in a book of one level; lowered by tests to reach the failure fast.
+    std::int32_t TentativasDeNivel = TENTATIVAS_POR_PUZZLE_NIVEL;
+};
+
+// The number of cores this process may use.
+std::int32_t TarefasPorOmissao();
 
 void VerificarConfig(const TConfigLivro& AConfig);
 // Most words a new puzzle may share with one earlier puzzle, given the smaller word count.
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
 
-// The puzzles of one book, in position order. ARelogio stands in for the stopwatch that
-// throttles reports from inside a puzzle; empty means the steady clock.
+// Attempts allowed at one position: more when the book asks for one level.
+std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig, const TExecucaoLivro& AExecucao);
+
+// The puzzles of one book, in position order: the same puzzles and report for any number of
+// threads. AProgresso is called only on the caller's thread, with the positions in order.
 std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
                                 const TProgressoLivro& AProgresso, TRelatorioLivro& ARel,
-                                const TRelogioMs& ARelogio = {});
+                                const TExecucaoLivro& AExecucao = {});
 
 } // namespace palvorin

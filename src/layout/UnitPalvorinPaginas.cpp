@@ -1,5 +1,7 @@
 #include "UnitPalvorinPaginas.hpp"
 
+#include "UnitPalvorinMarca.hpp"
+
 #include <string>
 
 namespace palvorin {
@@ -15,8 +17,8 @@ constexpr std::int32_t CINZA_RODAPE = 128;
 void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero) {
     if (ANumero <= 0)
         return;
-    ACanvas.Texto(MARGEM_ESQUERDA_MM, Y_RODAPE_MM, "Palvorin | Teodoro Valquim", TAMANHO_RODAPE_PT,
-                  false, CINZA_RODAPE, TAlinhamento::alEsquerda);
+    ACanvas.Texto(MARGEM_ESQUERDA_MM, Y_RODAPE_MM, NOME_PROGRAMA + " | " + NOME_AUTOR,
+                  TAMANHO_RODAPE_PT, false, CINZA_RODAPE, TAlinhamento::alEsquerda);
     ACanvas.Texto(MARGEM_DIREITA_MM, Y_RODAPE_MM, std::to_string(ANumero), TAMANHO_RODAPE_PT, false,
                   CINZA_RODAPE, TAlinhamento::alDireita);
 }

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinCanvas.hpp"
 #include "UnitPalvorinPlano.hpp"
+#include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -17,11 +18,13 @@ public:
     virtual std::shared_ptr<ICanvasPagina> NovaPagina() = 0;
 };
 
-// The book to lay out. The layout reads Config.Lado and Config.Titulo only, and counts
-// the puzzles it is given, not the number requested.
+// The book to lay out. The layout reads Config.Lado, Config.Titulo and Config.Nivel only, and
+// counts the puzzles it is given, not the number requested; Config and Lista are also the
+// recipe the PDF records.
 struct TDadosLivro {
     TConfigLivro Config;
     std::vector<TPuzzle> Puzzles;
+    TListaUsada Lista;
 };
 
 // Running footer of a numbered page; nothing when ANumero <= 0.

@@ -1,4 +1,5 @@
 // The composer's pages without puzzles: cover, verso, separators and the emblem page.
+#include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinPaginas.hpp"
 #include "UnitPalvorinRegras.hpp"
 #include "UnitPalvorinTabuleiro.hpp"
@@ -36,14 +37,17 @@ std::string TextoNumeroPuzzles(std::size_t ANumero) {
 } // namespace
 
 void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
-    TextoCentradoAjustado(ACanvas, 42, Maiusculas("Teodoro Valquim"), 24, 24, 1, true);
-    TextoCentradoAjustado(ACanvas, 92, Maiusculas("Palvorin"), 80, 24, 4, true);
+    TextoCentradoAjustado(ACanvas, 42, Maiusculas(NOME_AUTOR), 24, 24, 1, true);
+    TextoCentradoAjustado(ACanvas, 92, Maiusculas(NOME_PROGRAMA), 80, 24, 4, true);
     const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
-        TextoCentradoAjustado(ACanvas, 150, titulo, 34, 16, 2, true);
+        TextoCentradoQueCabe(ACanvas, 150, titulo, 34, 16, 2, true);
     TextoCentradoAjustado(ACanvas, 202, TextoNumeroPuzzles(FLivro.Puzzles.size()), 16, 16, 1,
                           false);
-    TextoCentradoAjustado(ACanvas, 212, TextoDoTamanho(FLivro.Config.Lado), 16, 16, 1, false);
+    std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);
+    if (FLivro.Config.Nivel)
+        tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel);
+    TextoCentradoAjustado(ACanvas, 212, tamanho, 16, 16, 1, false);
 }
 
 void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {

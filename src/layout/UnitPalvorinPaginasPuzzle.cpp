@@ -32,8 +32,15 @@ void TCompositorLivro::DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina&
     TPlanoLista plano;
     const double celula = PlanearPaginaPuzzle(ACanvas, puzzle.Lado, entradas, plano);
 
-    ACanvas.Texto(MARGEM_DIREITA_MM, MARGEM_TOPO_MM, Cabecalho(APagina.Primeiro + 1),
-                  TAMANHO_NUMERO_PT, true, CINZA_PRETO, TAlinhamento::alDireita);
+    const std::string numero = Cabecalho(APagina.Primeiro + 1);
+    ACanvas.Texto(MARGEM_DIREITA_MM, MARGEM_TOPO_MM, numero, TAMANHO_NUMERO_PT, true, CINZA_PRETO,
+                  TAlinhamento::alDireita);
+    // A book of one level names it left of the number, in the same line but not in bold.
+    if (FLivro.Config.Nivel)
+        ACanvas.Texto(MARGEM_DIREITA_MM -
+                          ACanvas.LarguraTexto(numero + " ", TAMANHO_NUMERO_PT, true),
+                      MARGEM_TOPO_MM, TextoDoNivel(*FLivro.Config.Nivel) + " \u00B7",
+                      TAMANHO_NUMERO_PT, false, CINZA_PRETO, TAlinhamento::alDireita);
     DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
                         (LARGURA_PAGINA_MM - celula * puzzle.Lado) / 2, TOPO_GRELHA_MM, celula);
     DesenharLista(ACanvas, entradas, plano, MARGEM_ESQUERDA_MM,

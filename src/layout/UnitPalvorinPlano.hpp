@@ -7,9 +7,6 @@
 
 namespace palvorin {
 
-// The solutions of up to four puzzles share a page.
-inline constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
-
 enum class TTipoPagina { pgCapa, pgVerso, pgSeparador, pgSimbolo, pgPuzzle, pgSolucoes };
 
 // One planned page. Primeiro: the puzzle index (pgPuzzle), the first puzzle on the page
@@ -22,6 +19,9 @@ struct TDescPagina {
 
     bool operator==(const TDescPagina&) const = default;
 };
+
+// The page plan and the solutions page both lay solutions out four to a page.
+inline constexpr std::int32_t SOLUCOES_POR_PAGINA = 4;
 
 // Cover, verso, the puzzles section and the solutions section (four to a page); each
 // section opens on an odd page, with an emblem page inserted where needed.

@@ -1,9 +1,11 @@
 #include "UnitPalvorinRegras.hpp"
 
+#include "UnitPalvorinMarca.hpp"
+
 namespace palvorin {
 
-const std::string TEXTO_MARCA = "Palvorin";
-const std::string TEXTO_AVISO = "© Teodoro Valquim. Alguns direitos reservados.";
+const std::string TEXTO_MARCA = NOME_PROGRAMA;
+const std::string TEXTO_AVISO = "© " + NOME_AUTOR + ". Alguns direitos reservados.";
 const std::string TEXTO_LICENCA =
     "Este livro está licenciado com uma Licença Creative Commons "
     "Atribuição-NãoComercial-SemDerivações 4.0 Internacional (CC BY-NC-ND 4.0). "
@@ -16,7 +18,7 @@ const std::string TITULO_SOLUCOES = "Soluções";
 std::vector<TLinhaRegras> LinhasDasRegras(bool ATemAcentos) {
     using enum TTipoLinhaRegras;
     std::vector<TLinhaRegras> linhas = {
-        {lrTitulo, "Como jogar Palvorin"},
+        {lrTitulo, "Como jogar " + NOME_PROGRAMA},
         {lrBranco, ""},
         {lrTexto, "O tabuleiro está vazio. Encaixe todas as palavras da lista, uma só vez cada, "
                   "nas casas brancas: na horizontal, da esquerda para a direita, ou na vertical, "

@@ -1,5 +1,8 @@
 #include "UnitPalvorinTextoPagina.hpp"
 
+#include <algorithm>
+#include <cmath>
+
 namespace palvorin {
 
 namespace {
@@ -11,6 +14,9 @@ constexpr double AVANCO_TITULO_MM = 12;
 constexpr double TAMANHO_SUBTITULO_PT = 13;
 constexpr double ANTES_SUBTITULO_MM = 4;
 constexpr double DEPOIS_SUBTITULO_MM = 7;
+// Below the minimum size of a shrinking line: quarter points, never under one point.
+constexpr double PASSO_FINO_PT = 0.25;
+constexpr double MINIMO_ABSOLUTO_PT = 1;
 
 std::vector<std::string> PartirEmPalavras(const std::string& ATexto) {
     std::vector<std::string> palavras(1);
@@ -101,11 +107,40 @@ double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& A
     return y;
 }
 
-void TextoCentradoAjustado(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
-                           double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito) {
+namespace {
+
+// The size TextoCentradoAjustado draws at.
+double TamanhoAjustado(ICanvasPagina& ACanvas, const std::string& ATexto, double ATamanhoPt,
+                       double AMinimoPt, double APassoPt, bool ANegrito) {
     double tamanho = ATamanhoPt;
     while (tamanho > AMinimoPt && ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > LARGURA_UTIL_MM)
         tamanho -= APassoPt;
+    return tamanho;
+}
+
+} // namespace
+
+void TextoCentradoAjustado(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
+                           double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito) {
+    ACanvas.Texto(CENTRO_X_MM, AY, ATexto,
+                  TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito),
+                  ANegrito, CINZA_PRETO, TAlinhamento::alCentro);
+}
+
+void TextoCentradoQueCabe(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
+                          double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito) {
+    double tamanho = TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito);
+    const double largura = ACanvas.LarguraTexto(ATexto, tamanho, ANegrito);
+    if (largura > LARGURA_UTIL_MM) {
+        // Widths grow with the size, so the proportional size almost fits; the last
+        // quarter points absorb the rounding of the measured widths.
+        tamanho = std::max(MINIMO_ABSOLUTO_PT,
+                           std::floor(tamanho * LARGURA_UTIL_MM / largura / PASSO_FINO_PT) *
+                               PASSO_FINO_PT);
+        while (tamanho > MINIMO_ABSOLUTO_PT &&
+               ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > LARGURA_UTIL_MM)
+            tamanho -= PASSO_FINO_PT;
+    }
     ACanvas.Texto(CENTRO_X_MM, AY, ATexto, tamanho, ANegrito, CINZA_PRETO, TAlinhamento::alCentro);
 }
 

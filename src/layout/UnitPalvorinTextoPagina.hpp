@@ -16,5 +16,9 @@ double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& A
 // One line centred on the page, shrunk by APassoPt while wider than the text area.
 void TextoCentradoAjustado(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
                            double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito);
+// The same, but a text still wider than the text area at AMinimoPt goes on shrinking, by
+// quarter points, until it fits between the margins.
+void TextoCentradoQueCabe(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
+                          double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito);
 
 } // namespace palvorin

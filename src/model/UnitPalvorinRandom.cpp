@@ -3,7 +3,6 @@
 #include "UnitPalvorinTipos.hpp"
 
 #include <chrono>
-#include <limits>
 
 namespace palvorin {
 
@@ -41,49 +40,6 @@ std::int32_t TGeradorAleatorio::Limite(std::int32_t ALimite) {
         v = ProximoU32();
     while (v < limiar);
     return static_cast<std::int32_t>(v % n);
-}
-
-std::uint64_t TGeradorAleatorio::Limite64(std::uint64_t ALimite) {
-    if (ALimite == 0)
-        throw EPalvorin("TGeradorAleatorio.Limite64: limite tem de ser positivo");
-    const std::uint64_t limiar = (0ULL - ALimite) % ALimite;
-    std::uint64_t v;
-    do {
-        const std::uint64_t alto = ProximoU32();
-        const std::uint64_t baixo = ProximoU32();
-        v = (alto << 32) | baixo;
-    } while (v < limiar);
-    return v % ALimite;
-}
-
-std::int32_t TGeradorAleatorio::Ponderado(const std::vector<std::int64_t>& APesos) {
-    std::int64_t total = 0;
-    for (const std::int64_t peso : APesos) {
-        if (peso < 0)
-            throw EPalvorin("TGeradorAleatorio.Ponderado: peso negativo");
-        if (peso > std::numeric_limits<std::int64_t>::max() - total)
-            throw EPalvorin("TGeradorAleatorio.Ponderado: soma dos pesos excede Int64");
-        total += peso;
-    }
-    if (total == 0)
-        throw EPalvorin("TGeradorAleatorio.Ponderado: soma dos pesos e zero");
-    const auto v = static_cast<std::int64_t>(Limite64(static_cast<std::uint64_t>(total)));
-    std::int64_t soma = 0;
-    for (std::size_t i = 0; i < APesos.size(); ++i) {
-        soma += APesos[i];
-        if (v < soma)
-            return static_cast<std::int32_t>(i);
-    }
-    return static_cast<std::int32_t>(APesos.size()) - 1; // unreachable: v < total
-}
-
-std::int32_t TGeradorAleatorio::Entre(std::int32_t AMin, std::int32_t AMax) {
-    if (AMax < AMin)
-        throw EPalvorin("TGeradorAleatorio.Entre: maximo menor do que o minimo");
-    const auto vao = static_cast<std::int32_t>(static_cast<std::uint32_t>(AMax) -
-                                               static_cast<std::uint32_t>(AMin) + 1u);
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(AMin) +
-                                     static_cast<std::uint32_t>(Limite(vao)));
 }
 
 double TGeradorAleatorio::Real01() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 namespace palvorin {
 
@@ -16,9 +15,6 @@ public:
     void Iniciar(std::uint64_t AEstadoInicial, std::uint64_t ASequencia);
     std::uint32_t ProximoU32();
     std::int32_t Limite(std::int32_t ALimite);
-    std::uint64_t Limite64(std::uint64_t ALimite);
-    std::int32_t Ponderado(const std::vector<std::int64_t>& APesos);
-    std::int32_t Entre(std::int32_t AMin, std::int32_t AMax);
     double Real01();
 
     std::uint64_t Estado() const { return FEstado; }

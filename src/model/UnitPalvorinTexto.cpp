@@ -124,4 +124,14 @@ std::size_t ContarUnidadesUtf16(std::string_view AUtf8) {
     return n;
 }
 
+int ValorHexadecimal(char ADigito) {
+    if (ADigito >= '0' && ADigito <= '9')
+        return ADigito - '0';
+    if (ADigito >= 'A' && ADigito <= 'F')
+        return ADigito - 'A' + 10;
+    if (ADigito >= 'a' && ADigito <= 'f')
+        return ADigito - 'a' + 10;
+    return -1;
+}
+
 } // namespace palvorin

@@ -24,5 +24,7 @@ std::size_t ContarCaracteres(std::string_view AUtf8);
 // Without leading and trailing blanks and control characters (C0, DEL and C1).
 std::string Aparar(std::string_view AUtf8);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
+// The value of one hexadecimal digit (either case), or -1.
+int ValorHexadecimal(char ADigito);
 
 } // namespace palvorin

@@ -24,4 +24,16 @@ std::string TextoDoTamanho(std::int32_t ALado) {
     return lado + " \u00D7 " + lado;
 }
 
+std::string TextoDoNivel(TNivelDificuldade ANivel) {
+    switch (ANivel) {
+    case TNivelDificuldade::ndFacil:
+        return "Fácil";
+    case TNivelDificuldade::ndMedio:
+        return "Médio";
+    case TNivelDificuldade::ndDificil:
+        break;
+    }
+    return "Difícil";
+}
+
 } // namespace palvorin

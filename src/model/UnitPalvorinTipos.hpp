@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,11 +47,16 @@ struct TPuzzle {
     bool operator==(const TPuzzle&) const = default;
 };
 
+// How hard a puzzle is to solve by hand, easiest first.
+enum class TNivelDificuldade { ndFacil, ndMedio, ndDificil };
+
 struct TConfigLivro {
     std::int32_t NumPuzzles = 0;
     std::int32_t Lado = 0;
     std::string Titulo;
     std::uint32_t Semente = 0;
+    // Absent: a book of any level, as drawn.
+    std::optional<TNivelDificuldade> Nivel{};
 
     bool operator==(const TConfigLivro&) const = default;
 };
@@ -67,5 +73,7 @@ bool TamanhoValido(std::int32_t ALado);
 std::int32_t TamanhoDoIndice(std::int32_t AIndice);
 // "11 × 11"; accepts any integer.
 std::string TextoDoTamanho(std::int32_t ALado);
+// "Fácil", "Médio", "Difícil".
+std::string TextoDoNivel(TNivelDificuldade ANivel);
 
 } // namespace palvorin

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace palvorin {
 
@@ -41,12 +42,16 @@ TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
     : FSuperficie(
           cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
     VerificarCairo(cairo_surface_status(FSuperficie.get()));
-    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_TITLE,
-                                   AInfo.Titulo.c_str());
-    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_AUTHOR,
-                                   AInfo.Autor.c_str());
-    cairo_pdf_surface_set_metadata(FSuperficie.get(), CAIRO_PDF_METADATA_CREATE_DATE,
-                                   DataIso(AInfo.DataCriacao).c_str());
+    const std::pair<cairo_pdf_metadata_t, std::string> campos[] = {
+        {CAIRO_PDF_METADATA_TITLE, AInfo.Titulo},
+        {CAIRO_PDF_METADATA_AUTHOR, AInfo.Autor},
+        {CAIRO_PDF_METADATA_SUBJECT, AInfo.Assunto},
+        {CAIRO_PDF_METADATA_KEYWORDS, AInfo.PalavrasChave},
+        {CAIRO_PDF_METADATA_CREATOR, AInfo.Criador},
+        {CAIRO_PDF_METADATA_CREATE_DATE, DataIso(AInfo.DataCriacao)}};
+    for (const auto& [campo, valor] : campos)
+        if (!valor.empty())
+            cairo_pdf_surface_set_metadata(FSuperficie.get(), campo, valor.c_str());
 }
 
 TDocumentoPdf::~TDocumentoPdf() {

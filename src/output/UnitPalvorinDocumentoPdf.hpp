@@ -16,10 +16,14 @@ namespace palvorin {
 // Device units per inch of every page surface.
 inline constexpr std::int32_t DPI_PAGINA = 300;
 
+// The document information; empty fields are left out.
 struct TInfoDocumento {
     std::string Titulo;
     std::string Autor;
     std::time_t DataCriacao = 0;
+    std::string Criador;
+    std::string Assunto;
+    std::string PalavrasChave;
 };
 
 // A PDF document of A4 portrait pages drawn in memory; nothing touches the disk until

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinCanvasVcl.hpp"
 #include "UnitPalvorinDocumentoPdf.hpp"
+#include "UnitPalvorinMarca.hpp"
 
 namespace palvorin {
 
@@ -38,7 +39,10 @@ bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
     try {
-        TDocumentoPdf pdf({"Palvorin", "Teodoro Valquim", DataDeCriacao()});
+        const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
+        TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
+                           NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
+                           TextoDaReceita(receita)});
         const TCompositorLivro compositor(ALivro);
         {
             TDestinoPdf destino(pdf);

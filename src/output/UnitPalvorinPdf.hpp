@@ -7,9 +7,9 @@
 
 namespace palvorin {
 
-// Lays the book out and writes it to ANomeFicheiro as GravarFicheiroInteiro does: on any
-// failure, or when AParar asks to stop (then the result is false), a file at that path is
-// left as it was.
+// Lays the book out, with the book's recipe in the document information, and writes it to
+// ANomeFicheiro as GravarFicheiroInteiro does: on any failure, or when AParar asks to stop
+// (then the result is false), a file at that path is left as it was.
 bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
                     const TPedidoParagem& AParar = {});
 

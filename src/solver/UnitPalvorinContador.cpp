@@ -16,26 +16,18 @@ void VerificarLetras(const std::vector<std::string>& APalavras) {
 
 } // namespace
 
-TContador::TContador(const TPadrao& APretas, std::int32_t ALado,
-                     const std::vector<std::string>& APalavras, std::int32_t AMax,
-                     std::int32_t ALimite)
-    : FPalavras(APalavras), FMax(AMax), FLimite(ALimite) {
+TContador::TContador(const TPadraoAnalisado& APadrao, const std::vector<std::string>& APalavras,
+                     std::int32_t AMax, std::int32_t ALimite)
+    : FPadrao(APadrao), FPalavras(APalavras), FNS(APadrao.NumRanhuras()), FMax(AMax),
+      FLimite(ALimite) {
     VerificarLetras(APalavras);
-    FRanhuras = ExtrairRanhuras(APretas, ALado);
-    const auto numRanhuras = FRanhuras.size();
-    FCasas.resize(numRanhuras);
-    FPorRanhura.resize(numRanhuras);
-    for (std::size_t k = 0; k < numRanhuras; ++k) {
-        const std::int32_t comprimento = FRanhuras[k].Comprimento;
-        for (std::int32_t p = 0; p < comprimento; ++p)
-            FCasas[k].push_back(CasaDaRanhura(FRanhuras[k], p, ALado));
-        for (std::size_t i = 0; i < APalavras.size(); ++i)
-            if (APalavras[i].size() == static_cast<std::size_t>(comprimento))
-                FPorRanhura[k].push_back(static_cast<std::int32_t>(i));
-    }
+    FPorComprimento.resize(static_cast<std::size_t>(APadrao.Lado()) + 1);
+    for (std::size_t i = 0; i < APalavras.size(); ++i)
+        if (APalavras[i].size() < FPorComprimento.size())
+            FPorComprimento[APalavras[i].size()].push_back(static_cast<std::int32_t>(i));
     FUsada.assign(APalavras.size(), false);
-    FFeita.assign(numRanhuras, false);
-    FLetra.assign(static_cast<std::size_t>(ALado) * ALado, -1);
+    FFeita.assign(FNS, false);
+    FLetra.assign(APadrao.Pretas().size(), -1);
     FPilha.assign(FLetra.size(), 0);
 }
 
@@ -44,7 +36,7 @@ std::int32_t TContador::Correr() {
     FNos = 0;
     FInterrompido = false;
     FTopo = 0;
-    if (!FRanhuras.empty() && FMax > 0)
+    if (FNS > 0 && FMax > 0)
         Contar(0);
     return FContagem;
 }
@@ -53,7 +45,7 @@ bool TContador::Compativel(std::int32_t ARanhura, std::int32_t APalavra) const {
     if (FUsada[APalavra])
         return false;
     const std::string& palavra = FPalavras[APalavra];
-    const std::vector<std::int32_t>& casas = FCasas[ARanhura];
+    const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
     for (std::size_t p = 0; p < casas.size(); ++p) {
         const std::int32_t letra = FLetra[casas[p]];
         if (letra >= 0 && letra != palavra[p] - 'A')
@@ -64,7 +56,7 @@ bool TContador::Compativel(std::int32_t ARanhura, std::int32_t APalavra) const {
 
 std::int32_t TContador::ContarCompativeis(std::int32_t ARanhura, std::int32_t ALimiteUtil) const {
     std::int32_t c = 0;
-    for (const std::int32_t w : FPorRanhura[ARanhura])
+    for (const std::int32_t w : FPorComprimento[FPadrao.Ranhuras()[ARanhura].Comprimento])
         if (Compativel(ARanhura, w) && ++c >= ALimiteUtil)
             break;
     return c;
@@ -77,8 +69,7 @@ void TContador::Contar(std::int32_t AProfundidade) {
         FInterrompido = true;
         return;
     }
-    const auto numRanhuras = static_cast<std::int32_t>(FRanhuras.size());
-    if (AProfundidade == numRanhuras) {
+    if (AProfundidade == FNS) {
         ++FContagem;
         return;
     }
@@ -87,7 +78,7 @@ void TContador::Contar(std::int32_t AProfundidade) {
     // counted to the end.
     std::int32_t s = -1;
     std::int32_t melhor = std::numeric_limits<std::int32_t>::max();
-    for (std::int32_t k = 0; k < numRanhuras; ++k) {
+    for (std::int32_t k = 0; k < FNS; ++k) {
         if (FFeita[k])
             continue;
         const std::int32_t c = ContarCompativeis(k, melhor);
@@ -101,12 +92,12 @@ void TContador::Contar(std::int32_t AProfundidade) {
         }
     }
 
-    for (const std::int32_t w : FPorRanhura[s]) {
+    const std::span<const std::int32_t> casas = FPadrao.Casas(s);
+    for (const std::int32_t w : FPorComprimento[casas.size()]) {
         if (!Compativel(s, w))
             continue;
         const std::int32_t marca = FTopo;
         const std::string& palavra = FPalavras[w];
-        const std::vector<std::int32_t>& casas = FCasas[s];
         for (std::size_t p = 0; p < casas.size(); ++p) {
             const std::int32_t x = casas[p];
             if (FLetra[x] < 0) {
@@ -132,9 +123,17 @@ std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
     AInterrompido = false;
     if (!PadraoTemLadoPorLado(APretas, ALado))
         throw EPalvorin("ContarSolucoes: o padrão não tem Lado * Lado casas");
-    if (APalavras.size() != ExtrairRanhuras(APretas, ALado).size())
+    return ContarSolucoes(TPadraoAnalisado(APretas, ALado), APalavras, AMax, ALimite,
+                          AInterrompido);
+}
+
+std::int32_t ContarSolucoes(const TPadraoAnalisado& APadrao,
+                            const std::vector<std::string>& APalavras, std::int32_t AMax,
+                            std::int32_t ALimite, bool& AInterrompido) {
+    AInterrompido = false;
+    if (APalavras.size() != static_cast<std::size_t>(APadrao.NumRanhuras()))
         return 0;
-    TContador contador(APretas, ALado, APalavras, AMax, ALimite);
+    TContador contador(APadrao, APalavras, AMax, ALimite);
     const std::int32_t contagem = contador.Correr();
     AInterrompido = contador.Interrompido();
     return contagem;

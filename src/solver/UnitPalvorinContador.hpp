@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinPadrao.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -13,8 +13,8 @@ namespace palvorin {
 // once. A word's position in the list is its identity: equal texts are different words.
 class TContador {
 public:
-    // APalavras is read in place and must outlive the counter.
-    TContador(const TPadrao& APretas, std::int32_t ALado, const std::vector<std::string>& APalavras,
+    // APadrao and APalavras are read in place and must outlive the counter.
+    TContador(const TPadraoAnalisado& APadrao, const std::vector<std::string>& APalavras,
               std::int32_t AMax, std::int32_t ALimite);
 
     std::int32_t Correr();
@@ -28,10 +28,11 @@ private:
     void Contar(std::int32_t AProfundidade);
     bool Parar() const { return FContagem >= FMax || FInterrompido; }
 
-    std::vector<TRanhura> FRanhuras;
-    std::vector<std::vector<std::int32_t>> FCasas;
+    const TPadraoAnalisado& FPadrao;
     const std::vector<std::string>& FPalavras;
-    std::vector<std::vector<std::int32_t>> FPorRanhura;
+    // Word numbers of each length, in list order; a slot tries those of its own length.
+    std::vector<std::vector<std::int32_t>> FPorComprimento;
+    std::int32_t FNS;
     std::vector<bool> FUsada;
     std::vector<bool> FFeita;
     std::vector<std::int32_t> FLetra;
@@ -46,6 +47,10 @@ private:
 
 // Solutions found, from 0 to AMax; AInterrompido tells whether ALimite steps ran out first.
 std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
+                            const std::vector<std::string>& APalavras, std::int32_t AMax,
+                            std::int32_t ALimite, bool& AInterrompido);
+// The same on a pattern already cut into slots.
+std::int32_t ContarSolucoes(const TPadraoAnalisado& APadrao,
                             const std::vector<std::string>& APalavras, std::int32_t AMax,
                             std::int32_t ALimite, bool& AInterrompido);
 

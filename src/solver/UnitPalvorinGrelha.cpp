@@ -1,7 +1,9 @@
 #include "UnitPalvorinGrelha.hpp"
 
+#include <array>
 #include <numeric>
 #include <string>
+#include <utility>
 
 namespace palvorin {
 
@@ -21,12 +23,17 @@ class TRegras {
 public:
     TRegras(const TPadrao& APretas, std::int32_t ALado) : FPretas(APretas), FLado(ALado) {}
 
-    bool LinhaSemDuplas(std::int32_t ALinha) const {
-        return SemDuplas([&](std::int32_t i) { return Preta(ALinha, i); });
+    bool LinhaSemDuplas(std::int32_t ALinha) const { return CorridasDaLinha(ALinha, 2) == 0; }
+
+    bool ColunaSemDuplas(std::int32_t AColuna) const { return CorridasDaColuna(AColuna, 2) == 0; }
+
+    // White runs of exactly AComprimento cells in a row or a column.
+    std::int32_t CorridasDaLinha(std::int32_t ALinha, std::int32_t AComprimento) const {
+        return Corridas([&](std::int32_t i) { return Preta(ALinha, i); }, AComprimento);
     }
 
-    bool ColunaSemDuplas(std::int32_t AColuna) const {
-        return SemDuplas([&](std::int32_t i) { return Preta(i, AColuna); });
+    std::int32_t CorridasDaColuna(std::int32_t AColuna, std::int32_t AComprimento) const {
+        return Corridas([&](std::int32_t i) { return Preta(i, AColuna); }, AComprimento);
     }
 
     bool TemBlocoPreto2x2(std::int32_t ALinha, std::int32_t AColuna) const {
@@ -96,7 +103,7 @@ public:
         return alcancadas == brancas;
     }
 
-    // R1 to R5 after the cells AP and AQ were blackened.
+    // Every rule, after the cells AP and AQ were blackened.
     bool Cumpridas(std::int32_t AP, std::int32_t AQ) const {
         const std::int32_t rp = AP / FLado, cp = AP % FLado;
         const std::int32_t rq = AQ / FLado, cq = AQ % FLado;
@@ -111,22 +118,74 @@ private:
     }
 
     // Scans positions 0..Lado, the last counting as black.
-    template <typename TPretaEm> bool SemDuplas(TPretaEm APretaEm) const {
+    template <typename TPretaEm>
+    std::int32_t Corridas(TPretaEm APretaEm, std::int32_t AComprimento) const {
+        std::int32_t total = 0;
         std::int32_t corrida = 0;
         for (std::int32_t i = 0; i <= FLado; ++i) {
             if (i == FLado || APretaEm(i)) {
-                if (corrida == 2)
-                    return false;
+                total += corrida == AComprimento ? 1 : 0;
                 corrida = 0;
             } else {
                 ++corrida;
             }
         }
-        return true;
+        return total;
     }
 
     const TPadrao& FPretas;
     std::int32_t FLado;
+};
+
+// Slots of 3 cells, kept per row and per column, so that a move recounts only the rows and
+// columns of the two cells it blackened.
+class TCurtas {
+public:
+    TCurtas(const TRegras& ARegras, std::int32_t ALado) : FRegras(ARegras), FLado(ALado) {
+        for (std::int32_t i = 0; i < ALado; ++i) {
+            FLinhas.push_back(ARegras.CorridasDaLinha(i, 3));
+            FColunas.push_back(ARegras.CorridasDaColuna(i, 3));
+            FTotal += FLinhas.back() + FColunas.back();
+        }
+    }
+
+    std::int32_t Total() const { return FTotal; }
+
+    // The total once the cells AP and AQ are black; Aceitar makes it the current one.
+    std::int32_t Recontar(std::int32_t AP, std::int32_t AQ) {
+        FNovoTotal = FTotal;
+        FNumMudancas = 0;
+        const std::int32_t rp = AP / FLado, cp = AP % FLado;
+        const std::int32_t rq = AQ / FLado, cq = AQ % FLado;
+        Mudar(FLinhas[rp], FRegras.CorridasDaLinha(rp, 3));
+        if (rq != rp)
+            Mudar(FLinhas[rq], FRegras.CorridasDaLinha(rq, 3));
+        Mudar(FColunas[cp], FRegras.CorridasDaColuna(cp, 3));
+        if (cq != cp)
+            Mudar(FColunas[cq], FRegras.CorridasDaColuna(cq, 3));
+        return FNovoTotal;
+    }
+
+    void Aceitar() {
+        for (std::int32_t i = 0; i < FNumMudancas; ++i)
+            *FMudancas[i].first = FMudancas[i].second;
+        FTotal = FNovoTotal;
+    }
+
+private:
+    void Mudar(std::int32_t& AContagem, std::int32_t ANova) {
+        FNovoTotal += ANova - AContagem;
+        FMudancas[FNumMudancas++] = {&AContagem, ANova};
+    }
+
+    const TRegras& FRegras;
+    std::int32_t FLado;
+    std::vector<std::int32_t> FLinhas;
+    std::vector<std::int32_t> FColunas;
+    std::int32_t FTotal = 0;
+    std::int32_t FNovoTotal = 0;
+    std::array<std::pair<std::int32_t*, std::int32_t>, 4> FMudancas{};
+    std::int32_t FNumMudancas = 0;
 };
 
 } // namespace
@@ -143,9 +202,9 @@ TPadrao GerarPadrao(std::int32_t ALado, TGeradorAleatorio& AGer, double ADensida
     Baralhar(AGer, ordem);
 
     const TRegras regras(pretas, ALado);
+    TCurtas curtas(regras, ALado);
     const double alvo = ADensidade * n;
     std::int32_t numPretas = 0;
-    std::int32_t curtas = 0;
     for (std::int32_t idx = 0; idx < n; ++idx) {
         if (static_cast<double>(numPretas) >= alvo)
             break;
@@ -157,11 +216,10 @@ TPadrao GerarPadrao(std::int32_t ALado, TGeradorAleatorio& AGer, double ADensida
         pretas[q] = true;
         bool aceite = regras.Cumpridas(p, q);
         if (aceite && AProbEvitarCurtas > 0) {
-            const std::int32_t k = ContarRanhurasDeComprimento(pretas, ALado, 3);
-            if (k > curtas && AGer.Real01() < AProbEvitarCurtas)
+            if (curtas.Recontar(p, q) > curtas.Total() && AGer.Real01() < AProbEvitarCurtas)
                 aceite = false;
             else
-                curtas = k;
+                curtas.Aceitar();
         }
         if (aceite) {
             numPretas += (p == q) ? 1 : 2;

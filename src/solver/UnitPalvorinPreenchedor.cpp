@@ -43,34 +43,22 @@ TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
     return TOpcoesPreenchimento{};
 }
 
-TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadraoAnalisado& APadrao,
                            TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc,
                            const TConsultaCancelamento& ACancelado)
-    : FDic(ADic), FGer(AGer), FCancelado(ACancelado), FOpc(AOpc), FLado(ALado) {
+    : FDic(ADic), FPadrao(APadrao), FGer(AGer), FCancelado(ACancelado), FOpc(AOpc),
+      FNS(APadrao.NumRanhuras()) {
     FOpc.Ramo = std::max(FOpc.Ramo, 1);
     FOpc.Tentativas = std::max(FOpc.Tentativas, 1);
-    FRanhuras = ExtrairRanhuras(APretas, ALado);
-    FNS = static_cast<std::int32_t>(FRanhuras.size());
-    FCasas.resize(FNS);
-    for (std::int32_t i = 0; i < FNS; ++i)
-        for (std::int32_t k = 0; k < FRanhuras[i].Comprimento; ++k)
-            FCasas[i].push_back(CasaDaRanhura(FRanhuras[i], k, ALado));
-    FLetra.assign(static_cast<std::size_t>(ALado) * ALado, -1);
+    FLetra.assign(APadrao.Pretas().size(), -1);
     FPilha.assign(FLetra.size(), 0);
     FFeita.assign(FNS, false);
     FEscolha.assign(FNS, 0);
-    for (const TRanhura& r : FRanhuras)
+    for (const TRanhura& r : APadrao.Ranhuras())
         FMaxBlocos = std::max(FMaxBlocos, Blocos(FDic.ContarComprimento(r.Comprimento)));
     FBufs.assign(FNS + 1, std::vector<std::uint64_t>(FMaxBlocos, 0));
     FRasco.assign(FMaxBlocos, 0);
     FContagens.assign(static_cast<std::size_t>(FNS + 1) * FNS, 0);
-    FRanhurasDaCasa.assign(FLetra.size(), {-1, -1});
-    for (std::int32_t i = 0; i < FNS; ++i) {
-        for (const std::int32_t casa : FCasas[i])
-            FRanhurasDaCasa[casa][FRanhuras[i].Horizontal ? 0 : 1] = i;
-        if (ComprimentoComPalavras(FRanhuras[i].Comprimento))
-            FRanhurasDoComprimento[FRanhuras[i].Comprimento].push_back(i);
-    }
     FRecontar.reserve(2 * COMPRIMENTO_MAXIMO);
     FARecontar.assign(FNS, false);
     PrepararBase();
@@ -79,12 +67,9 @@ TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std:
 void TPreenchedor::PrepararBase() {
     for (TConjuntoBits& base : FBase)
         base.clear();
-    std::array<bool, COMPRIMENTO_MAXIMO + 1> feito{};
-    for (const TRanhura& r : FRanhuras) {
-        const std::int32_t L = r.Comprimento;
-        if (!ComprimentoComPalavras(L) || feito[L])
+    for (std::int32_t L = COMPRIMENTO_MINIMO; L <= COMPRIMENTO_MAXIMO; ++L) {
+        if (FPadrao.RanhurasDoComprimento(L).empty())
             continue;
-        feito[L] = true;
         const std::int32_t c = FDic.ContarComprimento(L);
         if (c > 0)
             for (std::int32_t k = 0; k < L; ++k)
@@ -109,7 +94,7 @@ void TPreenchedor::PrepararBase() {
 }
 
 bool TPreenchedor::Correr() {
-    for (const TRanhura& r : FRanhuras)
+    for (const TRanhura& r : FPadrao.Ranhuras())
         if (!ComprimentoComPalavras(r.Comprimento))
             return false;
     for (std::int32_t tentativa = 0; tentativa < FOpc.Tentativas; ++tentativa) {
@@ -136,11 +121,11 @@ void TPreenchedor::Reiniciar() {
 
 std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
                                       std::vector<std::uint64_t>& AAlvo) const {
-    const std::int32_t L = FRanhuras[ARanhura].Comprimento;
+    const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
+    const auto L = static_cast<std::int32_t>(casas.size());
     const TConjuntoBits& disp = FDisp[L];
     if (disp.empty())
         return 0;
-    const std::int32_t* casas = FCasas[ARanhura].data();
     const std::uint64_t* const* daLetra = FMascaras[L].data();
     std::array<const std::uint64_t*, COMPRIMENTO_MAXIMO> mascaras;
     std::size_t numMascaras = 0;
@@ -152,9 +137,10 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
     return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
 }
 
-bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
-    const std::int32_t L = FRanhuras[ARanhura].Comprimento;
-    const std::int32_t* casas = FCasas[ARanhura].data();
+// Inline: it runs for every open slot of the placed word's length at every step.
+inline bool TPreenchedor::Cabe(std::int32_t ARanhura, std::int32_t AJ) const {
+    const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
+    const auto L = static_cast<std::int32_t>(casas.size());
     const std::uint64_t* const* daLetra = FMascaras[L].data();
     for (std::int32_t k = 0; k < L; ++k) {
         const std::int32_t letra = FLetra[casas[k]];
@@ -171,13 +157,14 @@ void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t A
     std::copy(antes, antes + FNS, depois);
     FRecontar.clear();
     for (std::int32_t p = AMarca; p < FTopo; ++p)
-        for (const std::int32_t i : FRanhurasDaCasa[FPilha[p]])
+        for (const std::int32_t i : FPadrao.RanhurasDaCasa(FPilha[p]))
             if (i >= 0 && i != ARanhura && !FARecontar[i]) {
                 FARecontar[i] = true;
                 FRecontar.push_back(i);
             }
     // A slot that received no letter kept its letters, so Cabe reads what it read before.
-    for (const std::int32_t i : FRanhurasDoComprimento[FRanhuras[ARanhura].Comprimento])
+    for (const std::int32_t i :
+         FPadrao.RanhurasDoComprimento(static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size())))
         if (!FFeita[i] && !FARecontar[i] && Cabe(i, AJ))
             --depois[i];
     for (const std::int32_t i : FRecontar) {
@@ -226,7 +213,8 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     }
     Candidatos(s, FBufs[d]);
 
-    const std::int32_t L = FRanhuras[s].Comprimento;
+    const std::span<const std::int32_t> casas = FPadrao.Casas(s);
+    const auto L = static_cast<std::int32_t>(casas.size());
     TConjuntoBits& disp = FDisp[L];
     const std::size_t base = FCandidatos.size();
     FCandidatos.resize(base + melhor);
@@ -248,7 +236,7 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
         const std::int32_t marca = FTopo;
         for (std::int32_t k = 0; k < L; ++k) {
-            const std::int32_t x = FCasas[s][k];
+            const std::int32_t x = casas[k];
             if (FLetra[x] < 0) {
                 FLetra[x] = grelha[k] - 'A';
                 FPilha[FTopo++] = x;
@@ -272,18 +260,19 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     return false;
 }
 
-TPuzzle TPreenchedor::Montar(const TPadrao& APretas) const {
+TPuzzle TPreenchedor::Montar() const {
+    const TPadrao& pretas = FPadrao.Pretas();
     TPuzzle puzzle;
-    puzzle.Lado = FLado;
+    puzzle.Lado = FPadrao.Lado();
     puzzle.Letras.resize(FLetra.size());
     for (std::size_t i = 0; i < FLetra.size(); ++i)
         // A white cell outside every slot gets no letter; it is shown as black.
-        puzzle.Letras[i] = (APretas[i] || FLetra[i] < 0) ? '#' : static_cast<char>('A' + FLetra[i]);
-    puzzle.Ranhuras = FRanhuras;
+        puzzle.Letras[i] = (pretas[i] || FLetra[i] < 0) ? '#' : static_cast<char>('A' + FLetra[i]);
+    puzzle.Ranhuras = FPadrao.Ranhuras();
     puzzle.Palavras.reserve(FNS);
     for (std::int32_t i = 0; i < FNS; ++i) {
         const TPalavraDic& palavra =
-            FDic.Palavra(FDic.PalavraDoGrupo(FRanhuras[i].Comprimento, FEscolha[i]));
+            FDic.Palavra(FDic.PalavraDoGrupo(puzzle.Ranhuras[i].Comprimento, FEscolha[i]));
         puzzle.Palavras.push_back({palavra.Texto, palavra.Grelha, i});
     }
     return puzzle;
@@ -295,10 +284,17 @@ bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32
     APuzzle = TPuzzle{};
     if (!PadraoTemLadoPorLado(APretas, ALado))
         throw EPalvorin("PreencherPadrao: o padrão não tem Lado * Lado casas");
-    TPreenchedor preenchedor(ADic, APretas, ALado, AGer, AOpc, ACancelado);
+    return PreencherPadrao(ADic, TPadraoAnalisado(APretas, ALado), AGer, AOpc, APuzzle, ACancelado);
+}
+
+bool PreencherPadrao(const TDicionario& ADic, const TPadraoAnalisado& APadrao,
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
+                     const TConsultaCancelamento& ACancelado) {
+    APuzzle = TPuzzle{};
+    TPreenchedor preenchedor(ADic, APadrao, AGer, AOpc, ACancelado);
     if (!preenchedor.Correr())
         return false;
-    APuzzle = preenchedor.Montar(APretas);
+    APuzzle = preenchedor.Montar();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinDicionario.hpp"
-#include "UnitPalvorinGrelha.hpp"
+#include "UnitPalvorinPadrao.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinTipos.hpp"
 
@@ -33,13 +33,13 @@ using TConsultaCancelamento = std::function<bool()>;
 // it draws nothing, so it never changes a fill.
 class TPreenchedor {
 public:
-    TPreenchedor(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                 TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc,
-                 const TConsultaCancelamento& ACancelado = {});
+    // APadrao is read in place and must outlive the filler.
+    TPreenchedor(const TDicionario& ADic, const TPadraoAnalisado& APadrao, TGeradorAleatorio& AGer,
+                 const TOpcoesPreenchimento& AOpc, const TConsultaCancelamento& ACancelado = {});
 
     bool Correr();
     // The filled board; only after Correr returned true.
-    TPuzzle Montar(const TPadrao& APretas) const;
+    TPuzzle Montar() const;
 
 private:
     void PrepararBase(); // FBase, and FMascaras for the same lengths
@@ -56,13 +56,11 @@ private:
     std::int32_t OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
 
     const TDicionario& FDic;
+    const TPadraoAnalisado& FPadrao;
     TGeradorAleatorio& FGer;
     TConsultaCancelamento FCancelado;
     TOpcoesPreenchimento FOpc;
-    std::int32_t FLado;
     std::int32_t FNS;
-    std::vector<TRanhura> FRanhuras;
-    std::vector<std::vector<std::int32_t>> FCasas;
     std::vector<std::int32_t> FLetra;
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FBase;
     // For each slot length, the list's letter masks by position * 26 + letter, looked up once
@@ -85,15 +83,16 @@ private:
     // lose that word if it fitted them. The counts are exact, so the slot choice and its draws
     // are those of counting every open slot afresh.
     std::vector<std::int32_t> FContagens;
-    // The across and the down slot of each cell, -1 where there is none.
-    std::vector<std::array<std::int32_t, 2>> FRanhurasDaCasa;
-    std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FRanhurasDoComprimento;
     std::vector<std::int32_t> FRecontar;
     std::vector<bool> FARecontar;
 };
 
 // Fills APretas; APuzzle is emptied first and set only on success. A cancelled fill fails.
 bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
+                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
+                     const TConsultaCancelamento& ACancelado = {});
+// The same on a pattern already cut into slots.
+bool PreencherPadrao(const TDicionario& ADic, const TPadraoAnalisado& APadrao,
                      TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
                      const TConsultaCancelamento& ACancelado = {});
 

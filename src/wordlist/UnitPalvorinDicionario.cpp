@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinLerFicheiro.hpp"
 #include "UnitPalvorinRecursos.hpp"
+#include "UnitPalvorinSha256.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <algorithm>
@@ -223,13 +224,18 @@ std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem:
         throw EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " + e.what() +
                         ".");
     }
-    return DicionarioDeBytes(bytes, ARel);
+    auto dic = DicionarioDeBytes(bytes, ARel);
+    ARel.Lista = {false, ACaminho.string(), Sha256Hex(bytes)};
+    return dic;
 }
 
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
                                                 TRelatorioDic& ARel) {
-    if (const auto recurso = ProcurarRecurso("DICIONARIO"))
-        return DicionarioDeBytes(*recurso, ARel);
+    if (const auto recurso = ProcurarRecurso("DICIONARIO")) {
+        auto dic = DicionarioDeBytes(*recurso, ARel);
+        ARel.Lista = {true, "", Sha256Hex(*recurso)};
+        return dic;
+    }
     // operator/ adds the delimiter only when the folder lacks one.
     return CarregarDicionarioDeFicheiro(APasta / "Dicionario.txt", ARel);
 }

@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinDecodificacao.hpp"
 #include "UnitPalvorinLetras.hpp"
+#include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <array>
@@ -34,6 +35,7 @@ struct TRelatorioDic {
     std::int32_t Rejeitadas = 0;
     std::int32_t Comuns = 0;
     std::vector<std::string> Detalhe;
+    TListaUsada Lista; // which list was loaded, for the book's recipe
 };
 
 // The index of one word length: its words (ascending word index) and, for every

@@ -5,6 +5,8 @@
 #include "UnitPalvorinPlataforma.hpp"
 
 #include <QCoreApplication>
+#include <QMetaObject>
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -12,32 +14,33 @@
 #include <string>
 #include <vector>
 
-namespace palvorin::testes {
+namespace palvorin::teste {
+
+// Runs AAcao on the window's thread and waits for it: a worker calls it to act at a chosen
+// moment of a run, after the window has handled everything the worker sent before.
+inline void NaJanela(const std::function<void()>& AAcao) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), AAcao, Qt::BlockingQueuedConnection);
+}
 
 // The desktop as a script: answers from queues, everything it is asked in one log.
 class TPlataformaFalsa : public IPlataforma {
 public:
-    // Runs at every message pass, before the real events are handled.
-    std::function<void()> AoProcessar;
     std::deque<TResposta> Respostas;
+    // Runs while a confirmation is open, as the events a real modal box handles meanwhile.
+    std::function<void()> AoPerguntar;
     std::optional<std::filesystem::path> Ficheiro;
     std::filesystem::path Pasta = "/pasta/do/programa/";
 
     std::vector<std::string> Propostos;
     std::vector<std::string> Registo; // "aviso: ...", "erro: ...", "confirmar: ...", "abrir: ..."
-    int Passagens = 0;
 
-    void ProcessarMensagens() override {
-        ++Passagens;
-        if (AoProcessar)
-            AoProcessar();
-        QCoreApplication::processEvents();
-    }
     TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override {
         static const char* const NOMES[] = {"aviso: ", "erro: ", "confirmar: "};
         Registo.push_back(NOMES[int(ATipo)] + ATexto);
         if (ATipo != TTipoMensagem::tmConfirmacao)
             return TResposta::rsOk;
+        if (AoPerguntar)
+            AoPerguntar();
         const TResposta resposta = Respostas.empty() ? TResposta::rsNao : Respostas.front();
         if (!Respostas.empty())
             Respostas.pop_front();
@@ -56,9 +59,13 @@ public:
 
 // A book generator that keeps GerarLivro's protocol (a report at each position,
 // throttled reports inside it, the final report whose cancel is ignored) with
-// a scripted outcome per position.
+// a scripted outcome per position. It runs on the window's worker thread.
 struct TGeracaoFalsa {
     int ReportesPorPuzzle = 2;
+    // After every report that did not stop the run.
+    std::function<void()> AposReporte;
+    // When a report asked it to stop, before it returns.
+    std::function<void()> AoParar;
     std::vector<int> PosicoesFalhadas;
     std::optional<std::string> Erro;
     std::vector<TConfigLivro> Chamadas;
@@ -70,12 +77,20 @@ struct TGeracaoFalsa {
         ARel.Pedidos = AConfig.NumPuzzles;
         std::vector<TPuzzle> puzzles;
         bool cancelar = false;
+        const auto reportar = [&](int APosicao, bool& ACancelar) {
+            AProgresso(APosicao, AConfig.NumPuzzles, ACancelar);
+            if (!ACancelar && AposReporte)
+                AposReporte();
+        };
         for (int i = 0; i < AConfig.NumPuzzles && !cancelar; ++i) {
-            AProgresso(i, AConfig.NumPuzzles, cancelar);
+            reportar(i, cancelar);
             for (int r = 0; r < ReportesPorPuzzle && !cancelar; ++r)
-                AProgresso(i, AConfig.NumPuzzles, cancelar);
-            if (cancelar)
+                reportar(i, cancelar);
+            if (cancelar) {
+                if (AoParar)
+                    AoParar();
                 break;
+            }
             if (Erro && i == AConfig.NumPuzzles - 1)
                 throw EPalvorin(*Erro);
             if (std::find(PosicoesFalhadas.begin(), PosicoesFalhadas.end(), i) !=
@@ -92,7 +107,7 @@ struct TGeracaoFalsa {
         ARel.Cancelado = cancelar;
         if (!cancelar) {
             bool ignorado = false;
-            AProgresso(AConfig.NumPuzzles, AConfig.NumPuzzles, ignorado);
+            reportar(AConfig.NumPuzzles, ignorado);
         }
         ARel.Gerados = int(puzzles.size());
         return puzzles;
@@ -101,13 +116,16 @@ struct TGeracaoFalsa {
 
 struct TGravacaoFalsa {
     std::optional<std::string> Erro;
+    std::function<void()> AntesDeGravar;
     std::vector<std::pair<std::filesystem::path, TDadosLivro>> Chamadas;
 
     void operator()(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro) {
+        if (AntesDeGravar)
+            AntesDeGravar();
         Chamadas.emplace_back(ACaminho, ALivro);
         if (Erro)
             throw EPalvorin(*Erro);
     }
 };
 
-} // namespace palvorin::testes
+} // namespace palvorin::teste

@@ -3,15 +3,19 @@
 #include "UnitPalvorinMain.hpp"
 
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
 
 namespace {
 
 const std::string CONFIRMAR = "confirmar: Está a ser gerado um livro. Cancelar e sair?";
+const TListaUsada LISTA{false, "/lista/Dicionario.txt", std::string(64, 'a')};
 
 class Corrida : public ::testing::Test {
 protected:
@@ -20,28 +24,36 @@ protected:
     TGravacaoFalsa gravacao;
     std::optional<std::string> erroDicionario;
     std::filesystem::path pastaPedida;
-    // The status line and the bar at every message pass, as "text [position/maximum]".
+    // The status line and the bar as the window shows them after every report of the
+    // generator and before the PDF is written, as "text [position/maximum]".
     std::vector<std::string> passagens;
-    // Runs at message pass n (1-based), after it was recorded.
+    // Runs on the window's thread at pass n (1-based), after it was recorded; the
+    // generator reads a cancel it causes at its next report.
     std::function<void(std::size_t)> acao;
     std::unique_ptr<TFormMain> janela;
 
     void SetUp() override {
         plataforma.Ficheiro = "/tmp/livro.pdf";
-        plataforma.AoProcessar = [this] {
-            passagens.push_back(Foto());
-            if (acao)
-                acao(passagens.size());
+        const auto passagem = [this] {
+            NaJanela([this] {
+                passagens.push_back(Foto());
+                if (acao)
+                    acao(passagens.size());
+            });
         };
+        geracao.AposReporte = passagem;
+        gravacao.AntesDeGravar = passagem;
     }
 
     TFormMain& Janela() {
         if (!janela) {
             TMotorLivro motor;
-            motor.CarregarDicionario = [this](const std::filesystem::path& APasta, TRelatorioDic&) {
+            motor.CarregarDicionario = [this](const std::filesystem::path& APasta,
+                                              TRelatorioDic& ARel) {
                 pastaPedida = APasta;
                 if (erroDicionario)
                     throw EPalvorin(*erroDicionario);
+                ARel.Lista = LISTA;
                 return std::make_unique<TDicionario>();
             };
             motor.GerarLivro = [this](const TDicionario&, const TConfigLivro& AConfig,
@@ -54,18 +66,30 @@ protected:
             };
             janela = std::make_unique<TFormMain>(plataforma, motor);
             janela->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
         }
         return *janela;
     }
 
     std::string Estado() { return Janela().LabelEstado->text().toStdString(); }
+    // The final line of a written book: the seed the last run drew is part of it.
+    std::string Gerado(const std::string& ALinha) {
+        return ALinha + " Semente " + std::to_string(geracao.Chamadas.back().Semente) + ".";
+    }
     std::string Foto() {
         return Estado() + " [" + std::to_string(Janela().ProgressBarLote->value()) + "/" +
                std::to_string(Janela().ProgressBarLote->maximum()) + "]";
     }
     void Puzzles(const char* ATexto) { Janela().EditNumPuzzles->setText(ATexto); }
     void Clicar(QPushButton* ABotao) { QTest::mouseClick(ABotao, Qt::LeftButton); }
-    void Gerar() { Clicar(Janela().BitBtnGerar); }
+    // Clicks Gerar and lets the window run until the run has wound down.
+    void Gerar() {
+        Clicar(Janela().BitBtnGerar);
+        EsperarFimDaCorrida();
+    }
+    void EsperarFimDaCorrida() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !Janela().Gerando(); }, 30000));
+    }
 
     void EsperarInativa() {
         EXPECT_FALSE(Janela().Gerando());
@@ -73,6 +97,8 @@ protected:
         EXPECT_TRUE(Janela().BitBtnGerar->isEnabled());
         EXPECT_FALSE(Janela().BitBtnCancelar->isEnabled());
         EXPECT_EQ(Janela().ProgressBarLote->value(), 0);
+        // Not on Sair, where one Space would quit.
+        EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnGerar);
     }
 };
 
@@ -92,6 +118,9 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             EXPECT_FALSE(Janela().GroupBoxLivro->isEnabled());
             EXPECT_FALSE(Janela().BitBtnGerar->isEnabled());
             EXPECT_TRUE(Janela().BitBtnSair->isEnabled());
+            if (Janela().BitBtnCancelar->isEnabled()) {
+                EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnCancelar);
+            }
         };
         Gerar();
 
@@ -101,11 +130,13 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             "A gerar o puzzle 3 de 3\u2026 [2/3]", "A gerar o puzzle 3 de 3\u2026 [2/3]",
             "A gerar o puzzle 3 de 3\u2026 [3/3]", "A gravar o PDF\u2026 [3/3]"};
         EXPECT_EQ(passagens, esperadas);
-        EXPECT_EQ(Estado(), "Livro gerado: 3 puzzles, 8 páginas.");
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 3 puzzles, 8 páginas."));
         ASSERT_EQ(gravacao.Chamadas.size(), 1u);
         EXPECT_EQ(gravacao.Chamadas[0].first, "/tmp/livro.pdf");
         EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 3u);
         EXPECT_EQ(gravacao.Chamadas[0].second.Config, geracao.Chamadas.back());
+        // The book's recipe names the list the window loaded.
+        EXPECT_EQ(gravacao.Chamadas[0].second.Lista, LISTA);
         EXPECT_EQ(geracao.Chamadas.back().Titulo, "Ferias");
         EXPECT_EQ(geracao.Chamadas.back().Lado, 11);
         EXPECT_EQ(plataforma.Registo, abrir ? std::vector<std::string>{"abrir: /tmp/livro.pdf"}
@@ -163,6 +194,50 @@ TEST_F(Corrida, CancelarDesativaLogoEAcabaSemFicheiro) {
     EsperarInativa();
 }
 
+// Runs an action at every paint of a widget.
+class TAoPintar : public QObject {
+public:
+    std::function<void()> Acao;
+
+protected:
+    bool eventFilter(QObject*, QEvent* AEvento) override {
+        if (AEvento->type() == QEvent::Paint)
+            Acao();
+        return false;
+    }
+};
+
+TEST_F(Corrida, ACancelarVeSeEnquantoAGeracaoPara) {
+    Puzzles("3");
+    // Painted, not just set: the window got back to its event loop in time.
+    std::atomic<bool> vistoACancelar = false;
+    TAoPintar filtro;
+    filtro.Acao = [&] {
+        if (Estado() == "A cancelar\u2026" && !Janela().BitBtnCancelar->isEnabled())
+            vistoACancelar = true;
+    };
+    Janela().LabelEstado->installEventFilter(&filtro);
+    acao = [this](std::size_t APassagem) {
+        if (APassagem == 2)
+            Clicar(Janela().BitBtnCancelar);
+    };
+    // A generator slow to notice, as one in the middle of a fill is: it stops once the
+    // window was seen cancelling (or gives up waiting, and the test fails). By then the
+    // window has also handled the report that was on its way when Cancelar was pressed.
+    std::string depoisDoReporte;
+    geracao.AoParar = [&] {
+        for (int i = 0; i < 1000 && !vistoACancelar; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        NaJanela([&] { depoisDoReporte = Estado(); });
+    };
+    Gerar();
+    Janela().LabelEstado->removeEventFilter(&filtro);
+    EXPECT_TRUE(vistoACancelar);
+    EXPECT_EQ(depoisDoReporte, "A cancelar\u2026");
+    EXPECT_EQ(Estado(), "Geração cancelada aos 0 de 3 puzzles. Nada foi gravado.");
+    EXPECT_TRUE(gravacao.Chamadas.empty());
+}
+
 TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     Puzzles("2");
     geracao.ReportesPorPuzzle = 0;
@@ -173,13 +248,13 @@ TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     Gerar();
     EXPECT_EQ(passagens.at(2), "A gerar o puzzle 2 de 2\u2026 [2/2]");
     EXPECT_EQ(gravacao.Chamadas.size(), 1u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EsperarInativa();
 }
 
 TEST_F(Corrida, FecharDuranteACorrida) {
     // 3 puzzles with one throttled report each: passes 1-6 are positions, 7 the final
-    // report, 8 the pass that paints "A gravar o PDF...".
+    // report, 8 the moment "A gravar o PDF..." is shown.
     struct {
         std::size_t passagem;
         TResposta resposta;
@@ -189,7 +264,7 @@ TEST_F(Corrida, FecharDuranteACorrida) {
     } casos[] = {
         {2, TResposta::rsNao, false, true, "Livro gerado: 3 puzzles, 8 páginas."},
         {3, TResposta::rsNao, true, true, "Livro gerado: 3 puzzles, 8 páginas."},
-        {2, TResposta::rsSim, false, false,
+        {1, TResposta::rsSim, false, false,
          "Geração cancelada aos 0 de 3 puzzles. Nada foi gravado."},
         {5, TResposta::rsSim, true, false,
          "Geração cancelada aos 2 de 3 puzzles. Nada foi gravado."},
@@ -210,6 +285,8 @@ TEST_F(Corrida, FecharDuranteACorrida) {
             if (APassagem != c.passagem)
                 return;
             const std::string antes = Estado();
+            const bool cancelarAntes = Janela().BitBtnCancelar->isEnabled();
+            EXPECT_EQ(cancelarAntes, c.passagem < 8);
             if (c.pelaSaida)
                 Clicar(Janela().BitBtnSair);
             else
@@ -217,14 +294,49 @@ TEST_F(Corrida, FecharDuranteACorrida) {
             // The run is not torn down under its own feet.
             EXPECT_TRUE(Janela().isVisible());
             EXPECT_EQ(Estado(), antes);
-            EXPECT_TRUE(Janela().BitBtnCancelar->isEnabled());
+            EXPECT_EQ(Janela().BitBtnCancelar->isEnabled(), cancelarAntes);
         };
         Gerar();
         EXPECT_EQ(plataforma.Registo, std::vector<std::string>{CONFIRMAR});
         EXPECT_EQ(gravacao.Chamadas.size(), c.gravado ? 1u : 0u);
-        EXPECT_EQ(Estado(), c.estado);
+        EXPECT_EQ(Estado(), c.gravado ? Gerado(c.estado) : c.estado);
         EXPECT_EQ(Janela().isVisible(), c.resposta == TResposta::rsNao);
         EXPECT_FALSE(Janela().Gerando());
+    }
+}
+
+TEST_F(Corrida, FimDaCorridaComAPerguntaAbertaEsperaPelaResposta) {
+    for (const TResposta resposta : {TResposta::rsSim, TResposta::rsNao}) {
+        SCOPED_TRACE(resposta == TResposta::rsSim);
+        janela.reset();
+        passagens.clear();
+        plataforma.Registo.clear();
+        gravacao.Chamadas.clear();
+        plataforma.Respostas = {resposta};
+        geracao.ReportesPorPuzzle = 0;
+        geracao.PosicoesFalhadas = {1};
+        Puzzles("3");
+        // The whole run ends while the question is still open.
+        plataforma.AoPerguntar = [this] {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return !gravacao.Chamadas.empty(); }, 30000));
+            QTest::qWait(100);
+        };
+        // Asked from the window's queue, so that the generator is not held meanwhile.
+        acao = [this](std::size_t APassagem) {
+            if (APassagem == 2)
+                QMetaObject::invokeMethod(Janela().BitBtnSair, &QPushButton::click,
+                                          Qt::QueuedConnection);
+        };
+        Gerar();
+        EXPECT_EQ(
+            plataforma.Registo,
+            (std::vector<std::string>{CONFIRMAR,
+                                      "aviso: " + Gerado("Livro gerado: 2 puzzles, 8 páginas.") +
+                                          "\r\nO livro tem 2 dos 3 puzzles pedidos.\r\n"
+                                          "Puzzle 2: não foi possível gerar um puzzle",
+                                      "abrir: /tmp/livro.pdf"}));
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
+        EXPECT_EQ(Janela().isVisible(), resposta == TResposta::rsNao);
     }
 }
 
@@ -234,12 +346,13 @@ TEST_F(Corrida, FalhasAvisamAntesDeAbrir) {
     Gerar();
     ASSERT_EQ(gravacao.Chamadas.size(), 1u);
     EXPECT_EQ(gravacao.Chamadas[0].second.Puzzles.size(), 2u);
-    EXPECT_EQ(Estado(), "Livro gerado: 2 puzzles, 8 páginas.");
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
     EXPECT_EQ(plataforma.Registo,
-              (std::vector<std::string>{"aviso: Livro gerado: 2 puzzles, 8 páginas.\r\n"
-                                        "O livro tem 2 dos 4 puzzles pedidos.\r\n"
-                                        "Puzzle 1: não foi possível gerar um puzzle\r\n"
-                                        "Puzzle 3: não foi possível gerar um puzzle",
+              (std::vector<std::string>{"aviso: " + Gerado("Livro gerado: 2 puzzles, 8 páginas.") +
+                                            "\r\n"
+                                            "O livro tem 2 dos 4 puzzles pedidos.\r\n"
+                                            "Puzzle 1: não foi possível gerar um puzzle\r\n"
+                                            "Puzzle 3: não foi possível gerar um puzzle",
                                         "abrir: /tmp/livro.pdf"}));
     EsperarInativa();
 }
@@ -274,6 +387,47 @@ TEST_F(Corrida, ErrosVaoParaOEstadoEParaACaixa) {
                       std::string("erro: Não foi possível gerar o livro.\r\n") + c.mensagem});
         EsperarInativa();
     }
+}
+
+TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
+    const std::string pasta = "/home/utilizadora/Documentos/" + std::string(150, 'x') + "/livros";
+    struct {
+        std::string mensagem, inicio, fim;
+    } casos[] = {
+        {"Não foi possível gravar o ficheiro \"" + pasta +
+             "/Férias 2.0.pdf\": o caminho não é "
+             "uma pasta.",
+         "Erro: Não foi possível gravar o ficheiro \"/home/",
+         "Férias 2.0.pdf\": o caminho não é "
+         "uma pasta."},
+        {"Não foi possível ler " + pasta + "/Dicionario.txt: não existe.",
+         "Erro: Não foi possível ler /home/", "Dicionario.txt: não existe."},
+    };
+    const QLabel* rotulo = Janela().LabelEstado;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensagem);
+        plataforma.Registo.clear();
+        gravacao.Erro = c.mensagem;
+        Puzzles("1");
+        Gerar();
+        const QString visto = rotulo->text();
+        EXPECT_TRUE(visto.startsWith(QString::fromStdString(c.inicio))) << visto.toStdString();
+        EXPECT_TRUE(visto.endsWith(QString::fromStdString(c.fim))) << visto.toStdString();
+        EXPECT_TRUE(visto.contains(QChar(0x2026)));
+        const QRect ocupado = rotulo->fontMetrics().boundingRect(
+            QRect(QPoint(), rotulo->contentsRect().size()), Qt::TextWordWrap, visto);
+        EXPECT_LE(ocupado.width(), rotulo->contentsRect().width());
+        EXPECT_LE(ocupado.height(), rotulo->contentsRect().height());
+        EXPECT_EQ(rotulo->toolTip().toStdString(), "Erro: " + c.mensagem);
+        EXPECT_EQ(
+            plataforma.Registo,
+            std::vector<std::string>{"erro: Não foi possível gerar o livro.\r\n" + c.mensagem});
+    }
+    // A line that fits is left alone, and so is its tooltip.
+    gravacao.Erro.reset();
+    Gerar();
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 1 puzzle, 6 páginas."));
+    EXPECT_EQ(rotulo->toolTip(), "");
 }
 
 TEST_F(Corrida, GerarDuranteACorridaEIgnorado) {

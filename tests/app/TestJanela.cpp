@@ -1,17 +1,24 @@
 // The window's controls, driven with real key presses and mouse clicks.
+#include "CasosOpcoes.hpp"
 #include "Falsos.hpp"
 #include "UnitPalvorinArranque.hpp"
 #include "UnitPalvorinIcone.hpp"
 #include "UnitPalvorinMain.hpp"
+#include "UnitPalvorinQtTexto.hpp"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
+using namespace palvorin::teste;
 
 namespace {
 
@@ -275,7 +282,106 @@ TEST_F(Janela, TituloNaoGuardaMeioCaracter) {
         std::string mensagem;
         ASSERT_TRUE(janela.LerConfig(config, mensagem));
         EXPECT_EQ(config.Titulo, c.depois.toStdString());
-        EXPECT_TRUE(PodeGerar());
+        // The book's fonts have no emoji: whole, it is refused by name.
+        EXPECT_EQ(PodeGerar(), !c.depois.contains(rosto));
+    }
+}
+
+TEST_F(Janela, JulgaAsOpcoesComoOComando) {
+    for (const TCasoOpcoes& c : CasosOpcoes()) {
+        SCOPED_TRACE(c.Nome);
+        janela.EditNumPuzzles->setText(ParaQString(c.Puzzles));
+        janela.EditTituloLivro->setText(ParaQString(c.Titulo));
+        EXPECT_EQ(Estado(), c.Motivo);
+        EXPECT_EQ(PodeGerar(), c.Motivo.empty());
+    }
+}
+
+class Teclado : public Janela {
+protected:
+    void SetUp() override {
+        Janela::SetUp();
+        janela.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    }
+    QWidget* Foco() { return QApplication::focusWidget(); }
+};
+
+TEST_F(Teclado, FocoComecaEmGerar) {
+    EXPECT_EQ(Foco(), janela.BitBtnGerar);
+}
+
+TEST_F(Teclado, TabEntraNoGrupoPeloTamanhoEscolhido) {
+    struct {
+        QWidget* de;
+        Qt::Key tecla;
+    } casos[] = {{janela.BitBtnSair, Qt::Key_Tab}, {janela.EditNumPuzzles, Qt::Key_Backtab}};
+    // As the window opens, and after another size was chosen with the keyboard.
+    for (const int escolhido : {1, 2}) {
+        for (const auto& c : casos) {
+            c.de->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(c.de, c.tecla);
+            EXPECT_EQ(Foco(), janela.RadioTamanhos[std::size_t(escolhido)])
+                << escolhido << " " << c.de->objectName().toStdString();
+        }
+        QTest::keyClick(Foco(), Qt::Key_Down);
+    }
+}
+
+TEST_F(Teclado, SetasPercorremOsTamanhos) {
+    struct {
+        int de;
+        Qt::Key tecla;
+        int para;
+    } casos[] = {{1, Qt::Key_Down, 2}, {1, Qt::Key_Up, 0},    {0, Qt::Key_Up, 0},
+                 {3, Qt::Key_Down, 3}, {1, Qt::Key_Right, 2}, {2, Qt::Key_Left, 1}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.de << " " << c.tecla);
+        QTest::mouseClick(janela.RadioTamanhos[std::size_t(c.de)], Qt::LeftButton);
+        QTest::keyClick(janela.RadioTamanhos[std::size_t(c.de)], c.tecla);
+        EXPECT_EQ(Foco(), janela.RadioTamanhos[std::size_t(c.para)]);
+        EXPECT_EQ(janela.GrupoTamanhos->checkedId(), c.para);
+        EXPECT_EQ(Resumo(), "30 puzzles \u00B7 " +
+                                janela.RadioTamanhos[std::size_t(c.para)]->text().toStdString());
+    }
+}
+
+TEST_F(Teclado, EnterPremeOBotaoComFoco) {
+    plataforma.Ficheiro.reset();
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Enter}) {
+        janela.BitBtnGerar->setFocus();
+        QTest::keyClick(janela.BitBtnGerar, tecla);
+    }
+    EXPECT_EQ(plataforma.Propostos.size(), 2u);
+    janela.BitBtnSair->setFocus();
+    QTest::keyClick(janela.BitBtnSair, Qt::Key_Return);
+    EXPECT_FALSE(janela.isVisible());
+}
+
+TEST_F(Janela, TituloColadoFicaComAPrimeiraLinha) {
+    struct {
+        QString antes;
+        int cursor;
+        QString colado, depois;
+    } casos[] = {
+        {"", 0, "Férias\nde Verão", "Férias"},
+        {"Livro ", 6, "A\r\nB", "Livro A"},
+        {"Livro 2026", 6, "de\nVerão ", "Livro de2026"},
+        {"", 0, QString("Um") + QChar(0x2028) + "Dois", "Um"},
+        {"", 0, QString("Um") + QChar(0x2029) + "Dois", "Um"},
+        {"", 0, "Sem quebras", "Sem quebras"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.colado.toStdString());
+        janela.EditTituloLivro->setText(c.antes);
+        janela.EditTituloLivro->setCursorPosition(c.cursor);
+        QGuiApplication::clipboard()->setText(c.colado);
+        janela.EditTituloLivro->paste();
+        EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.depois.toStdString());
+        TConfigLivro config;
+        std::string mensagem;
+        ASSERT_TRUE(janela.LerConfig(config, mensagem));
+        EXPECT_EQ(config.Titulo, c.depois.trimmed().toStdString());
     }
 }
 
@@ -305,6 +411,18 @@ TEST(Arranque, HaEcra) {
         };
         EXPECT_EQ(HaEcra(ler), c.ecra);
     }
+}
+
+TEST(Arranque, DialogosEmPortuguesSejaQualForOIdiomaDoSistema) {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    // The test runs under whatever locale it was started with (CI: C.UTF-8).
+    CarregarTraducoes(*app);
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 10), "d 'de' MMMM").toStdString(),
+              "10 de dezembro");
+    EXPECT_EQ(QMimeDatabase().mimeTypeForName("application/pdf").comment().toStdString(),
+              "documento PDF");
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST(Arranque, EstiloSkyEstaNoPrograma) {

@@ -3,13 +3,16 @@
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinMotor.hpp"
 
+#include <QTest>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <regex>
 #include <unistd.h>
 
 using namespace palvorin;
-using namespace palvorin::testes;
+using namespace palvorin::teste;
 
 namespace {
 
@@ -19,15 +22,22 @@ protected:
         std::filesystem::temp_directory_path() / ("palvorin-janela-" + std::to_string(::getpid()));
     std::filesystem::path pdf = pasta / "Férias.pdf";
     TPlataformaFalsa plataforma;
+    TMotorLivro motor = palvorin::MotorReal();
     std::unique_ptr<TFormMain> janela;
 
     void SetUp() override {
         std::filesystem::create_directories(pasta);
         plataforma.Ficheiro = pdf;
-        janela = std::make_unique<TFormMain>(plataforma, palvorin::MotorReal());
+    }
+    void Gerar(const QString& ATitulo = {}) {
+        janela = std::make_unique<TFormMain>(plataforma, motor);
         janela->show();
         janela->RadioTamanhos[0]->click();
         janela->EditNumPuzzles->setText("1");
+        janela->EditTituloLivro->setText(ATitulo);
+        ASSERT_NE(janela->Dicionario(), nullptr);
+        janela->BitBtnGerar->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->Gerando(); }, 60000));
     }
     void TearDown() override { std::filesystem::remove_all(pasta); }
 
@@ -39,17 +49,50 @@ protected:
 };
 
 TEST_F(MotorReal, LivroDeUmPuzzleGravadoEAberto) {
-    ASSERT_NE(janela->Dicionario(), nullptr);
-    janela->BitBtnGerar->click();
-    EXPECT_EQ(Estado(), "Livro gerado: 1 puzzle, 6 páginas.");
+    Gerar();
+    EXPECT_TRUE(std::regex_match(
+        Estado(), std::regex("Livro gerado: 1 puzzle, 6 páginas. Semente [0-9]+\\.")))
+        << Estado();
     EXPECT_EQ(Ler(pdf).substr(0, 5), "%PDF-");
     EXPECT_EQ(plataforma.Registo, std::vector<std::string>{"abrir: " + pdf.string()});
 }
 
+// The seed in the final line and the recipe in the PDF both make the window's book again,
+// byte for byte under one SOURCE_DATE_EPOCH.
+TEST_F(MotorReal, LivroDaJanelaRefeitoPeloComando) {
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    Gerar("Férias (de verão)");
+    std::smatch semente;
+    const std::string estado = Estado();
+    ASSERT_TRUE(std::regex_search(estado, semente, std::regex("Semente ([0-9]+)\\.$"))) << estado;
+
+    const auto comando = [](const std::string& AArgumentos) {
+        return std::system(
+            (std::string(PALVORIN_LIVRO) + " " + AArgumentos + " 2>/dev/null").c_str());
+    };
+    const std::filesystem::path refeito = pasta / "refeito.pdf";
+    const std::filesystem::path daSemente = pasta / "semente.pdf";
+    EXPECT_EQ(comando("--refazer '" + pdf.string() + "' -o '" + refeito.string() + "'"), 0);
+    EXPECT_EQ(comando("--lado 9 --puzzles 1 --titulo 'Férias (de verão)' --semente " +
+                      semente[1].str() + " -o '" + daSemente.string() + "'"),
+              0);
+    unsetenv("SOURCE_DATE_EPOCH");
+    const std::string original = Ler(pdf);
+    ASSERT_FALSE(original.empty());
+    EXPECT_TRUE(Ler(refeito) == original);
+    EXPECT_TRUE(Ler(daSemente) == original);
+}
+
 TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {
     std::ofstream(pdf) << "antigo";
-    plataforma.AoProcessar = [this] { janela->BitBtnCancelar->click(); };
-    janela->BitBtnGerar->click();
+    // Cancelar is pressed as the generator starts.
+    motor.GerarLivro =
+        [this, gerar = motor.GerarLivro](const TDicionario& ADic, const TConfigLivro& AConfig,
+                                         const TProgressoLivro& AProgresso, TRelatorioLivro& ARel) {
+            NaJanela([this] { janela->BitBtnCancelar->click(); });
+            return gerar(ADic, AConfig, AProgresso, ARel);
+        };
+    Gerar();
     EXPECT_EQ(Estado(), "Geração cancelada aos 0 de 1 puzzles. Nada foi gravado.");
     EXPECT_EQ(Ler(pdf), "antigo");
     EXPECT_TRUE(plataforma.Registo.empty());
@@ -57,7 +100,7 @@ TEST_F(MotorReal, CanceladoDeixaOFicheiroQueJaHavia) {
 
 TEST_F(MotorReal, PastaQueNaoExisteDaErro) {
     plataforma.Ficheiro = pasta / "não existe" / "livro.pdf";
-    janela->BitBtnGerar->click();
+    Gerar();
     EXPECT_EQ(Estado().rfind("Erro: ", 0), 0u) << Estado();
     ASSERT_EQ(plataforma.Registo.size(), 1u);
     EXPECT_EQ(plataforma.Registo[0].rfind("erro: Não foi possível gerar o livro.\r\n", 0), 0u);

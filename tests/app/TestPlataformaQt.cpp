@@ -2,10 +2,15 @@
 #include "UnitPalvorinPlataformaQt.hpp"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -81,32 +86,72 @@ TEST_F(DialogoPdf, PropoeONomeEDesistirNaoDaCaminho) {
     EXPECT_EQ(plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf"), std::nullopt);
 }
 
-TEST_F(DialogoPdf, AcrescentaPdfEPerguntaAntesDeSubstituir) {
+TEST_F(DialogoPdf, DatasNoIdiomaDoProgramaENaoNoDoSistema) {
     std::ofstream(pasta / "livro.pdf") << "antigo";
-    for (const bool substituir : {false, true}) {
-        SCOPED_TRACE(substituir);
+    const QDateTime hora(QDate(2026, 12, 10), QTime(17, 39));
+    std::filesystem::last_write_time(
+        pasta / "livro.pdf",
+        std::filesystem::file_time_type::clock::now() +
+            std::chrono::seconds(hora.toSecsSinceEpoch() - QDateTime::currentSecsSinceEpoch()));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    QString data;
+    QuandoAbrir([&](QWidget* AModal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(AModal);
+        ASSERT_NE(dialogo, nullptr);
+        dialogo->setDirectory(QString::fromStdString(pasta.string()));
+        auto* lista = dialogo->findChild<QTreeView*>("treeView");
+        ASSERT_NE(lista, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return lista->model()->rowCount(lista->rootIndex()) > 0; }, 5000));
+        data = lista->model()->index(0, 3, lista->rootIndex()).data().toString();
+        dialogo->reject();
+    });
+    plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf");
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(data.toStdString(), "10/12/26 17:39");
+}
+
+TEST_F(DialogoPdf, NomeFinalAcabaEmPdfEAPerguntaEPorEle) {
+    std::ofstream(pasta / "livro.pdf") << "antigo";
+    std::ofstream(pasta / "Férias 2.0.pdf") << "antigo";
+    struct {
+        const char* escrito;
+        const char* final;
+        bool existe;
+        bool substituir;
+    } casos[] = {
+        {"livro", "livro.pdf", true, false},          {"livro", "livro.pdf", true, true},
+        {"Férias 2.0", "Férias 2.0.pdf", true, true}, {"Notas 1.5", "Notas 1.5.pdf", false, false},
+        {"notas.", "notas.pdf", false, false},        {"CAPA.PDF", "CAPA.PDF", false, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.escrito << " " << c.substituir);
         QString pergunta;
         QuandoAbrir([&](QWidget* AModal) {
             auto* dialogo = qobject_cast<QFileDialog*>(AModal);
             ASSERT_NE(dialogo, nullptr);
             dialogo->setDirectory(QString::fromStdString(pasta.string()));
-            dialogo->selectFile("livro");
-            QuandoAbrir([&](QWidget* AResposta) {
-                auto* caixa = qobject_cast<QMessageBox*>(AResposta);
-                ASSERT_NE(caixa, nullptr);
-                pergunta = caixa->text();
-                caixa->button(substituir ? QMessageBox::Yes : QMessageBox::No)->click();
-                if (!substituir)
-                    dialogo->reject();
-            });
+            dialogo->selectFile(QString::fromUtf8(c.escrito));
+            if (c.existe) {
+                QuandoAbrir([&](QWidget* AResposta) {
+                    auto* caixa = qobject_cast<QMessageBox*>(AResposta);
+                    ASSERT_NE(caixa, nullptr);
+                    pergunta = caixa->text();
+                    caixa->button(c.substituir ? QMessageBox::Yes : QMessageBox::No)->click();
+                    if (!c.substituir)
+                        dialogo->reject();
+                });
+            }
             static_cast<QDialog*>(dialogo)->accept();
         });
         const auto escolhido = plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf");
-        EXPECT_TRUE(pergunta.contains("livro.pdf")) << pergunta.toStdString();
-        if (substituir) {
-            EXPECT_EQ(escolhido, pasta / "livro.pdf");
-        } else {
+        if (c.existe) {
+            EXPECT_TRUE(pergunta.contains(QString::fromUtf8(c.final))) << pergunta.toStdString();
+        }
+        if (c.existe && !c.substituir) {
             EXPECT_EQ(escolhido, std::nullopt);
+        } else {
+            EXPECT_EQ(escolhido, pasta / c.final);
         }
     }
 }

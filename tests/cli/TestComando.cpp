@@ -2,10 +2,15 @@
 #include "Fixturas.hpp"
 #include "NomeDosArgumentos.hpp"
 #include "UnitPalvorinContador.hpp"
+#include "UnitPalvorinRefazer.hpp"
+#include "UnitPalvorinSha256.hpp"
+#include "UnitPalvorinVersao.hpp"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -121,6 +126,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TCasoInvalido{{"--lado", "12", "--json"},
                                   "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
                     TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
+                    // Refused before the word list is read or a seed is drawn.
+                    TCasoInvalido{
+                        {"--lado", "4294967305", "--json"},
+                        "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
+                    TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
+                                  "O título do livro tem caracteres inválidos: U+FFFF."},
                     TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
                                   "Dicionário não encontrado: /nao/existe/lista.txt"}),
     NomeDosArgumentos<TCasoInvalido>);
@@ -174,15 +185,21 @@ std::vector<TPuzzleLido> LerPuzzles(const std::string& AJson) {
     return puzzles;
 }
 
-TEST(PalvorinLivro, JsonDeterministicoEUnico) {
+TEST(PalvorinLivro, JsonDeterministicoEUnicoComQualquerNumeroDeTarefas) {
     const std::vector<std::string> args = {"--lado",           "9", "--puzzles", "6",
                                            "--semente",        "7", "--json",    "--dicionario",
                                            PALVORIN_LISTA_FIXA};
     const TExecucao a = Executar(args);
-    const TExecucao b = Executar(args);
     ASSERT_EQ(a.Codigo, 0) << a.Erro;
-    EXPECT_EQ(a.Saida, b.Saida);
-    EXPECT_EQ(a.Saida.rfind("{\"lado\":9,\"semente\":7,\"pedidos\":6,\"gerados\":6,", 0), 0u);
+    for (const char* tarefas : {"1", "2", "3", "8"}) {
+        std::vector<std::string> comTarefas = args;
+        comTarefas.insert(comTarefas.end(), {"--tarefas", tarefas});
+        EXPECT_EQ(Executar(comTarefas).Saida, a.Saida) << tarefas << " tarefas";
+    }
+    EXPECT_EQ(a.Saida.rfind(std::string("{\"versao\":\"") + VERSAO_PALVORIN +
+                                "\",\"lado\":9,\"semente\":7,\"pedidos\":6,\"gerados\":6,",
+                            0),
+              0u);
     EXPECT_EQ(a.Saida.back(), '\n');
 
     const std::vector<std::string> erro = Linhas(a.Erro);
@@ -380,6 +397,114 @@ TEST(PalvorinLivro, LinhasRecusadasDaLista) {
                            "  (e mais 3 linhas rejeitadas)",
                        }));
     std::filesystem::remove_all(pasta);
+}
+
+} // namespace
+
+namespace {
+
+std::string LerTudo(const std::string& ACaminho) {
+    std::ifstream ficheiro(ACaminho, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ficheiro), {}};
+}
+
+// Books made again from their recipe, with one creation date so that bytes can be compared.
+class Refazer : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        // One folder per test: CTest runs them side by side.
+        FPasta = PastaVazia(std::string("palvorin_refazer_") +
+                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        FLista = FPasta + "/lista.txt";
+        std::filesystem::copy_file(PALVORIN_LISTA_FIXA, FLista);
+    }
+    void TearDown() override {
+        unsetenv("SOURCE_DATE_EPOCH");
+        std::filesystem::remove_all(FPasta);
+    }
+    TExecucao Livro(const std::string& ANome) {
+        return Executar({"--lado", "9", "--puzzles", "2", "--semente", "11", "--titulo",
+                         "Férias; de verão", "--dicionario", FLista, "-o", FPasta + "/" + ANome});
+    }
+    std::string Ler(const std::string& ANome) { return LerTudo(FPasta + "/" + ANome); }
+
+    std::string FPasta;
+    std::string FLista;
+};
+
+TEST_F(Refazer, MesmosBytesMesmosPuzzlesOutroTitulo) {
+    ASSERT_EQ(Livro("livro.pdf").Codigo, 0);
+    const TExecucao refeito =
+        Executar({"--refazer", FPasta + "/livro.pdf", "-o", FPasta + "/refeito.pdf"});
+    ASSERT_EQ(refeito.Codigo, 0) << refeito.Erro;
+    EXPECT_NE(refeito.Erro.find("Semente: 11\n"), std::string::npos) << refeito.Erro;
+    EXPECT_TRUE(Ler("refeito.pdf") == Ler("livro.pdf"));
+
+    // Another title keeps the puzzles and the rest of the recipe.
+    const TExecucao comTitulo = Executar(
+        {"--refazer", FPasta + "/livro.pdf", "--titulo", "Outro", "-o", FPasta + "/outro.pdf"});
+    ASSERT_EQ(comTitulo.Codigo, 0) << comTitulo.Erro;
+    const TReceitaLivro receita = ReceitaDoLivro(FPasta + "/outro.pdf");
+    EXPECT_EQ(receita.Config, (TConfigLivro{2, 9, "Outro", 11}));
+    EXPECT_EQ(receita.Lista.Ficheiro, FLista);
+    const TExecucao json = Executar({"--refazer", FPasta + "/outro.pdf", "--json"});
+    const TExecucao jsonOriginal = Executar(
+        {"--lado", "9", "--puzzles", "2", "--semente", "11", "--dicionario", FLista, "--json"});
+    ASSERT_EQ(json.Codigo, 0) << json.Erro;
+    EXPECT_EQ(json.Saida, jsonOriginal.Saida);
+}
+
+TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
+    ASSERT_EQ(Livro("livro.pdf").Codigo, 0);
+    const std::string livro = FPasta + "/livro.pdf";
+    const std::string semReceita = FPasta + "/sem.pdf";
+    std::ofstream(semReceita) << "%PDF-1.4\n1 0 obj\n<< /Title (Palvorin) >>\nendobj\n"
+                                 "trailer\n<< /Info 1 0 R >>\n";
+    TReceitaLivro receitaVelha = ReceitaDoLivro(livro);
+    receitaVelha.Versao = "0.1.0";
+    receitaVelha.Gerador = REVISAO_GERADOR - 1;
+    const std::string velho = FPasta + "/velho.pdf";
+    std::ofstream(velho) << "%PDF-1.4\n1 0 obj\n<< /Keywords (" << TextoDaReceita(receitaVelha)
+                         << ") >>\nendobj\ntrailer\n<< /Info 1 0 R >>\n";
+    // The list the book names, changed after the book was made.
+    const std::string somaAntes = receitaVelha.Lista.Sha256;
+    std::ofstream(FLista, std::ios::app) << "PALAVRA\n";
+    const std::string lida = LerTudo(FLista);
+    const std::string somaDepois =
+        Sha256Hex({reinterpret_cast<const std::uint8_t*>(lida.data()), lida.size()});
+
+    const std::string fixados = "A opção --refazer não se usa com --lado, --puzzles, --semente nem "
+                                "--dificuldade: o livro já os traz.";
+    const struct {
+        std::vector<std::string> Argumentos;
+        std::string Mensagem;
+    } casos[] = {
+        {{"--refazer", semReceita},
+         "O ficheiro «" + semReceita + "» não traz a receita de um livro do Palvorin."},
+        {{"--refazer", velho},
+         "O livro «" + velho +
+             "» foi feito pelo Palvorin 0.1.0, cujo gerador dá outros puzzles: "
+             "o Palvorin " +
+             VERSAO_PALVORIN + " não o pode refazer."},
+        {{"--refazer", livro},
+         "A lista «" + FLista + "» não é a que fez o livro (SHA-256 " + somaDepois + " em vez de " +
+             somaAntes + "): o livro não pode ser refeito."},
+        {{"--refazer", livro, "-o", FPasta + "/./livro.pdf"},
+         "O livro refeito ia substituir «" + livro + "»; indique outro ficheiro com -o."},
+        {{"--refazer", livro, "--semente", "3"}, fixados},
+        {{"--refazer", livro, "--dificuldade", "facil"}, fixados},
+    };
+    for (const auto& c : casos) {
+        const TExecucao e = Executar(c.Argumentos, {}, FPasta);
+        EXPECT_EQ(e.Codigo, 2) << e.Erro;
+        EXPECT_EQ(e.Saida, "");
+        EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: " + c.Mensagem) << e.Erro;
+    }
+    std::vector<std::string> ficheiros = Ficheiros(FPasta);
+    std::sort(ficheiros.begin(), ficheiros.end());
+    EXPECT_EQ(ficheiros,
+              (std::vector<std::string>{"lista.txt", "livro.pdf", "sem.pdf", "velho.pdf"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinGrelha.hpp"
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,21 @@ inline const TDicionario& ListaFixa() {
 inline std::unique_ptr<TDicionario> Lista(const std::vector<std::string>& ALinhas) {
     TRelatorioDic rel;
     return CriarDicionario(ALinhas, rel);
+}
+
+// Every third word of the fixed list: few enough for later puzzles of a book to need forbidden
+// words, and for some positions to get no puzzle at all.
+inline const TDicionario& TercoDaListaFixa() {
+    static const std::unique_ptr<TDicionario> dic = [] {
+        std::ifstream ficheiro(PALVORIN_LISTA_FIXA);
+        std::vector<std::string> linhas;
+        std::size_t n = 0;
+        for (std::string linha; std::getline(ficheiro, linha); ++n)
+            if (linha.rfind("#", 0) == 0 || n % 3 == 0)
+                linhas.push_back(linha);
+        return Lista(linhas);
+    }();
+    return *dic;
 }
 
 // Rows of '#' (black) and any other character (white).
@@ -55,6 +71,29 @@ inline std::string LerRanhura(const std::string& ALetras, std::int32_t ALado,
     for (std::int32_t k = 0; k < ARanhura.Comprimento; ++k)
         texto.push_back(ALetras[CasaDaRanhura(ARanhura, k, ALado)]);
     return texto;
+}
+
+// A puzzle record from its solved rows ('#' black): the slots and, in slot order, the words
+// read from them.
+inline TPuzzle PuzzleDasLinhas(const std::vector<std::string>& ALinhas) {
+    TPuzzle puzzle;
+    puzzle.Lado = static_cast<std::int32_t>(ALinhas.size());
+    for (const std::string& linha : ALinhas)
+        puzzle.Letras += linha;
+    puzzle.Ranhuras = ExtrairRanhuras(PadraoDasLetras(puzzle.Letras), puzzle.Lado);
+    for (std::size_t i = 0; i < puzzle.Ranhuras.size(); ++i) {
+        const std::string palavra = LerRanhura(puzzle.Letras, puzzle.Lado, puzzle.Ranhuras[i]);
+        puzzle.Palavras.push_back({palavra, palavra, static_cast<std::int32_t>(i)});
+    }
+    return puzzle;
+}
+
+// The record as a reader gets it: black cells kept, every letter hidden.
+inline TPuzzle SemLetras(TPuzzle APuzzle) {
+    for (char& c : APuzzle.Letras)
+        if (c != '#')
+            c = '.';
+    return APuzzle;
 }
 
 } // namespace palvorin::teste

@@ -82,6 +82,17 @@ TEST(Reproducao, Puzzles) {
     }
 }
 
+void VerificarLivro(const TDicionario& ADic, const TConfigLivro& AConfig,
+                    const std::vector<std::vector<std::string>>& AEsperados,
+                    const TRelatorioLivro& ARelatorio) {
+    TRelatorioLivro rel;
+    const auto puzzles = GerarLivro(ADic, AConfig, {}, rel);
+    ASSERT_EQ(puzzles.size(), AEsperados.size());
+    for (std::size_t i = 0; i < puzzles.size(); ++i)
+        EXPECT_EQ(puzzles[i].Letras, Juntar(AEsperados[i])) << "puzzle " << i + 1;
+    EXPECT_EQ(rel, ARelatorio);
+}
+
 TEST(Reproducao, Livro) {
     const std::vector<std::vector<std::string>> esperados = {
         {"VIR##DAVA", "#LUZ##BEM", "CHAO#URSO", "#A#N##I#R", "##PARAR##", "C#R##N#I#", "ALEM#ERRO",
@@ -93,12 +104,24 @@ TEST(Reproducao, Livro) {
         {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
          "VIA###TER", "A#SISTEMA"},
     };
-    TRelatorioLivro rel;
-    const auto puzzles = GerarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026}, {}, rel);
-    ASSERT_EQ(puzzles.size(), esperados.size());
-    for (std::size_t i = 0; i < puzzles.size(); ++i)
-        EXPECT_EQ(puzzles[i].Letras, Juntar(esperados[i])) << "puzzle " << i + 1;
-    EXPECT_EQ(rel, (TRelatorioLivro{4, 4, false, 0, {}}));
+    VerificarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026, {}}, esperados,
+                   TRelatorioLivro{4, 4, false, 0, {}});
+}
+
+// With every third word of the fixed list, the third position of the book below is refused three
+// times for repeating words and accepted at its fourth attempt, the first that forbids the long
+// words of earlier puzzles.
+TEST(Reproducao, LivroComPalavrasProibidas) {
+    const std::vector<std::vector<std::string>> esperados = {
+        {"Z#E#D#D#C", "E#REI#AMA", "RUA#S#DAR", "O#S#PLACA", "#P##A##A#", "PEDIR#A#A", "ACO#A#MAR",
+         "POS#TIO#M", "A#E#E#R#A"},
+        {"POSSO#C#S", "U#A##CARO", "DECIDIR#U", "E#O##MAR#", "###RUA###", "#USO##I#A", "A#ESPERAR",
+         "LOJA##E#M", "A#A#MASSA"},
+        {"#P#MODA##", "BOLA##T#A", "#D#CIMA#C", "CESAR#C#H", "USO#I#ALA", "R#F#ABRIR", "A#ROSA#D#",
+         "R#E##LEAO", "##RACA#R#"},
+    };
+    VerificarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17, {}}, esperados,
+                   TRelatorioLivro{3, 3, false, 3, {}});
 }
 
 } // namespace

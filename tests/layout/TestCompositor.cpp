@@ -14,7 +14,7 @@ using enum TTipoPagina;
 namespace {
 
 TDadosLivro Livro(std::int32_t ALado, std::int32_t ANumero, const std::string& ATitulo = "") {
-    return {{ANumero, ALado, ATitulo, 1}, PuzzlesDeTeste(ALado, ANumero)};
+    return {{ANumero, ALado, ATitulo, 1, {}}, PuzzlesDeTeste(ALado, ANumero), {}};
 }
 
 std::vector<std::shared_ptr<TCanvasGravador>> Compor(const TDadosLivro& ALivro) {
@@ -202,6 +202,26 @@ TEST(Compositor, Capa) {
         EXPECT_TRUE(t[1].Negrito);
         EXPECT_FALSE(t.back().Negrito);
     }
+}
+
+// Only a book of one level names it: on the cover's size line and left of each puzzle number.
+TEST(Compositor, NivelNaCapaENoCabecalho) {
+    TDadosLivro livro = Livro(9, 2);
+    livro.Config.Nivel = TNivelDificuldade::ndMedio;
+    const auto paginas = Compor(livro);
+    EXPECT_NE(paginas[0]->ProcurarTexto("9 × 9 · nível Médio"), nullptr);
+    const auto t = paginas[4]->Textos();
+    ASSERT_GE(t.size(), 2u);
+    EXPECT_EQ(t[0].Texto, "#2");
+    EXPECT_EQ(t[1].Texto, "Médio ·");
+    EXPECT_FALSE(t[1].Negrito);
+    EXPECT_EQ(t[1].Y, t[0].Y);
+    EXPECT_EQ(t[1].Alinhamento, TAlinhamento::alDireita);
+    EXPECT_LT(t[1].X, t[0].X);
+    // Without a level, no page mentions one.
+    for (const auto& pagina : Compor(Livro(9, 2)))
+        for (const TChamada& c : pagina->Textos())
+            EXPECT_EQ(c.Texto.find("Médio"), std::string::npos) << c.Texto;
 }
 
 TEST(Compositor, TituloDe40CaracteresEncolhe) {

@@ -19,11 +19,12 @@ TEST(Conversoes, PontosEMilimetros) {
 TEST(Plano, NumeroDePaginas) {
     const std::pair<std::int32_t, std::int32_t> casos[] = {{0, 5},  {1, 6},  {2, 8},   {3, 8},
                                                            {4, 10}, {5, 11}, {30, 43}, {100, 130}};
-    for (const auto& [puzzles, paginas] : casos) {
+    for (const auto& [puzzles, paginas] : casos)
         EXPECT_EQ(NumPaginasDoLivro(puzzles), paginas) << puzzles;
-        // 3 + N + (1 when N is even) + 1 + ceil(N / 4)
-        EXPECT_EQ(paginas, 3 + puzzles + (puzzles % 2 == 0) + 1 + (puzzles + 3) / 4);
-    }
+    // Cover, back, separator, N puzzles, the symbol page when N is even, separator, and four
+    // solutions a page, for every book size.
+    for (std::int32_t n = 0; n <= 100; ++n)
+        EXPECT_EQ(NumPaginasDoLivro(n), 3 + n + (n % 2 == 0 ? 1 : 0) + 1 + (n + 3) / 4) << n;
 }
 
 TEST(Plano, LivroDeTrintaPuzzles) {

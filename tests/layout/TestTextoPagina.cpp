@@ -2,6 +2,7 @@
 #include "UnitPalvorinRegras.hpp"
 #include "UnitPalvorinTextoPagina.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace palvorin;
@@ -136,4 +137,41 @@ TEST(TextoCentradoAjustado, EncolheAosPassosAteCaber) {
         EXPECT_EQ(t[0].Alinhamento, TAlinhamento::alCentro);
         EXPECT_TRUE(t[0].Negrito);
     }
+}
+
+// Widths that grow slower than the size: the proportional first guess is too big, and only
+// the quarter-point steps after it make the line fit.
+class TCanvasRaiz : public TCanvasGravador {
+public:
+    double LarguraTexto(const std::string&, double ATamanhoPt, bool) override {
+        return 80 * std::sqrt(ATamanhoPt);
+    }
+};
+
+TEST(TextoCentradoQueCabe, EncolheAbaixoDoMinimoAteCaber) {
+    struct {
+        std::size_t caracteres;
+        double esperado;
+    } casos[] = {
+        {8, 34},     // fits at once
+        {40, 18},    // fits on the way down: the same size as TextoCentradoAjustado
+        {45, 16},    // 9.9 mm/pt: fits at the minimum, as before
+        {50, 15.75}, // 176 mm at 16 pt: just over
+        {90, 8.75},  // 19.8 mm/pt: 316.8 mm at 16 pt
+    };
+    for (const auto& c : casos) {
+        TCanvasGravador canvas;
+        const std::string texto(c.caracteres, 'W');
+        TextoCentradoQueCabe(canvas, 150, texto, 34, 16, 2, true);
+        const auto t = canvas.Textos();
+        ASSERT_EQ(t.size(), 1u);
+        EXPECT_EQ(t[0].TamanhoPt, c.esperado) << c.caracteres;
+        EXPECT_LE(canvas.LarguraTexto(texto, t[0].TamanhoPt, true), 174) << c.caracteres;
+        EXPECT_EQ(t[0].X, 105);
+        EXPECT_EQ(t[0].Alinhamento, TAlinhamento::alCentro);
+    }
+    TCanvasRaiz raiz;
+    TextoCentradoQueCabe(raiz, 150, "título", 34, 16, 2, true);
+    ASSERT_EQ(raiz.Textos().size(), 1u);
+    EXPECT_EQ(raiz.Textos()[0].TamanhoPt, 4.5); // 80 * sqrt(4.5) = 169.7 mm; 4.75 gives 174.4
 }

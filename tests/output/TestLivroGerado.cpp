@@ -13,7 +13,7 @@ TEST(LivroGerado, EscritoELidoDeVolta) {
     TRelatorioDic relDic;
     const auto dic = CarregarDicionarioDeFicheiro(PALVORIN_LISTA_FIXA, relDic);
     TDadosLivro livro;
-    livro.Config = {5, 9, "Livro gerado", 2026};
+    livro.Config = {5, 9, "Livro gerado", 2026, {}};
     TRelatorioLivro rel;
     livro.Puzzles = GerarLivro(*dic, livro.Config, {}, rel);
     ASSERT_EQ(rel.Gerados, 5);

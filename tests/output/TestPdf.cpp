@@ -14,7 +14,7 @@ namespace {
 
 TDadosLivro Livro(std::vector<TPuzzle> APuzzles, const std::string& ATitulo = "") {
     TDadosLivro livro;
-    livro.Config = {static_cast<std::int32_t>(APuzzles.size()), 0, ATitulo, 7};
+    livro.Config = {static_cast<std::int32_t>(APuzzles.size()), 0, ATitulo, 7, {}};
     if (!APuzzles.empty())
         livro.Config.Lado = APuzzles.front().Lado;
     livro.Puzzles = std::move(APuzzles);
@@ -192,8 +192,9 @@ TEST(LivroPdfFalhas, TabuleiroInvalido) {
 TEST(LivroPdfFalhas, PastaQueNaoExiste) {
     TPastaTemporaria pasta;
     const std::string caminho = (pasta / "nao-existe" / "livro.pdf").string();
-    EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + caminho + "\": a pasta ou o ficheiro não existe.");
+    EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)), "Não foi possível gravar o ficheiro \"" +
+                                                      caminho +
+                                                      "\": a pasta ou o ficheiro não existe.");
     EXPECT_TRUE(Conteudo(pasta.Caminho()).empty());
     // A file where a folder should be.
     std::ofstream(pasta / "ficheiro") << "x";
@@ -206,7 +207,8 @@ TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {
     TPastaTemporaria pasta;
     fs::create_directory(pasta / "livro.pdf");
     const std::string caminho = (pasta / "livro.pdf").string();
-    EXPECT_NE(ErroAoGravar(caminho, Livro(9, 1)).find("é uma pasta, não um ficheiro"), std::string::npos);
+    EXPECT_NE(ErroAoGravar(caminho, Livro(9, 1)).find("é uma pasta, não um ficheiro"),
+              std::string::npos);
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);
     EXPECT_TRUE(fs::is_directory(pasta / "livro.pdf"));
 }
@@ -235,4 +237,25 @@ TEST(LivroPdfFalhas, SubstituiUmFicheiroExistente) {
     EXPECT_EQ(fs::status(pasta / "livro.pdf").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);
+}
+
+// 40 W in bold are 214 mm wide at 16 pt, wider than the page: the title must still end up
+// between the margins.
+TEST(LivroPdfCapa, TituloLargoCabeEntreAsMargens) {
+    TPastaTemporaria pasta;
+    GravarLivroPdf(pasta / "livro.pdf", Livro(9, 1, std::string(40, 'W')));
+    constexpr int dpi = 100;
+    const TRender r = Renderizar(pasta / "livro.pdf", 1, dpi, pasta.Caminho());
+    ASSERT_GT(r.Largura, 0);
+    int esquerda = r.Largura, direita = -1;
+    for (int y = MmParaPixelsRender(145, dpi); y < MmParaPixelsRender(170, dpi); ++y)
+        for (int x = 0; x < r.Largura; ++x)
+            if (r.Cinza(x, y) < 128) {
+                esquerda = std::min(esquerda, x);
+                direita = std::max(direita, x);
+            }
+    EXPECT_GE(esquerda, MmParaPixelsRender(18, dpi));
+    EXPECT_LE(direita, MmParaPixelsRender(192, dpi) + 1);
+    // Shrunk to fit, not to nothing: the title still spans most of the text width.
+    EXPECT_GT(direita - esquerda, MmParaPixelsRender(160, dpi));
 }

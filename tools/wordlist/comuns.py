@@ -24,28 +24,11 @@ def vizinhos(lexico):
     return viz
 
 
-# Affix flags of pt_PT.aff whose words may be common because the word they come from is
-# frequent: -mente (m, H, B), des- (S), re- (R), anti- (A), sub- (u), in- (I), -lógico (r),
+# Affix flags of pt_PT.aff whose words count as kin of the word they come from: -mente (m, H, B), des- (S), re- (R), anti- (A), sub- (u), in- (I), -lógico (r),
 # -logo (q), -idade (d), -ismo (i), -ista (t), -vel (v). The others (-ção, -mento, -dor, -nte,
 # -ice, hiper-, tetra- ...) are made for every verb or noun of a class, often words no one uses
-# (recusação, socorrimento): those are common only with evidence of their own.
+# (recusação, socorrimento): those need evidence of their own.
 DERIVACOES_FIAVEIS = set("mHBSRAuIrqdtiv")
-
-# A share of a lemma's frequency below this comes only from forms it shares with other lemmas.
-FREQUENCIA_MINIMA = 1
-
-
-def frequente(texto, pontos):
-    return pontos.get(texto, 0) >= FREQUENCIA_MINIMA
-
-
-def aparentado(lema, pontos, viz):
-    """A word one derivation or prefix step away from a frequent word (or a participle of a
-    frequent verb), when the step is one that makes real words."""
-    if lema.tipos == {"curta"} or not lema.afixos <= DERIVACOES_FIAVEIS:
-        return False
-    return any(frequente(v, pontos) for v in viz[lema.texto])
-
 
 # Learned adjectives the affix rules do not make (vampírico from vampiro, anatómico from
 # anatomia): kin of a frequent noun or adjective when they share its stem.

@@ -11,12 +11,16 @@ import sys
 import time
 
 from afixos import ler_aff, ler_dic
-from fontes import ler_formas, ler_frequencias, ler_tesauro, tabela_preao90
+from analisador import analisar
+from confirmacao import acentos_corrigidos, participios_inventados, variantes_de_hiato
+from fontes import (ler_contagens, ler_formas, ler_frequencias, ler_tesauro, ler_zipf,
+                    preferir_grafias_europeias, tabela_preao90)
 from formato import texto_da_lista
-from frequencia import pontuar
+from frequencia import evidencia_propria, pontuar
 from lexico import Lexico
-from regras import ler_exclusoes
-from selecao import escolher
+from nota import Notas
+from regras import ler_lista
+from selecao import Contexto, escolher
 
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
@@ -27,16 +31,21 @@ def ler_argumentos():
     p.add_argument("--dic", default="/usr/share/hunspell/pt_PT.dic")
     p.add_argument("--tesauro", default="/usr/share/mythes/th_pt_PT_v2.dat")
     p.add_argument("--formas", default="/usr/share/dict/portuguese")
-    p.add_argument("--frequencias",
-                   default=os.path.join(RAIZ, "..", "shared", "data", "pt_50k.txt"))
+    dados = os.path.join(RAIZ, "..", "shared", "data")
+    p.add_argument("--frequencias", default=os.path.join(dados, "pt_50k.txt"),
+                   help="European Portuguese subtitle frequencies")
+    p.add_argument("--frequencias-br", default=os.path.join(dados, "pt_br_50k.txt"),
+                   help="Brazilian Portuguese subtitle frequencies")
+    p.add_argument("--zipf", default=os.path.join(dados, "pt_wordfreq_zipf.txt"),
+                   help="written-language Zipf frequencies")
     p.add_argument("--saida", default=os.path.join(RAIZ, "resources", "Dicionario.txt"))
     p.add_argument("--relatorio", action="store_true", help="figures and samples on stderr")
     return p.parse_args()
 
 
 def relatorio(escolhidas, saida=sys.stderr):
-    comuns = [t for t, c in escolhidas.values() if c]
-    raras = [t for t, c in escolhidas.values() if not c]
+    comuns = [t for t, c, _ in escolhidas.values() if c]
+    raras = [t for t, c, _ in escolhidas.values() if not c]
     print(f"entradas {len(escolhidas)}, comuns {len(comuns)}, raras {len(raras)}", file=saida)
     for n in range(2, 16):
         c, r = sum(len(t) == n for t in comuns), sum(len(t) == n for t in raras)
@@ -49,23 +58,47 @@ def relatorio(escolhidas, saida=sys.stderr):
             print(f"{nome} {n}: {' '.join(amostra)}", file=saida)
 
 
+def participios(lexico):
+    return [t for t, lema in lexico.lemas.items() if "participio" in lema.tipos]
+
+
+def leituras_do_lexico(lexico):
+    """The analyser's reading of every lemma and participle's verb, and of the hiatus-accent
+    variants of the words it does not know."""
+    palavras = set(lexico.lemas)
+    for lema in lexico.lemas.values():
+        if "participio" in lema.tipos:
+            palavras |= lema.bases
+    leituras = analisar(palavras)
+    variantes = {v for t, c in leituras.items() if not c for v in variantes_de_hiato(t)}
+    leituras.update(analisar(variantes - palavras))
+    return leituras
+
+
 def main():
     args = ler_argumentos()
     inicio = time.monotonic()
     conhecidas = ler_formas(args.formas)
     classes = ler_aff(args.aff)
     entradas = ler_dic(args.dic)
+    preferir_grafias_europeias(entradas, ler_contagens(args.frequencias))
     antigas = tabela_preao90(entradas, classes)
-    # the dictionary keeps some pre-agreement spellings as equivalents (característica):
-    # their counts belong to the 1990 spelling
+    # of two valid spellings (carácter, caráter), the other one's counts belong to the one kept
     conhecidas -= {velha for velha, nova in antigas.items() if velha != nova}
-    frequencias = ler_frequencias(args.frequencias, conhecidas, antigas)
-    lexico = Lexico(classes, set(frequencias))
+    legendas = ler_frequencias(args.frequencias, conhecidas, antigas)
+    legendas_br = ler_frequencias(args.frequencias_br, conhecidas, antigas)
+    lexico = Lexico(classes, set(legendas.contagens))
     for entrada in entradas:
         lexico.juntar(entrada)
-    pontos = pontuar(lexico, frequencias)
+    pontos = pontuar(lexico, legendas.contagens)
     tesauro = ler_tesauro(args.tesauro, conhecidas, antigas)
-    escolhidas = escolher(lexico, pontos, tesauro, conhecidas, ler_exclusoes())
+    notas = Notas(ler_zipf(args.zipf), legendas, legendas_br, tesauro, ler_lista("europeias.txt"))
+    leituras = leituras_do_lexico(lexico)
+    do_lema = evidencia_propria(lexico, legendas.contagens, pontos)
+    contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, do_lema, notas, leituras,
+                        participios_inventados(lexico, leituras),
+                        acentos_corrigidos(participios(lexico), leituras))
+    escolhidas = escolher(lexico, contexto)
     dados = texto_da_lista(escolhidas).encode("utf-8")
     temporario = args.saida + ".tmp"
     with open(temporario, "wb") as f:

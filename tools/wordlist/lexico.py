@@ -9,8 +9,10 @@ from flexao import citacoes, reducoes
 
 CLASSES_FECHADAS = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant", "card",
                     "nord", "cp", "prep", "con", "neg", "pass"}
-# Pronouns and determiners: their feminine singular forms (ela, esta, nossa) are words of their own.
-CLASSES_COM_FEMININO = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant"}
+# Pronouns, determiners and numerals: every form (ela, estes, nossas, duas) is a word of its own.
+CLASSES_FLEXIONADAS = {"ppes", "pdem", "ppos", "pind", "prel", "pint", "art", "quant", "card"}
+# Nouns whose feminine may be a noun of its own (filha, senhora), not an adjective's (bonita).
+CLASSES_NOMINAIS = {"nc", "a_nc"}
 CLASSES_EXCLUIDAS = {"np", "pref", "nm"}
 # Foreign (ORIG, PT = "use this Portuguese word instead"), Brazilian and abbreviation records.
 # EQAO90 marks a pre-agreement spelling kept as an equivalent (apocalíptico, bijectiva).
@@ -116,13 +118,15 @@ class Lexico:
                     registos.append(("participio", raiz, lema))
                 elif cat == "v" and len(raiz) <= 3:
                     registos.append(("curta", raiz, lema))
-                elif cat in CLASSES_COM_FEMININO and et.get("G") == "f" and et.get("N") != "p":
+                elif cat in CLASSES_FLEXIONADAS:
                     registos.append(("lema", raiz, None))
         else:
             lema = raiz
-            # plurals, and feminine adjectives, also when mistagged masculine (pretoriana)
-            flexionado = et.get("N") == "p" or (cat in ("adj", "a_nc") and (
-                et.get("G") == "f" or (et.get("G") == "m" and raiz.endswith(("a", "ã")))))
+            # plurals, and feminine adjectives, also when mistagged masculine (pretoriana); a
+            # feminine noun headword (saída beside saído) is a word of its own
+            flexionado = cat not in CLASSES_FLEXIONADAS and (et.get("N") == "p" or (
+                cat == "adj" and et.get("G") == "f") or (cat in ("adj", "a_nc") and (
+                    et.get("G") == "m" and raiz.endswith(("a", "ã")))))
             registos.append(("flexionado" if flexionado else "lema", raiz, None))
 
         derivadas = defaultdict(list)
@@ -137,8 +141,12 @@ class Lexico:
                         registos.append(("participio", forma, lema))
                 elif len(forma) <= 3:
                     registos.append(("curta", forma, lema))
-            elif cat in CLASSES_COM_FEMININO and morf.get("G") == "f" and morf.get("N") != "p":
+            elif cat in CLASSES_FLEXIONADAS:
                 registos.append(("lema", forma, None))
+            elif cat in CLASSES_NOMINAIS and morf.get("G") == "f" and morf.get("N") != "p":
+                registos.append(("feminino", forma, lema))
+            elif cat in CLASSES_NOMINAIS and morf.get("N") == "p" and forma in self.interesse:
+                registos.append(("plural", forma, lema))
         for bandeira in sorted(derivadas):
             registos += self._derivados(derivadas[bandeira], lema, bandeira)
         return registos
@@ -204,7 +212,9 @@ class Lexico:
                 novo.flexionado = novo.flexionado is not False and kind == "flexionado"
             elif kind == "forma":
                 self._forma(texto, lema)
-            else:  # participles and short verb forms are scored apart from the lemmas
+            else:  # participles, short verb forms, feminines, plurals: judged apart
+                if kind in ("feminino", "plural"):
+                    self._forma(texto, lema)
                 extra = self.lemas.setdefault(texto, Lema(texto))
                 extra.tipos.add(kind)
                 extra.bases.add(lema)

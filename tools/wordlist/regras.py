@@ -72,8 +72,10 @@ def grelha(palavra):
     decomposta = unicodedata.normalize("NFD", palavra.upper())
     return "".join(ch for ch in decomposta if not unicodedata.combining(ch))
 
-def ler_exclusoes(caminho=os.path.join(PASTA, "exclusoes.txt")):
-    """The reviewed exclusion list: one lower-case word per line, # starts a comment."""
+def ler_lista(nome):
+    """A reviewed list beside this file (exclusoes.txt, europeias.txt): one lower-case word per
+    line, # starts a comment."""
+    caminho = os.path.join(PASTA, nome)
     palavras = set()
     with open(caminho, encoding="utf-8") as f:
         for linha in f:

@@ -1,41 +1,107 @@
 """Which words enter the list, in which section, one per board form."""
 
-from comuns import ParentesPelaForma, aparentado, frequente, vizinhos
+from dataclasses import dataclass
+
+from comuns import DERIVACOES_FIAVEIS, ParentesPelaForma, vizinhos
+from confirmacao import feminino_nominal
+from nota import NOTA_DO_PARENTE
 from flexao import reducoes
 from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 
+# The score a word needs to be common, by length: the longer a word is, the fewer times even
+# a well-known one is written.
+LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.3,
+            11: 2.0, 12: 1.8, 13: 1.5}
+LIMIAR_LONGAS = 1.2
 
-def escolher(lexico, pontos, tesauro, conhecidas, exclusoes):
-    """Board form -> (text, common) for every word that may enter the list. Common: found in
-    the subtitles, listed in the thesaurus, or close kin of a word found in the subtitles."""
-    viz = vizinhos(lexico)
-    parentes = ParentesPelaForma(lexico, pontos)
+
+@dataclass
+class Contexto:
+    conhecidas: set              # forms wportuguese knows
+    exclusoes: set               # exclusoes.txt
+    pontos: dict                 # lemma -> European subtitle frequency (frequencia.pontuar)
+    do_lema: dict                # lemma -> subtitle counts no homograph lends it
+    notas: object                # nota.Notas
+    leituras: dict               # word -> the analyser's categories (analisador.analisar)
+    participios_inventados: set  # confirmacao.participios_inventados
+    acentos: dict                # confirmacao.acentos_corrigidos
+
+
+def limiar(texto):
+    return LIMIARES.get(len(texto), LIMIAR_LONGAS)
+
+
+FATOR_DO_PLURAL = 10
+
+
+def plural_de_uso(texto, singulares, legendas):
+    """A plural European subtitles have FATOR_DO_PLURAL times as often as each singular."""
+    vezes = legendas.contagens.get(texto, 0)
+    return all(vezes >= FATOR_DO_PLURAL * max(legendas.contagens.get(s, 0), legendas.piso)
+               for s in singulares)
+
+
+def admissivel(texto, lema, grelhas_dos_lemas, contexto):
+    """True when the lemma TEXTO may be a word of the list (either section)."""
+    if motivo_de_recusa(texto) or texto not in contexto.conhecidas or texto in contexto.exclusoes:
+        return False
+    if lema.tipos <= {"card"} and numeral_romano(texto):
+        return False
+    reduzidas = [r for r in reducoes(texto) if grelha(r) in grelhas_dos_lemas]
+    if lema.tipos == {"plural"} or (lema.flexionado and reduzidas):
+        # amores beside amor, caseira beside caseiro, bisavós beside bisavô: a plural stays only
+        # when readers meet it far more than its singular (férias, óculos)
+        singulares = lema.bases if lema.tipos == {"plural"} else reduzidas
+        if not texto.endswith("s") or not plural_de_uso(texto, singulares, contexto.notas.legendas):
+            return False
+    if "feminino" in lema.tipos and lema.tipos <= {"feminino", "participio"}:
+        if not feminino_nominal(texto, contexto.leituras):
+            return False  # the feminine of an adjective (bonita), or unknown to the analyser
+    if lema.tipos == {"participio"} and texto in contexto.participios_inventados:
+        return False  # abrido, escrevido: the verb's participle is irregular
+    if acentos_impossiveis(texto, bool(lema.afixos)):
+        return False  # imóbilidade: the derivation rule kept the stem's accent
+    if texto.endswith("rmente"):
+        return False  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
+    if lema.tipos == {"interj"} and (contexto.pontos.get(texto, 0) == 0
+                                     or texto.capitalize() in contexto.conhecidas):
+        return False  # onomatopoeia nobody writes (dlim, truz), names used as oaths (jesus)
+    return True
+
+
+def escolher(lexico, contexto):
+    """Board form -> (text, common, score) for every word that may enter the list."""
+    notas = contexto.notas
+    admitidas = {}
     grelhas_dos_lemas = {grelha(t) for t in lexico.lemas}
-    por_grelha = {}
     for texto in sorted(lexico.lemas):
         lema = lexico.lemas[texto]
-        if motivo_de_recusa(texto) or texto not in conhecidas or texto in exclusoes:
-            continue
-        if lema.tipos <= {"card"} and numeral_romano(texto):
-            continue
-        if lema.flexionado and any(grelha(r) in grelhas_dos_lemas for r in reducoes(texto)):
-            continue  # amores beside amor, caseira beside caseiro, bisavós beside bisavô
-        if acentos_impossiveis(texto, bool(lema.afixos)):
-            continue  # imóbilidade: the derivation rule kept the stem's accent
-        if texto.endswith("rmente"):
-            continue  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
-        if lema.tipos == {"interj"} and (pontos.get(texto, 0) == 0
-                                         or texto.capitalize() in conhecidas):
-            continue  # onomatopoeia nobody writes (dlim, truz), names used as oaths (jesus)
-        comum = (frequente(texto, pontos) or (lema.tipos != {"curta"} and texto in tesauro)
-                 or aparentado(lema, pontos, viz)
-                 or (lema.tipos <= {"nome", "derivado"} and parentes.tem_parente(texto)))
+        if admissivel(texto, lema, grelhas_dos_lemas, contexto):
+            admitidas[contexto.acentos.get(texto, texto)] = lema
+    frequencias = {t: notas.frequencia(t, contexto.do_lema) for t in admitidas}
+    viz = vizinhos(lexico)
+    parentes = ParentesPelaForma(lexico, contexto.pontos)
+    por_grelha = {}
+    for texto in sorted(admitidas):
+        lema = admitidas[texto]
+        parente = (lema.tipos != {"curta"} and lema.afixos <= DERIVACOES_FIAVEIS and any(
+            frequencias.get(v, 0) >= NOTA_DO_PARENTE for v in viz[lema.texto])) or (
+                lema.tipos <= {"nome", "derivado"} and parentes.tem_parente(texto))
+        if lema.tipos == {"curta"}:
+            # a short verb form stands on its own occurrences, counted only when its verb is in
+            # use: the written ada, zoe, pie are names and English
+            nota = notas.legendas.zipf(contexto.pontos.get(texto, 0))
+        else:
+            nota = notas.nota(texto, frequencias[texto], parente,
+                              notas.brasileira(texto, admitidas))
+        nota = notas.nota_revista(texto, nota)
+        comum = nota >= limiar(texto)
         chave = grelha(texto)
         atual = por_grelha.get(chave)
-        if atual is None:
-            por_grelha[chave] = (texto, comum)
-            continue
         # one entry per board form: the spelling readers meet most, common if either is
-        melhor = max((atual[0], texto), key=lambda t: (pontos.get(t, 0), t))
-        por_grelha[chave] = (melhor, comum or atual[1])
+        if atual is None or (nota, texto) > (atual[2], atual[0]):
+            por_grelha[chave] = (texto, comum or (atual is not None and atual[1]), nota)
+        else:
+            por_grelha[chave] = (atual[0], atual[1] or comum, atual[2])
     return por_grelha
+

@@ -4,15 +4,22 @@ Run: python3 -m unittest discover -s tools/wordlist"""
 import os
 import unittest
 
-from afixos import ler_aff, ler_dic
+import json
+import tempfile
+
+from afixos import EntradaDic, ler_aff, ler_dic
 from comuns import ParentesPelaForma
+from confirmacao import acentos_corrigidos, participios_inventados, variantes_de_hiato
+from fontes import Legendas, ler_tesauro, preferir_grafias_europeias
 from formato import texto_da_lista
-from frequencia import pontuar
-from selecao import escolher
+from frequencia import evidencia_propria, pontuar
+from nota import Notas
+from qualidade import figuras_do_livro, ler_seccoes
+from selecao import Contexto, escolher, limiar, plural_de_uso
 from flexao import citacoes
 from lexico import Lexico
 from ortografia import mapear_forma
-from regras import acentos_impossiveis, grelha, ler_exclusoes, motivo_de_recusa, numeral_romano
+from regras import acentos_impossiveis, grelha, ler_lista, motivo_de_recusa, numeral_romano
 
 TESTES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "testes")
 
@@ -25,26 +32,48 @@ def lexico_do_fixture(frequencias=()):
     return lexico
 
 
+# What the analyser reads in the fixture's words: filha is a noun, bonita an adjective's
+# feminine; abrido is unknown while abrir is a verb it knows.
+LEITURAS = {"filha": {"n"}, "bonita": {"adj"}, "abrir": {"vblex"}, "abrido": set(),
+            "reabrir": set(), "reabrido": set(), "partir": {"vblex"}, "partido": {"vblex", "pp"},
+    "sair": {"vblex"}, "saido": set(), "saído": {"vblex", "pp"}}
+
+
+def legendas(contagens):
+    # a million tokens: a count of 1 is Zipf 3
+    return Legendas(dict(contagens), 1_000_000, 1)
+
+
 class Lexicon(unittest.TestCase):
     def setUp(self):
         self.frequencias = {"bonitas": 50, "cantou": 80, "dou": 30, "dar": 20, "amor": 10,
-                            "recanto": 5, "canto": 100}
+                            "recanto": 5, "canto": 100, "óculos": 70, "filha": 40, "amores": 3}
         self.lexico = lexico_do_fixture(self.frequencias)
 
-    def escolhidas(self, tesauro=(), exclusoes=()):
+    def escolhidas(self, tesauro=(), exclusoes=(), zipf=None):
         pontos = pontuar(self.lexico, self.frequencias)
-        todas = set(self.lexico.lemas)
-        escolhidas = escolher(self.lexico, pontos, set(tesauro), todas, set(exclusoes))
-        return {t: c for t, c in escolhidas.values()}
+        notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
+                      {t: set() for t in tesauro}, set())
+        do_lema = evidencia_propria(self.lexico, self.frequencias, pontos)
+        contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, do_lema, notas, LEITURAS,
+                            participios_inventados(self.lexico, LEITURAS), {})
+        return {t: c for t, c, _ in escolher(self.lexico, contexto).values()}
 
     def test_so_formas_de_dicionario(self):
         palavras = self.escolhidas()
         for presente in ("bonito", "bonitamente", "cantar", "cantador", "recantar", "lápis",
-                         "amor", "cantor", "cantado", "dou", "das"):
+                         "amor", "cantor", "cantado", "dou", "das",
+                         "filha",    # a feminine noun of its own
+                         "óculos",   # a plural far more frequent than its singular
+                         "nós",      # a pronoun tagged plural, beside the noun nó
+                         "saída",    # a feminine headword beside the masculine saído
+                         "cantora", "partido"):
             self.assertIn(presente, palavras)
-        # plurals, feminines, verb forms of 4+ letters, proper nouns, foreign words, clitics
+        # plurals, feminines of adjectives, verb forms of 4+ letters, proper nouns, foreign
+        # words, clitics, made-up participles
         for ausente in ("bonitos", "bonita", "cantas", "cantou", "cantadora", "cantadores",
-                        "lisboa", "show", "amores", "cantora", "cantar-me"):
+                        "lisboa", "show", "amores", "cantos", "caseira", "cantar-me", "abrido",
+                        "reabrido"):
             self.assertNotIn(ausente, palavras)
 
     def test_frequencia_soma_as_formas_do_lema(self):
@@ -56,18 +85,111 @@ class Lexicon(unittest.TestCase):
         self.assertGreater(pontos["canto"], 50)
         self.assertAlmostEqual(pontos["canto"] + pontos["cantar"], 180)
 
+    def test_evidencia_propria(self):
+        pontos = pontuar(self.lexico, self.frequencias)
+        evidencia = evidencia_propria(self.lexico, self.frequencias, pontos)
+        casos = [("bonito", 50),   # its plural is its own
+                 ("cantar", 0),    # cantou and canto do not speak for the infinitive
+                 ("dar", 20), ("canto", 100), ("amor", 10)]
+        for lema, esperado in casos:
+            self.assertEqual(evidencia.get(lema, 0), esperado, lema)
+
     def test_seccao_comum(self):
-        palavras = self.escolhidas(tesauro={"lápis"})
+        # each a little short of common on its own frequency
+        zipf = {t: limiar(t) - 0.2 for t in ("lápis", "bonitamente", "cantador")}
+        zipf["bonito"] = 5.0
+        palavras = self.escolhidas(tesauro={"lápis"}, zipf=zipf)
         self.assertTrue(palavras["bonito"])       # frequent
-        self.assertTrue(palavras["lápis"])        # in the thesaurus
-        self.assertTrue(palavras["bonitamente"])  # -mente from a frequent adjective
-        self.assertTrue(palavras["recantar"])     # prefix on a frequent verb
-        self.assertTrue(palavras["cantado"])      # participle of a frequent verb
+        self.assertTrue(palavras["lápis"])        # middling, and in the thesaurus
+        self.assertTrue(palavras["bonitamente"])  # middling, -mente from a well-known word
+        self.assertTrue(palavras["filha"])
+        self.assertFalse(palavras["cantado"])     # kin of a frequent verb, but no evidence
         self.assertFalse(palavras["cantador"])    # -dor is made for every verb: needs evidence
         self.assertFalse(palavras["das"])         # short verb form never seen
 
     def test_exclusao(self):
         self.assertNotIn("bonito", self.escolhidas(exclusoes={"bonito"}))
+
+
+class Evidence(unittest.TestCase):
+    def test_uso_brasileiro_com_par_europeu(self):
+        # per million tokens in each corpus
+        europa = legendas({"chávena": 80, "xícara": 2, "frigorífico": 30, "geladeira": 3,
+                           "menu": 50, "cardápio": 20, "gelado": 40, "sorvete": 5})
+        brasil = legendas({"chávena": 1, "xícara": 60, "frigorífico": 5, "geladeira": 70,
+                           "menu": 50, "cardápio": 40, "gelado": 120, "sorvete": 100})
+        tesauro = {"xícara": {"chávena"}, "chávena": {"xícara"}, "geladeira": {"frigorífico"},
+                   "frigorífico": {"geladeira"}, "cardápio": {"menu"}, "menu": {"cardápio"},
+                   "sorvete": {"gelado"}, "gelado": {"sorvete"}}
+        notas = Notas({}, europa, brasil, tesauro, set())
+        listadas = set(tesauro)
+        casos = [("xícara", True), ("geladeira", True),
+                 ("chávena", False),    # the European word itself
+                 ("cardápio", False),   # leans Brazilian, not enough to be Brazilian usage
+                 ("sorvete", False)]    # Brazilian, but so is its synonym, nearly as much
+        for palavra, brasileira in casos:
+            self.assertEqual(notas.brasileira(palavra, listadas) > 0, brasileira, palavra)
+        # without its European counterpart in the list, a Brazilian word is not penalised
+        self.assertEqual(notas.brasileira("xícara", listadas - {"chávena"}), 0)
+
+    def test_nota_junta_as_provas(self):
+        notas = Notas({"casa": 5.5, "lápis": 2.8}, legendas({"ginja": 5}), legendas({}),
+                      {"lápis": set()}, {"rissol"})
+        self.assertAlmostEqual(notas.frequencia("casa", {}), 5.5)
+        self.assertAlmostEqual(notas.frequencia("ginja", {}), 3 + 0.69897, places=4)
+        self.assertAlmostEqual(notas.nota("lápis", 2.8, False, 0), 3.1)
+        self.assertAlmostEqual(notas.nota("lápis", 2.8, True, 0), 3.4)
+        self.assertAlmostEqual(notas.nota("casa", 5.5, False, 10), 3.5)
+        self.assertEqual(notas.nota_revista("rissol", 1.3), 4.0)
+        self.assertEqual(notas.nota_revista("casa", 5.5), 5.5)
+
+    def test_plural_de_uso(self):
+        contagens = legendas({"óculos": 700, "calças": 1300, "calça": 70, "pessoas": 2000,
+                              "pessoa": 850, "amores": 8, "amor": 860})
+        casos = [("óculos", {"óculo"}, True), ("calças", {"calça"}, True),
+                 ("pessoas", {"pessoa"}, False), ("amores", {"amor"}, False),
+                 ("trevas", {"treva"}, False)]   # never seen: no evidence at all
+        for plural, singulares, esperado in casos:
+            self.assertEqual(plural_de_uso(plural, singulares, contagens), esperado, plural)
+
+    def test_grafia_europeia_das_grafias_duplas(self):
+        def entradas():
+            return [EntradaDic("carácter", "", {"EQAO90": "caráter"}, "", {}, {}),
+                    EntradaDic("caráter", "", {"PREAO90": "carácter"}, "", {}, {})]
+        e = entradas()
+        preferir_grafias_europeias(e, {"carácter": 1963, "caráter": 648})
+        self.assertEqual([x.etiquetas for x in e],
+                         [{"PREAO90": "caráter"}, {"EQAO90": "carácter"}])
+        e = entradas()
+        preferir_grafias_europeias(e, {})   # no evidence: the dictionary's choice stays
+        self.assertEqual([x.etiquetas for x in e],
+                         [{"EQAO90": "caráter"}, {"PREAO90": "carácter"}])
+
+    def test_sinonimos_do_tesauro(self):
+        with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".dat") as f:
+            f.write("UTF-8\nxícara|1\n   (s.) |chávena|taça de chá\nchávena|1\n   (s.) |xícara\n")
+            f.flush()
+            tesauro = ler_tesauro(f.name, {"xícara", "chávena", "taça", "de", "chá"}, {})
+        self.assertEqual(tesauro["xícara"], {"chávena"})
+        self.assertEqual(tesauro["chávena"], {"xícara"})
+        self.assertIn("taça", tesauro)   # named inside an expression, synonym of nothing
+        self.assertEqual(tesauro["taça"], set())
+
+
+class Analyser(unittest.TestCase):
+    def test_participios_inventados(self):
+        lexico = lexico_do_fixture()
+        self.assertEqual(participios_inventados(lexico, LEITURAS), {"abrido", "reabrido"})
+
+    def test_acentos_de_hiato(self):
+        self.assertEqual(variantes_de_hiato("reconstruido"), ["reconstruído"])
+        self.assertEqual(variantes_de_hiato("saudade"), ["saúdade", "saudáde"][:1])
+        self.assertEqual(variantes_de_hiato("casa"), [])
+        leituras = {"reconstruído": {"vblex", "pp"}, "cuidado": {"n"}, "sauda": set(),
+                    "saúda": {"vblex"}, "saída": {"n"}, "saida": set()}
+        casos = {"reconstruido": "reconstruído", "sauda": "saúda", "saida": "saída"}
+        self.assertEqual(acentos_corrigidos(["reconstruido", "cuidado", "sauda", "saida",
+                                             "xpto"], leituras), casos)
 
 
 class LearnedKin(unittest.TestCase):
@@ -134,16 +256,18 @@ class Shapes(unittest.TestCase):
             self.assertFalse(numeral_romano(palavra), palavra)
 
     def test_lista_de_exclusoes(self):
-        exclusoes = ler_exclusoes()
-        self.assertIn("merda", exclusoes)
-        self.assertIn("paneleiro", exclusoes)
+        exclusoes = ler_lista("exclusoes.txt")
+        for ofensiva in ("merda", "paneleiro", "boche", "mongólico", "amaricado", "maricão",
+                         "mija", "tetudo"):
+            self.assertIn(ofensiva, exclusoes)
         for inocente in ("bicha", "preto", "cabra", "cigano", "tomate"):
             self.assertNotIn(inocente, exclusoes)
 
 
 class Format(unittest.TestCase):
     def test_bom_crlf_seccoes_e_uma_linha_por_grelha(self):
-        escolhidas = {"SE": ("se", True), "MAS": ("mas", True), "ISTMO": ("istmo", False)}
+        escolhidas = {"SE": ("se", True, 6.0), "MAS": ("mas", True, 6.0),
+                      "ISTMO": ("istmo", False, 1.0)}
         texto = texto_da_lista(escolhidas)
         self.assertTrue(texto.startswith("\ufeff#"))
         self.assertTrue(texto.endswith("ISTMO\r\n"))
@@ -152,6 +276,23 @@ class Format(unittest.TestCase):
         self.assertEqual(linhas[linhas.index("#SECCAO COMUNS") + 1:],
                          ["MAS", "SE", "#SECCAO RARAS", "ISTMO", ""])
         self.assertEqual(grelha("ação"), "ACAO")
+
+
+class QualityReport(unittest.TestCase):
+    def test_figuras_de_um_livro(self):
+        livro = {"gerados": 2, "comRaras": 1, "falhas": ["posição 3"], "puzzles": [
+            {"palavras": [{"texto": "CASA"}, {"texto": "ÁGUA"}]},
+            {"palavras": [{"texto": "ISTMO"}, {"texto": "BESOIRAR"}]}]}
+        zipf = {"casa": 5.5, "água": 5.4, "agua": 1.0, "istmo": 2.5}
+        self.assertEqual(figuras_do_livro(livro, zipf),
+                         {"colocadas": 4, "zipf3": 2, "abaixo2": 1, "puzzles": 2, "com_raras": 1,
+                          "falhas": 1})
+
+    def test_seccoes_da_lista(self):
+        with tempfile.NamedTemporaryFile("w", encoding="utf-8-sig", suffix=".txt") as f:
+            f.write("# lista\r\n#SECCAO COMUNS\r\nCASA\r\nÁGUA\r\n#seccao raras\r\nISTMO\r\n")
+            f.flush()
+            self.assertEqual(ler_seccoes(f.name), (["casa", "água"], ["istmo"]))
 
 
 if __name__ == "__main__":

@@ -1,8 +1,6 @@
-#include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinTextos.hpp"
 
-#include "UnitPalvorinTexto.hpp"
-
-#include <charconv>
+#include "UnitPalvorinMarca.hpp"
 
 namespace palvorin {
 
@@ -19,7 +17,7 @@ std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::stri
 
 std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
     const std::string lado = std::to_string(ALado);
-    return "Palvorin_" + lado + "x" + lado + "_" + std::to_string(ANumPuzzles) + ".pdf";
+    return NOME_PROGRAMA + "_" + lado + "x" + lado + "_" + std::to_string(ANumPuzzles) + ".pdf";
 }
 
 std::string TextoResumo(const TConfigLivro& AConfig) {
@@ -27,24 +25,14 @@ std::string TextoResumo(const TConfigLivro& AConfig) {
            TextoDoTamanho(AConfig.Lado);
 }
 
-TAnalise AnalisarOpcoes(const TConfigLivro& AConfig) {
-    TAnalise analise;
-    if (!TamanhoValido(AConfig.Lado))
-        analise.Motivo = "Escolha o tamanho do tabuleiro.";
-    else if (AConfig.NumPuzzles < MIN_PUZZLES || AConfig.NumPuzzles > MAX_PUZZLES)
-        analise.Motivo = "Indique um número de puzzles entre " + std::to_string(MIN_PUZZLES) +
-                         " e " + std::to_string(MAX_PUZZLES) + ".";
-    else if (ContarUnidadesUtf16(Aparar(AConfig.Titulo)) > static_cast<std::size_t>(MAX_TITULO))
-        analise.Motivo =
-            "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) + " caracteres.";
-    else
-        analise.PodeGerar = true;
-    return analise;
-}
-
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas) {
     return "Livro gerado: " + Plural(APuzzles, "puzzle", "puzzles") + ", " +
            Plural(APaginas, "página", "páginas") + ".";
+}
+
+std::string TextoLivroGeradoComSemente(std::int32_t APuzzles, std::int32_t APaginas,
+                                       std::uint32_t ASemente) {
+    return TextoLivroGerado(APuzzles, APaginas) + " Semente " + std::to_string(ASemente) + ".";
 }
 
 std::string TextoProgresso(std::int32_t APosicao, std::int32_t ATotal) {
@@ -72,23 +60,6 @@ std::string TextoFalhas(const TRelatorioLivro& ARel) {
         texto += std::string(QUEBRA) + "\u2026 e mais " +
                  std::to_string(ARel.Falhas.size() - FALHAS_LISTADAS) + ".";
     return texto;
-}
-
-std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto) {
-    const std::string texto = Aparar(ATexto);
-    std::string_view digitos = texto;
-    // from_chars takes a leading "-" but not a "+".
-    const bool mais = !digitos.empty() && digitos.front() == '+';
-    if (mais)
-        digitos.remove_prefix(1);
-    if (digitos.empty() || (mais && digitos.front() == '-'))
-        return std::nullopt;
-    std::int32_t valor = 0;
-    const auto [fim, erro] =
-        std::from_chars(digitos.data(), digitos.data() + digitos.size(), valor);
-    if (erro != std::errc() || fim != digitos.data() + digitos.size())
-        return std::nullopt;
-    return valor;
 }
 
 } // namespace palvorin

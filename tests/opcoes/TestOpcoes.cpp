@@ -1,5 +1,6 @@
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTextos.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -85,6 +86,8 @@ TEST(Opcoes, AnalisarOpcoesParaNaPrimeiraFalha) {
         {Config(30, 11, astrais), titulo},
         {Config(101, 11, quarenta + "b"), numero},
         {Config(30, 13, ""), ""},
+        {Config(30, 11, "a\tb"), MotivoTitulo("a\tb")},
+        {Config(0, 11, "a\tb"), numero},
     };
     for (const auto& c : casos) {
         const TAnalise analise = AnalisarOpcoes(c.config);
@@ -120,37 +123,52 @@ TEST(Opcoes, TextoFalhas) {
         EXPECT_EQ(TextoFalhas(c.rel), c.esperado) << c.rel.Falhas.size();
 }
 
-TEST(Opcoes, InteiroDeTexto) {
+TEST(Opcoes, NumerosDeTexto) {
+    using I = std::optional<std::int32_t>;
+    using N = std::optional<std::uint32_t>;
     struct {
         const char* texto;
-        std::optional<std::int32_t> valor;
+        I inteiro;
+        N natural;
     } casos[] = {
-        {"30", 30},
-        {" 12 ", 12},
-        {"\t12\r\n", 12},
-        {"+7", 7},
-        {"-3", -3},
-        {"0", 0},
-        {"150", 150},
-        {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN},
-        {"2147483648", {}},
-        {"abc", {}},
-        {"", {}},
-        {"   ", {}},
-        {"1 2", {}},
-        {"12a", {}},
-        {"+-1", {}},
-        {"-+1", {}},
-        {"+", {}},
-        {"-", {}},
-        {"0x1F", {}},
-        {"$1F", {}},
-        {"1.5", {}},
-        {"١٢", {}},
+        {"30", 30, 30u},
+        {" 12 ", 12, 12u},
+        {"\t12\r\n", 12, 12u},
+        {"+7", 7, 7u},
+        {"-3", -3, {}},
+        {"0", 0, 0u},
+        {"-0", 0, {}},
+        {"150", 150, 150u},
+        {"000000000000042", 42, 42u},
+        {"2147483647", 2147483647, 2147483647u},
+        {"-2147483648", INT32_MIN, {}},
+        {"2147483648", {}, 2147483648u},
+        {"4294967295", {}, 4294967295u},
+        // Past the type's range: refused, never wrapped around.
+        {"4294967296", {}, {}},
+        {"4294967305", {}, {}},
+        {"8589934605", {}, {}},
+        {"-2147483649", {}, {}},
+        {"99999999999999999999", {}, {}},
+        {"abc", {}, {}},
+        {"", {}, {}},
+        {"   ", {}, {}},
+        {"1 2", {}, {}},
+        {"12a", {}, {}},
+        {"+-1", {}, {}},
+        {"-+1", {}, {}},
+        {"+", {}, {}},
+        {"-", {}, {}},
+        {"0x1F", {}, {}},
+        {"$1F", {}, {}},
+        {"1.5", {}, {}},
+        {"1e3", {}, {}},
+        {"١٢", {}, {}},
     };
-    for (const auto& c : casos)
-        EXPECT_EQ(InteiroDeTexto(c.texto), c.valor) << c.texto;
+    for (const auto& c : casos) {
+        EXPECT_EQ(InteiroDeTexto(c.texto), c.inteiro) << c.texto;
+        EXPECT_EQ(NaturalDeTexto(c.texto), c.natural) << c.texto;
+    }
 }
 
 TEST(Opcoes, AparaBrancosEControlos) {

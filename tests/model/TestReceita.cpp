@@ -1,0 +1,92 @@
+#include "UnitPalvorinReceita.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace palvorin;
+
+namespace {
+
+const std::string SOMA = "c8f5fc256a74d0d9f912391f0d51a01f9ca4031811e138781b3cc969b2d5ca09";
+
+TReceitaLivro Receita(const std::string& ATitulo, const TListaUsada& ALista,
+                      std::optional<TNivelDificuldade> ANivel = {}) {
+    TReceitaLivro receita;
+    receita.Config = {100, 15, ATitulo, 4294967295u, ANivel};
+    receita.Lista = ALista;
+    return receita;
+}
+
+TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {
+    const TReceitaLivro receitas[] = {
+        Receita("", {true, "", SOMA}),
+        Receita("Férias; lado=9 % 100%", {true, "", SOMA}),
+        Receita("\xF0\x9F\x98\x80 (a) \\b", {false, "listas/minha lista;1.txt", SOMA}),
+        Receita("", {true, "", SOMA}, TNivelDificuldade::ndFacil),
+        Receita("Difícil", {true, "", SOMA}, TNivelDificuldade::ndDificil),
+    };
+    for (const TReceitaLivro& receita : receitas) {
+        const std::string texto = TextoDaReceita(receita);
+        // ASCII only, so the PDF keeps it as a plain string that any tool shows as is.
+        for (const char c : texto)
+            EXPECT_TRUE(c >= ' ' && c <= '~') << texto;
+        EXPECT_EQ(LerReceita(texto), receita) << texto;
+    }
+}
+
+TEST(Receita, TextoSemReceitaNaoELido) {
+    for (const char* texto : {"", "palvorin", "puzzles; palavras", "lado=9; palvorin-receita=1"})
+        EXPECT_FALSE(LerReceita(texto)) << texto;
+}
+
+TEST(Receita, ReceitaDanificadaOuDeOutraVersaoERecusada) {
+    const std::string boa = TextoDaReceita(Receita("Férias", {true, "", SOMA}));
+    const auto trocar = [&](const std::string& ADe, const std::string& APara) {
+        std::string texto = boa;
+        const std::size_t pos = texto.find(ADe);
+        EXPECT_NE(pos, std::string::npos) << ADe;
+        return texto.replace(pos, ADe.size(), APara);
+    };
+    const struct {
+        std::string Texto;
+        const char* Mensagem;
+    } casos[] = {
+        {trocar("palvorin-receita=1", "palvorin-receita=2"),
+         "A receita do livro tem um formato que esta versão não conhece."},
+        {boa + "; dificuldade=3",
+         "A receita do livro tem um campo que esta versão não conhece: «dificuldade»."},
+        {trocar("; lado=15", ""), "A receita do livro está danificada (campo «lado»)."},
+        {boa + "; lado=9", "A receita do livro está danificada (campo «lado»)."},
+        {trocar("lado=15", "lado=quinze"), "A receita do livro está danificada (campo «lado»)."},
+        {trocar("semente=4294967295", "semente=4294967296"),
+         "A receita do livro está danificada (campo «semente»)."},
+        {trocar("F%C3%A9rias", "F%C3%Grias"),
+         "A receita do livro está danificada (campo «titulo»)."},
+        {trocar("F%C3%A9rias", "F%C"), "A receita do livro está danificada (campo «titulo»)."},
+        {trocar("lista=embutida", "lista=outra"),
+         "A receita do livro está danificada (campo «lista»)."},
+        {trocar(SOMA, "abc"), "A receita do livro está danificada (campo «sha256»)."},
+        {trocar("gerador=1", "gerador"), "A receita do livro está danificada (campo «gerador»)."},
+        {trocar("nivel=", "nivel=extremo"), "A receita do livro está danificada (campo «nivel»)."},
+        {trocar("; nivel=", ""), "A receita do livro está danificada (campo «nivel»)."},
+    };
+    for (const auto& c : casos) {
+        try {
+            LerReceita(c.Texto);
+            ADD_FAILURE() << "aceite: " << c.Texto;
+        } catch (const EPalvorin& e) {
+            EXPECT_STREQ(e.what(), c.Mensagem) << c.Texto;
+        }
+    }
+}
+
+TEST(Receita, ResumoLegivel) {
+    EXPECT_EQ(
+        ResumoDaReceita(Receita("Férias", {false, "minha.txt", SOMA}, TNivelDificuldade::ndMedio)),
+        "Livro de 100 puzzles de 15 × 15, semente 4294967295, nível Médio, título «Férias», "
+        "lista de "
+        "palavras «minha.txt» (SHA-256 " +
+            SOMA + "), feito com o Palvorin " + VERSAO_PALVORIN +
+            ". Para o refazer: palvorin-livro --refazer <este ficheiro>.");
+}
+
+} // namespace
