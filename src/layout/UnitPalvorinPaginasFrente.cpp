@@ -30,10 +30,6 @@ std::string Maiusculas(std::string ATexto) {
     return ATexto;
 }
 
-std::string TextoNumeroPuzzles(std::size_t ANumero) {
-    return ANumero == 1 ? "1 puzzle" : std::to_string(ANumero) + " puzzles";
-}
-
 } // namespace
 
 void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
@@ -42,8 +38,9 @@ void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
     const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
         TextoCentradoQueCabe(ACanvas, 150, titulo, 34, 16, 2, true);
-    TextoCentradoAjustado(ACanvas, 202, TextoNumeroPuzzles(FLivro.Puzzles.size()), 16, 16, 1,
-                          false);
+    TextoCentradoAjustado(
+        ACanvas, 202, Plural(static_cast<std::int64_t>(FLivro.Puzzles.size()), "puzzle", "puzzles"),
+        16, 16, 1, false);
     std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);
     if (FLivro.Config.Nivel)
         tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel);

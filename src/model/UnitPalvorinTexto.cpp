@@ -134,4 +134,8 @@ int ValorHexadecimal(char ADigito) {
     return -1;
 }
 
+std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural) {
+    return std::to_string(AContagem) + " " + std::string(AContagem == 1 ? ASingular : APlural);
+}
+
 } // namespace palvorin

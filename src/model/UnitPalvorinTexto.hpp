@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ std::string SanearUtf8(std::string_view AUtf8);
 std::size_t ContarCaracteres(std::string_view AUtf8);
 // Without leading and trailing blanks and control characters (C0, DEL and C1).
 std::string Aparar(std::string_view AUtf8);
+// "1 página", "2 páginas": the singular only for exactly one.
+std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
 // The value of one hexadecimal digit (either case), or -1.
 int ValorHexadecimal(char ADigito);

@@ -11,10 +11,6 @@ constexpr std::size_t FALHAS_LISTADAS = 5;
 
 } // namespace
 
-std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural) {
-    return std::to_string(AContagem) + " " + std::string(AContagem == 1 ? ASingular : APlural);
-}
-
 std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
     const std::string lado = std::to_string(ALado);
     return NOME_PROGRAMA + "_" + lado + "x" + lado + "_" + std::to_string(ANumPuzzles) + ".pdf";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinTexto.hpp"
 
 #include <cstdint>
 #include <string>
@@ -12,8 +13,6 @@ namespace palvorin {
 
 inline const std::string TEXTO_NENHUM_PUZZLE = "Não foi possível gerar nenhum puzzle.";
 
-// "1 página", "2 páginas": the singular only for exactly one.
-std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural);
 std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles);
 std::string TextoResumo(const TConfigLivro& AConfig);
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas);

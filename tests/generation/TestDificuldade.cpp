@@ -1,4 +1,5 @@
 #include "Fixturas.hpp"
+#include "ListaEmbutida.hpp"
 #include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -10,14 +11,6 @@ using namespace palvorin;
 using namespace palvorin::teste;
 
 namespace {
-
-const TDicionario& ListaEmbutida() {
-    static const std::unique_ptr<TDicionario> dic = [] {
-        TRelatorioDic rel;
-        return CarregarDicionario(".", rel);
-    }();
-    return *dic;
-}
 
 // Solved from the board with its letters hidden, generated puzzles of every side come out as
 // their solution.

@@ -3,6 +3,7 @@
 // and options: the same result, the same board and the same generator state show that the
 // shortcuts change no decision and no draw.
 #include "Fixturas.hpp"
+#include "ListaEmbutida.hpp"
 #include "UnitPalvorinResolvedor.hpp"
 
 #include <algorithm>
@@ -315,14 +316,6 @@ struct TCasoEquivalencia {
     bool ProibirAlgumas; // every seventh word of the list forbidden
     bool ListaEmbutida;  // the program's own list (long groups) instead of the small fixed one
 };
-
-const TDicionario& ListaEmbutida() {
-    static const std::unique_ptr<TDicionario> dic = [] {
-        TRelatorioDic rel;
-        return CarregarDicionario(".", rel);
-    }();
-    return *dic;
-}
 
 // Fills with both fillers and compares everything they leave behind; true when it filled.
 bool CompararPreenchimentos(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
