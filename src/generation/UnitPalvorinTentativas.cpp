@@ -71,6 +71,7 @@ struct TOficinaTentativas::TPartilha {
     std::condition_variable Mudou;
     std::map<TChave, std::shared_ptr<TItem>> Itens; // in the order workers take them
     std::int32_t NosTrabalhadores = 0;              // attempts a worker is making
+    std::int32_t NaFila = 0;                        // queued tasks not yet started
     bool Encerrada = false;
 
     // Under Trinco: the first attempt nobody has started, now marked as started.
@@ -110,6 +111,8 @@ struct TOficinaTentativas::TPartilha {
     // workshop is gone finds it closed and touches nothing else.
     void Trabalhar() {
         std::unique_lock trinco(Trinco);
+        --NaFila;
+        Mudou.notify_all();
         if (Encerrada)
             return;
         auto [chave, item] = Reservar();
@@ -150,7 +153,10 @@ TOficinaTentativas::~TOficinaTentativas() {
     for (auto& [chave, item] : FPartilha->Itens)
         item->Parar = true;
     FPartilha->Itens.clear();
-    FPartilha->Mudou.wait(trinco, [this] { return FPartilha->NosTrabalhadores == 0; });
+    // Queued tasks find the workshop closed and return at once; waiting for them too means none
+    // is left holding the shared part when the program ends.
+    FPartilha->Mudou.wait(
+        trinco, [this] { return FPartilha->NosTrabalhadores == 0 && FPartilha->NaFila == 0; });
 }
 
 void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
@@ -165,9 +171,10 @@ void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
     item->Opcoes = AOpcoes;
     const auto it = FPartilha->Itens.emplace(chave, std::move(item)).first;
     try {
-        // Queued tasks may outlive the workshop (the arena lets them finish), so they hold
-        // the shared part.
+        // The library may release a task a moment after it ran, past the workshop's end, so
+        // tasks hold the shared part.
         FFios->Arena.enqueue([partilha = FPartilha] { partilha->Trabalhar(); });
+        ++FPartilha->NaFila;
     } catch (...) {
         FPartilha->Itens.erase(it);
         throw;
