@@ -15,6 +15,7 @@ namespace {
 
 constexpr double LARGURA_A4_PT = 595;
 constexpr double ALTURA_A4_PT = 842;
+constexpr double PONTOS_POR_POLEGADA = 72;
 
 // ISO 8601 in UTC, as Cairo takes it.
 std::string DataIso(std::time_t AData) {
@@ -69,15 +70,15 @@ cairo_status_t TDocumentoPdf::Acrescentar(void* ADocumento, const unsigned char*
 void TDocumentoPdf::EncerrarPagina() {
     if (!FPagina)
         return;
-    const std::shared_ptr<TContextoDispositivo> pagina = std::move(FPagina);
+    const std::shared_ptr<TCanvasCairo> pagina = std::move(FPagina);
     VerificarCairo(pagina->Encerrar());
     cairo_surface_show_page(FSuperficie.get());
     VerificarCairo(cairo_surface_status(FSuperficie.get()));
 }
 
-std::shared_ptr<TContextoDispositivo> TDocumentoPdf::NovaPagina() {
+std::shared_ptr<TCanvasCairo> TDocumentoPdf::NovaPagina() {
     EncerrarPagina();
-    FPagina = std::make_shared<TContextoDispositivo>(FSuperficie.get(), DPI_PAGINA, FFontes);
+    FPagina = std::make_shared<TCanvasCairo>(FSuperficie.get(), PONTOS_POR_POLEGADA, FFontes);
     ++FNumPaginas;
     return FPagina;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinCairo.hpp"
-#include "UnitPalvorinDispositivo.hpp"
+#include "UnitPalvorinCanvasCairo.hpp"
 #include "UnitPalvorinFontes.hpp"
 #include "UnitPalvorinGravarFicheiro.hpp"
 
@@ -12,9 +12,6 @@
 #include <vector>
 
 namespace palvorin {
-
-// Device units per inch of every page surface.
-inline constexpr std::int32_t DPI_PAGINA = 300;
 
 // The document information; empty fields are left out.
 struct TInfoDocumento {
@@ -35,9 +32,8 @@ public:
     TDocumentoPdf(const TDocumentoPdf&) = delete;
     TDocumentoPdf& operator=(const TDocumentoPdf&) = delete;
 
-    // Closes the current page and appends a blank one; its device context measures
-    // 1/DPI_PAGINA inch per unit from the top-left corner.
-    std::shared_ptr<TContextoDispositivo> NovaPagina();
+    // Closes the current page and appends a blank one, with its canvas.
+    std::shared_ptr<TCanvasCairo> NovaPagina();
     std::int32_t NumPaginas() const { return FNumPaginas; }
     // Finishes the document and writes it to ACaminho as GravarFicheiroInteiro does.
     bool Gravar(const std::string& ACaminho, const TPedidoParagem& AParar = {});
@@ -50,7 +46,7 @@ private:
     std::vector<std::uint8_t> FBytes;
     TFontesLivro FFontes;
     TSuperficieCairo FSuperficie;
-    std::shared_ptr<TContextoDispositivo> FPagina;
+    std::shared_ptr<TCanvasCairo> FPagina;
     std::int32_t FNumPaginas = 0;
 };
 

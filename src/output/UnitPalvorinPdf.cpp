@@ -1,6 +1,5 @@
 #include "UnitPalvorinPdf.hpp"
 
-#include "UnitPalvorinCanvasVcl.hpp"
 #include "UnitPalvorinDocumentoPdf.hpp"
 #include "UnitPalvorinMarca.hpp"
 
@@ -19,13 +18,11 @@ void VerificarPuzzles(const std::vector<TPuzzle>& APuzzles) {
     }
 }
 
-// Pages of a PDF document, each handed out as a canvas at DPI_PAGINA units per inch.
+// Pages of a PDF document, each handed out as its canvas.
 class TDestinoPdf : public IDestinoPaginas {
 public:
     explicit TDestinoPdf(TDocumentoPdf& APdf) : FPdf(APdf) {}
-    std::shared_ptr<ICanvasPagina> NovaPagina() override {
-        return std::make_shared<TCanvasVcl>(FPdf.NovaPagina(), DPI_PAGINA);
-    }
+    std::shared_ptr<ICanvasPagina> NovaPagina() override { return FPdf.NovaPagina(); }
 
 private:
     TDocumentoPdf& FPdf;

@@ -3,7 +3,7 @@
 // A page canvas over an in-memory picture: one device unit per pixel at 300 units per
 // inch, so tests can look at what each operation covers.
 
-#include "UnitPalvorinCanvasVcl.hpp"
+#include "UnitPalvorinCanvasCairo.hpp"
 
 #include <cstdint>
 #include <cstring>
@@ -23,9 +23,8 @@ public:
         const TContextoCairo cr(cairo_create(FImagem.get()));
         cairo_set_source_rgb(cr.get(), 1, 1, 1);
         cairo_paint(cr.get());
-        // A device context with one unit per pixel; the canvas measures 300 units per inch.
-        FDispositivo = std::make_shared<TContextoDispositivo>(FImagem.get(), 72, FFontes);
-        Canvas = std::make_unique<TCanvasVcl>(FDispositivo, 300);
+        // One device unit per pixel.
+        Canvas = std::make_unique<TCanvasCairo>(FImagem.get(), DPI_PAGINA, FFontes);
     }
 
     TCorPixel Pixel(int X, int Y) {
@@ -52,14 +51,11 @@ public:
                            cairo_image_surface_get_data(AOutra.FImagem.get()),
                            static_cast<std::size_t>(altura * passo)) == 0;
     }
-    TContextoDispositivo& Dispositivo() { return *FDispositivo; }
-
-    std::unique_ptr<TCanvasVcl> Canvas;
+    std::unique_ptr<TCanvasCairo> Canvas;
 
 private:
     TSuperficieCairo FImagem;
     TFontesLivro FFontes;
-    std::shared_ptr<TContextoDispositivo> FDispositivo;
 };
 
 } // namespace palvorin::teste

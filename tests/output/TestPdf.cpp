@@ -199,8 +199,8 @@ TEST(LivroPdfFalhas, PastaQueNaoExiste) {
     // A file where a folder should be.
     std::ofstream(pasta / "ficheiro") << "x";
     const std::string dentro = (pasta / "ficheiro" / "livro.pdf").string();
-    EXPECT_EQ(ErroAoGravar(dentro, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + dentro + "\": uma parte do caminho não é uma pasta.");
+    EXPECT_EQ(ErroAoGravar(dentro, Livro(9, 1)), "Não foi possível gravar o ficheiro \"" + dentro +
+                                                     "\": uma parte do caminho não é uma pasta.");
 }
 
 TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {
