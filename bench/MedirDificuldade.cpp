@@ -1,8 +1,9 @@
 // The difficulty of generated puzzles: draws puzzles of one side with the built-in list, grades
 // each, and prints the distribution of points (whose tertiles set the level thresholds), the
 // techniques needed, the share of each level under the thresholds in use, and the processor
-// time of generating against grading.
-//   medir_dificuldade LADO PUZZLES [SEMENTE]
+// time of generating against grading. With "nivel", the puzzles are drawn with the options of
+// books of one level.
+//   medir_dificuldade LADO PUZZLES [SEMENTE [nivel]]
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
@@ -42,7 +43,7 @@ double Media(const std::vector<double>& AValores) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cerr << "Uso: medir_dificuldade LADO PUZZLES [SEMENTE]\n";
+        std::cerr << "Uso: medir_dificuldade LADO PUZZLES [SEMENTE [nivel]]\n";
         return 2;
     }
     const std::int32_t lado = std::stoi(argv[1]);
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
     const auto semente = static_cast<std::uint32_t>(argc > 3 ? std::stoul(argv[3]) : 2027);
     TRelatorioDic relDic;
     const auto dic = CarregarDicionario(".", relDic);
-    const TOpcoesGerador opc = OpcoesGeradorPadrao();
+    const bool deNivel = argc > 4 && std::string(argv[4]) == "nivel";
+    const TOpcoesGerador opc = deNivel ? OpcoesGeradorDeNivel() : OpcoesGeradorPadrao();
 
     std::vector<std::int32_t> pontos;
     std::vector<double> tempoGerar;
@@ -98,7 +100,8 @@ int main(int argc, char** argv) {
         return std::string(texto);
     };
     std::cout << "Lado " << lado << ": " << pontos.size() << " puzzles (semente " << semente
-              << "), " << discordantes << " não resolvidos ou diferentes da solução\n";
+              << (deNivel ? ", opções dos livros de um nível" : "") << "), " << discordantes
+              << " não resolvidos ou diferentes da solução\n";
     std::cout << "Técnica mais cara precisa: comprimento único " << percentagem(precisaram[0])
               << ", ranhura única " << percentagem(precisaram[1]) << ", palavra única "
               << percentagem(precisaram[2]) << ", eliminação " << percentagem(precisaram[3])

@@ -7,6 +7,7 @@ namespace palvorin {
 namespace {
 
 constexpr std::int32_t TENTATIVAS_DO_GERADOR = 20;
+constexpr std::int32_t TENTATIVAS_DO_GERADOR_DE_NIVEL = 10;
 constexpr std::int32_t MAXIMO_CONTAGEM = 2; // enough to tell one solution from several
 
 bool Cancelado(const TConsultaCancelamento& ACancelado) {
@@ -19,6 +20,13 @@ TOpcoesGerador OpcoesGeradorPadrao() {
     TOpcoesGerador opc;
     opc.Preenchimento = OpcoesPreenchimentoPadrao();
     opc.Preenchimento.Tentativas = TENTATIVAS_DO_GERADOR;
+    return opc;
+}
+
+TOpcoesGerador OpcoesGeradorDeNivel() {
+    TOpcoesGerador opc = OpcoesGeradorPadrao();
+    opc.Preenchimento.Tentativas = TENTATIVAS_DO_GERADOR_DE_NIVEL;
+    opc.PermitirRaras = false;
     return opc;
 }
 

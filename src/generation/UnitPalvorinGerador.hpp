@@ -36,6 +36,9 @@ struct TEstatisticasGerador {
 };
 
 TOpcoesGerador OpcoesGeradorPadrao();
+// For books of one level, which throw most puzzles away: a pattern that does not fill quickly
+// with common words is dropped for the next one. Cheaper puzzles, and no rare words.
+TOpcoesGerador OpcoesGeradorDeNivel();
 
 // Why a pattern's shape is unsuitable, or empty when it passes.
 std::string MotivoRejeicao(const TPadraoAnalisado& APadrao);

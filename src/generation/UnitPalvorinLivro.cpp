@@ -163,7 +163,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     if (AExecucao.Tentativas)
         AExecucao.Tentativas->clear();
 
-    const auto base = std::make_shared<const TOpcoesGerador>(OpcoesGeradorPadrao());
+    const auto base = std::make_shared<const TOpcoesGerador>(AConfig.Nivel ? OpcoesGeradorDeNivel()
+                                                                           : OpcoesGeradorPadrao());
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;
     TUsoPalavras uso(ADic);

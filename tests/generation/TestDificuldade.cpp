@@ -4,6 +4,7 @@
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTentativas.hpp"
 
 #include <gtest/gtest.h>
 
@@ -72,11 +73,30 @@ TEST(Dificuldade, LivroDeUmNivel) {
          {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil}) {
         const TConfigLivro config{6, 9, "", 2026, nivel};
         TRelatorioLivro rel;
-        const std::vector<TPuzzle> puzzles = GerarLivro(ListaEmbutida(), config, {}, rel);
+        std::vector<std::int32_t> tentativas;
+        TExecucaoLivro execucao;
+        execucao.Tentativas = &tentativas;
+        const std::vector<TPuzzle> puzzles = GerarLivro(ListaEmbutida(), config, {}, rel, execucao);
         ASSERT_EQ(puzzles.size(), 6u);
         EXPECT_TRUE(rel.Falhas.empty());
+        EXPECT_EQ(rel.ComRaras, 0);
         for (const TPuzzle& p : puzzles)
             EXPECT_EQ(Classificar(p).Nivel, nivel) << TextoDoNivel(nivel);
+        // Drawn with the level book's own generator options, from the attempt's seed (before
+        // the attempts that forbid words already used).
+        std::int32_t comparados = 0;
+        for (std::int32_t i = 0; i < 6; ++i) {
+            if (tentativas[i] > TENTATIVA_PROIBIR_USADAS)
+                continue;
+            TPuzzle esperado;
+            TEstatisticasGerador estat;
+            ASSERT_TRUE(GerarPuzzle(ListaEmbutida(), 9,
+                                    SementeDaTentativa(2026, i, tentativas[i] - 1),
+                                    OpcoesGeradorDeNivel(), {}, esperado, estat));
+            EXPECT_EQ(puzzles[i], esperado) << "posição " << i;
+            ++comparados;
+        }
+        EXPECT_GT(comparados, 0);
         TRelatorioLivro outra;
         EXPECT_EQ(GerarLivro(ListaEmbutida(), config, {}, outra), puzzles)
             << "o mesmo livro de novo";
