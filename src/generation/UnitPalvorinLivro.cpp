@@ -82,9 +82,15 @@ bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
     return !AConfig.Nivel || Classificar(APuzzle).Nivel == *AConfig.Nivel;
 }
 
-// Positions ahead of the current one whose first attempt the workers may make, per thread:
+// Positions ahead of the current one whose first attempts the workers may make, per thread:
 // enough to keep them busy past a slow puzzle, few enough to keep memory flat.
 constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 4;
+
+// The attempts of each position made ahead: the first; in a book of one level, which turns
+// down about two puzzles in three, every attempt that forbids no words.
+std::int32_t TentativasAntecipadas(const TConfigLivro& AConfig) {
+    return AConfig.Nivel ? TENTATIVA_PROIBIR_USADAS : 1;
+}
 
 // Whether an attempt's puzzle takes its position, given the puzzles accepted before it.
 bool TomaAPosicao(const TConfigLivro& AConfig, const TPuzzle& APuzzle, const TUsoPalavras& AUso) {
@@ -106,7 +112,7 @@ struct TDesfecho {
     TTentativa Ultima;
 };
 
-// The attempts at one position, in order, until one takes it. The first belongs to the
+// The attempts at one position, in order, until one takes it. The first few belong to the
 // look-ahead; when a later one is needed, the next few go to the workers at once, each batch
 // within the attempts that share one forbidden-word array.
 TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TConfigLivro& AConfig,
@@ -115,7 +121,7 @@ TDesfecho ResolverPosicao(TOficinaTentativas& AOficina, const TConfigLivro& ACon
                           const TConsultaCancelamento& AConsulta, std::int32_t ATentativas) {
     TDesfecho desfecho;
     std::shared_ptr<const TOpcoesGerador> opcoes = ABase;
-    std::int32_t entregues = 1;
+    std::int32_t entregues = TentativasAntecipadas(AConfig);
     for (std::int32_t j = 0; j < ATentativas; ++j) {
         if (j == TENTATIVA_PROIBIR_USADAS)
             opcoes = ComProibidas(*ABase, AUso);
@@ -173,7 +179,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
         const std::int32_t tarefas = NumeroDeTarefas(AExecucao.Tarefas);
         const std::int32_t tentativas = TentativasPorPuzzle(AConfig, AExecucao);
         TOficinaTentativas oficina(ADic, AConfig, tarefas - 1);
-        std::int32_t antecipadas = 1; // positions whose first attempt was handed out
+        const std::int32_t porPosicao = TentativasAntecipadas(AConfig);
+        std::int32_t antecipadas = 0; // positions whose first attempts were handed out
         for (std::int32_t i = 0; i < corrida.N; ++i) {
             corrida.Atual = i;
             if (AProgresso)
@@ -184,7 +191,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
             }
             for (; antecipadas < corrida.N && antecipadas <= i + ANTECIPACAO_POR_TAREFA * tarefas;
                  ++antecipadas)
-                oficina.Pedir(antecipadas, 0, base);
+                for (std::int32_t j = 0; j < porPosicao; ++j)
+                    oficina.Pedir(antecipadas, j, base);
             TDesfecho desfecho =
                 ResolverPosicao(oficina, AConfig, uso, i, base, consulta, tentativas);
             if (corrida.Cancelar) {
