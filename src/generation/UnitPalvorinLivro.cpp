@@ -84,7 +84,7 @@ bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
 
 // Positions ahead of the current one whose first attempts the workers may make, per thread:
 // enough to keep them busy past a slow puzzle, few enough to keep memory flat.
-constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 4;
+constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 16;
 
 // The attempts of each position made ahead: the first; in a book of one level, which turns
 // down about two puzzles in three, every attempt that forbids no words.
