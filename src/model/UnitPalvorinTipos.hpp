@@ -15,6 +15,7 @@ struct TPalavraDic {
     std::string Texto;
     std::string Grelha;
     bool Comum = false;
+    bool Frequente = false; // a common word most readers meet often; the filler tries it first
 
     bool operator==(const TPalavraDic&) const = default;
 };

@@ -173,21 +173,27 @@ void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t A
     }
 }
 
-// Puts the common candidates first (stable for them) and returns how many there are.
-std::int32_t TPreenchedor::OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento) {
-    const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
-    if (FOpc.SoComuns)
-        return total;
-    const TConjuntoBits& comuns = FDic.MascaraComuns(AComprimento);
-    std::int32_t preferidas = 0;
-    for (std::int32_t t = 0; t < total; ++t) {
+std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t ATotal,
+                                    const TConjuntoBits& AMascara) {
+    std::int32_t fim = ADe;
+    for (std::int32_t t = ADe; t < ATotal; ++t) {
         const std::int32_t j = FCandidatos[ABase + t];
-        if ((comuns[j / 64] >> (j % 64)) & 1) {
-            std::swap(FCandidatos[ABase + t], FCandidatos[ABase + preferidas]);
-            ++preferidas;
+        if ((AMascara[j / 64] >> (j % 64)) & 1) {
+            std::swap(FCandidatos[ABase + t], FCandidatos[ABase + fim]);
+            ++fim;
         }
     }
-    return preferidas;
+    return fim;
+}
+
+TPreenchedor::TGruposCandidatos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
+                                                                std::int32_t AComprimento) {
+    const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
+    const std::int32_t frequentes = Adiantar(ABase, 0, total, FDic.MascaraFrequentes(AComprimento));
+    const std::int32_t comuns =
+        FOpc.SoComuns ? total
+                      : Adiantar(ABase, frequentes, total, FDic.MascaraComuns(AComprimento));
+    return {frequentes == 0 ? comuns : frequentes, comuns};
 }
 
 bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
@@ -223,11 +229,14 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         for (std::uint64_t w = FBufs[d][b]; w != 0; w &= w - 1)
             FCandidatos[pos++] = static_cast<std::int32_t>(b * 64) + std::countr_zero(w);
 
-    const std::int32_t preferidas = OrdenarCandidatos(base, L);
+    const TGruposCandidatos grupos = OrdenarCandidatos(base, L);
     const std::int32_t m = std::min(FOpc.Ramo, melhor);
     for (std::int32_t t = 0; t < m; ++t) {
-        const std::int32_t r =
-            t < preferidas ? t + FGer.Limite(preferidas - t) : t + FGer.Limite(melhor - t);
+        // Each draw takes from the first group that still has words left.
+        const std::int32_t fim = t < grupos.Primeiro  ? grupos.Primeiro
+                                 : t < grupos.Segundo ? grupos.Segundo
+                                                      : melhor;
+        const std::int32_t r = t + FGer.Limite(fim - t);
         std::swap(FCandidatos[base + t], FCandidatos[base + r]);
     }
 

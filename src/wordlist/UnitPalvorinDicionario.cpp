@@ -120,6 +120,7 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
     posicoes.reserve(ALinhas.size());
     std::string texto, grelha;
     bool comum = true;
+    bool frequente = false;
     std::size_t numero = 0;
     for (const std::string& linha : ALinhas) {
         ++numero;
@@ -128,10 +129,13 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
             continue;
         if (s.front() == '#') {
             if (ComecaSemCaixa(s, "#SECCAO")) {
-                if (ContemSemCaixa(s, "RARAS"))
+                if (ContemSemCaixa(s, "RARAS")) {
                     comum = false;
-                else if (ContemSemCaixa(s, "COMUNS"))
+                    frequente = false;
+                } else if (ContemSemCaixa(s, "COMUNS")) {
                     comum = true;
+                    frequente = ContemSemCaixa(s, "FREQUENTES");
+                }
             }
             continue;
         }
@@ -164,9 +168,10 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
                 existente.Texto = texto;
                 existente.Comum = true;
             }
+            existente.Frequente = existente.Frequente || frequente;
             continue;
         }
-        palavras.push_back(TPalavraDic{texto, grelha, comum});
+        palavras.push_back(TPalavraDic{texto, grelha, comum, frequente});
     }
     FPalavras = OrdenadasPorGrelha(std::move(palavras));
     ARel.Aceites = Total();
@@ -179,6 +184,7 @@ void TDicionario::ConstruirIndices() {
     for (std::int32_t l = 0; l <= COMPRIMENTO_MAXIMO; ++l) {
         FGrupos[l] = TGrupoComprimento{};
         FMascarasComuns[l].clear();
+        FMascarasFrequentes[l].clear();
     }
     std::array<std::size_t, COMPRIMENTO_MAXIMO + 1> contagem{};
     for (const TPalavraDic& p : FPalavras)
@@ -190,6 +196,7 @@ void TDicionario::ConstruirIndices() {
             FGrupos[l].Mascaras.assign(static_cast<std::size_t>(l) * LETRAS,
                                        TConjuntoBits(BlocosPara(n), 0));
         FMascarasComuns[l].assign(BlocosPara(n), 0);
+        FMascarasFrequentes[l].assign(BlocosPara(n), 0);
     }
     // One walk: every word lands in its group in ascending index order.
     for (std::size_t i = 0; i < FPalavras.size(); ++i) {
@@ -203,6 +210,8 @@ void TDicionario::ConstruirIndices() {
                 bit;
         if (p.Comum)
             FMascarasComuns[p.Grelha.size()][j / 64] |= bit;
+        if (p.Frequente)
+            FMascarasFrequentes[p.Grelha.size()][j / 64] |= bit;
     }
 }
 
@@ -299,6 +308,10 @@ const TConjuntoBits& TDicionario::MascaraDaLetra(std::int32_t AComprimento, std:
 
 const TConjuntoBits& TDicionario::MascaraComuns(std::int32_t AComprimento) const {
     return ComprimentoValido(AComprimento) ? FMascarasComuns[AComprimento] : ConjuntoVazio();
+}
+
+const TConjuntoBits& TDicionario::MascaraFrequentes(std::int32_t AComprimento) const {
+    return ComprimentoValido(AComprimento) ? FMascarasFrequentes[AComprimento] : ConjuntoVazio();
 }
 
 } // namespace palvorin

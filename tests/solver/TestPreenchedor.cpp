@@ -95,6 +95,24 @@ TEST(PreencherPadrao, SoComunsDecideSeAsRarasEntram) {
     VerificarPuzzle(*dic, TPadrao(9, false), puzzle);
 }
 
+TEST(PreencherPadrao, FrequentesPrimeiro) {
+    // Two word squares fill the 3 × 3 board; drawn uniformly, about half the seeds would take
+    // the one whose words are not frequent.
+    const auto dic = Lista({"#SECCAO COMUNS FREQUENTES", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI",
+                            "#SECCAO COMUNS", "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"});
+    for (const bool soComuns : {true, false}) {
+        TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+        opc.SoComuns = soComuns;
+        for (std::uint32_t semente = 1; semente <= 20; ++semente) {
+            TPuzzle puzzle;
+            ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, opc, puzzle));
+            for (const TPalavraColocada& w : puzzle.Palavras)
+                EXPECT_TRUE(dic->Palavra(dic->IndiceDaGrelha(w.Grelha)).Frequente)
+                    << w.Grelha << ", semente " << semente;
+        }
+    }
+}
+
 TEST(PreencherPadrao, ProibidasNuncaSaoColocadas) {
     // Every third word of the list forbidden, on a pattern the fixed list fills easily.
     const TDicionario& dic = ListaFixa();

@@ -77,14 +77,55 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         std::vector<std::string> linhas;
         std::string texto;
         bool comum;
+        bool frequente;
     } casos[] = {
-        {"rara depois comum", {"#SECCAO RARAS", "PÊLO", "#SECCAO COMUNS", "PELO"}, "PELO", true},
-        {"comum depois rara", {"PELO", "#SECCAO RARAS", "PÊLO"}, "PELO", true},
-        {"marcador minúsculo", {"#seccao raras", "PELO"}, "PELO", false},
-        {"marcador desconhecido", {"#SECCAO RARAS", "#SECCAO OUTRAS", "PELO"}, "PELO", false},
-        {"RARAS testado primeiro", {"#SECCAO COMUNS E RARAS", "PELO"}, "PELO", false},
-        {"espaço depois de #", {"# SECCAO RARAS", "PELO"}, "PELO", true},
-        {"comuns volta a comum", {"#SECCAO RARAS", "#SECCAO COMUNS", "PELO"}, "PELO", true},
+        {"rara depois comum",
+         {"#SECCAO RARAS", "PÊLO", "#SECCAO COMUNS", "PELO"},
+         "PELO",
+         true,
+         false},
+        {"comum depois rara", {"PELO", "#SECCAO RARAS", "PÊLO"}, "PELO", true, false},
+        {"marcador minúsculo", {"#seccao raras", "PELO"}, "PELO", false, false},
+        {"marcador desconhecido",
+         {"#SECCAO RARAS", "#SECCAO OUTRAS", "PELO"},
+         "PELO",
+         false,
+         false},
+        {"RARAS testado primeiro", {"#SECCAO COMUNS E RARAS", "PELO"}, "PELO", false, false},
+        {"espaço depois de #", {"# SECCAO RARAS", "PELO"}, "PELO", true, false},
+        {"comuns volta a comum", {"#SECCAO RARAS", "#SECCAO COMUNS", "PELO"}, "PELO", true, false},
+        {"frequentes", {"#SECCAO COMUNS FREQUENTES", "PELO"}, "PELO", true, true},
+        {"frequentes em minúsculas", {"#seccao comuns frequentes", "PELO"}, "PELO", true, true},
+        {"comuns depois de frequentes",
+         {"#SECCAO COMUNS FREQUENTES", "#SECCAO COMUNS", "PELO"},
+         "PELO",
+         true,
+         false},
+        {"raras depois de frequentes",
+         {"#SECCAO COMUNS FREQUENTES", "#SECCAO RARAS", "PELO"},
+         "PELO",
+         false,
+         false},
+        {"FREQUENTES sem COMUNS não muda",
+         {"#SECCAO RARAS", "#SECCAO FREQUENTES", "PELO"},
+         "PELO",
+         false,
+         false},
+        {"rara depois frequente",
+         {"#SECCAO RARAS", "PÊLO", "#SECCAO COMUNS FREQUENTES", "PELO"},
+         "PELO",
+         true,
+         true},
+        {"comum e depois frequente",
+         {"PÊLO", "#SECCAO COMUNS FREQUENTES", "PELO"},
+         "PÊLO",
+         true,
+         true},
+        {"frequente e depois comum",
+         {"#SECCAO COMUNS FREQUENTES", "PÊLO", "#SECCAO COMUNS", "PELO"},
+         "PÊLO",
+         true,
+         true},
     };
     for (const auto& c : casos) {
         TRelatorioDic rel;
@@ -92,6 +133,7 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         ASSERT_EQ(d->Total(), 1) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Texto, c.texto) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Comum, c.comum) << c.nome;
+        EXPECT_EQ(d->GetPalavra(0).Frequente, c.frequente) << c.nome;
         EXPECT_EQ(rel.Comuns, c.comum ? 1 : 0) << c.nome;
         EXPECT_EQ(rel.Lidas, rel.Aceites + rel.Repetidas + rel.Rejeitadas) << c.nome;
     }

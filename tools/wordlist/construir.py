@@ -44,9 +44,11 @@ def ler_argumentos():
 
 
 def relatorio(escolhidas, saida=sys.stderr):
-    comuns = [t for t, c, _ in escolhidas.values() if c]
-    raras = [t for t, c, _ in escolhidas.values() if not c]
-    print(f"entradas {len(escolhidas)}, comuns {len(comuns)}, raras {len(raras)}", file=saida)
+    comuns = [t for t, c, *_ in escolhidas.values() if c]
+    raras = [t for t, c, *_ in escolhidas.values() if not c]
+    frequentes = sum(f for *_, f in escolhidas.values())
+    print(f"entradas {len(escolhidas)}, comuns {len(comuns)} (frequentes {frequentes}), "
+          f"raras {len(raras)}", file=saida)
     for n in range(2, 16):
         c, r = sum(len(t) == n for t in comuns), sum(len(t) == n for t in raras)
         print(f"  {n:2}: {c:6} comuns {r:6} raras", file=saida)

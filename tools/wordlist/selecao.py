@@ -13,6 +13,9 @@ from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.3,
             11: 2.0, 12: 1.8, 13: 1.5}
 LIMIAR_LONGAS = 1.2
+# A frequent word is a common word readers meet often in writing (or a reviewed everyday word);
+# the filler tries frequent words before the other common ones.
+ZIPF_FREQUENTE = 3.0
 
 
 @dataclass
@@ -96,12 +99,17 @@ def escolher(lexico, contexto):
                               notas.brasileira(texto, admitidas))
         nota = notas.nota_revista(texto, nota)
         comum = nota >= limiar(texto)
+        frequente = comum and (notas.zipf.get(texto, 0.0) >= ZIPF_FREQUENTE or
+                               texto in notas.europeias)
         chave = grelha(texto)
         atual = por_grelha.get(chave)
-        # one entry per board form: the spelling readers meet most, common if either is
-        if atual is None or (nota, texto) > (atual[2], atual[0]):
-            por_grelha[chave] = (texto, comum or (atual is not None and atual[1]), nota)
+        # one entry per board form: the spelling readers meet most, common (and frequent) if
+        # either is
+        if atual is None:
+            por_grelha[chave] = (texto, comum, nota, frequente)
+        elif (nota, texto) > (atual[2], atual[0]):
+            por_grelha[chave] = (texto, comum or atual[1], nota, frequente or atual[3])
         else:
-            por_grelha[chave] = (atual[0], atual[1] or comum, atual[2])
+            por_grelha[chave] = (atual[0], atual[1] or comum, atual[2], atual[3] or frequente)
     return por_grelha
 

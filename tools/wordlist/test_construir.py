@@ -51,13 +51,17 @@ class Lexicon(unittest.TestCase):
         self.lexico = lexico_do_fixture(self.frequencias)
 
     def escolhidas(self, tesauro=(), exclusoes=(), zipf=None):
+        return {t: c for t, (c, _) in self.seccoes(tesauro, exclusoes, zipf).items()}
+
+    def seccoes(self, tesauro=(), exclusoes=(), zipf=None):
+        """word -> (common, frequent)"""
         pontos = pontuar(self.lexico, self.frequencias)
         notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
                       {t: set() for t in tesauro}, set())
         do_lema = evidencia_propria(self.lexico, self.frequencias, pontos)
         contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, do_lema, notas, LEITURAS,
                             participios_inventados(self.lexico, LEITURAS), {})
-        return {t: c for t, c, _ in escolher(self.lexico, contexto).values()}
+        return {t: (c, f) for t, c, _, f in escolher(self.lexico, contexto).values()}
 
     def test_so_formas_de_dicionario(self):
         palavras = self.escolhidas()
@@ -106,6 +110,16 @@ class Lexicon(unittest.TestCase):
         self.assertFalse(palavras["cantado"])     # kin of a frequent verb, but no evidence
         self.assertFalse(palavras["cantador"])    # -dor is made for every verb: needs evidence
         self.assertFalse(palavras["das"])         # short verb form never seen
+
+    def test_frequentes(self):
+        # frequent: common and often written; common through the thesaurus or the subtitles
+        # alone is not enough
+        zipf = {"bonito": 5.0, "lápis": limiar("lápis") - 0.2}
+        seccoes = self.seccoes(tesauro={"lápis"}, zipf=zipf)
+        self.assertEqual(seccoes["bonito"], (True, True))
+        self.assertEqual(seccoes["lápis"], (True, False))
+        self.assertEqual(seccoes["canto"], (True, False))
+        self.assertEqual(seccoes["cantado"], (False, False))
 
     def test_exclusao(self):
         self.assertNotIn("bonito", self.escolhidas(exclusoes={"bonito"}))
@@ -266,15 +280,15 @@ class Shapes(unittest.TestCase):
 
 class Format(unittest.TestCase):
     def test_bom_crlf_seccoes_e_uma_linha_por_grelha(self):
-        escolhidas = {"SE": ("se", True, 6.0), "MAS": ("mas", True, 6.0),
-                      "ISTMO": ("istmo", False, 1.0)}
+        escolhidas = {"SE": ("se", True, 6.0, True), "MAS": ("mas", True, 6.0, True),
+                      "ISMO": ("ismo", True, 2.0, False), "ISTMO": ("istmo", False, 1.0, False)}
         texto = texto_da_lista(escolhidas)
         self.assertTrue(texto.startswith("\ufeff#"))
         self.assertTrue(texto.endswith("ISTMO\r\n"))
         self.assertNotIn("\n", texto.replace("\r\n", ""))
         linhas = texto[1:].split("\r\n")
-        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS") + 1:],
-                         ["MAS", "SE", "#SECCAO RARAS", "ISTMO", ""])
+        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS FREQUENTES") + 1:],
+                         ["MAS", "SE", "#SECCAO COMUNS", "ISMO", "#SECCAO RARAS", "ISTMO", ""])
         self.assertEqual(grelha("ação"), "ACAO")
 
 
