@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <vector>
@@ -35,6 +36,11 @@ void ReterDuranteOArranque(QtMsgType ATipo, const QMessageLogContext& AContexto,
 }
 
 } // namespace
+
+void IgnorarSinaisDeEscrita() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente) {
     for (const char* variavel : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {

@@ -20,6 +20,11 @@ bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente);
 // and passed on once it has started.
 std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv);
 
+// A book over the file size limit, or written into a pipe nobody reads, fails with an error
+// the window shows, instead of the program dying mid-write with the temporary file left behind:
+// SIGXFSZ and SIGPIPE are ignored for the life of the program.
+void IgnorarSinaisDeEscrita();
+
 // Qt's own dialogs in Portuguese whatever the system's language: the Portuguese locale, and
 // Qt's translations when they are installed.
 void CarregarTraducoes(QApplication& AApp);

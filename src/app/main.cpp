@@ -11,6 +11,7 @@
 
 int main(int argc, char* argv[]) {
     using namespace palvorin;
+    IgnorarSinaisDeEscrita();
     if (argc == 2 && std::string_view(argv[1]) == "--versao") {
         std::cout << "palvorin " << VERSAO_PALVORIN << '\n';
         return 0;

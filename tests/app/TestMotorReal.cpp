@@ -1,5 +1,6 @@
 // The window over the real engine: word list, generator and PDF writer.
 #include "Falsos.hpp"
+#include "UnitPalvorinArranque.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinMotor.hpp"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace palvorin;
@@ -106,6 +108,28 @@ TEST_F(MotorReal, PastaQueNaoExisteDaErro) {
     EXPECT_EQ(plataforma.Registo[0].rfind("erro: Não foi possível gerar o livro.\r\n", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(pasta / "não existe"));
     EXPECT_TRUE(janela->BitBtnGerar->isEnabled());
+}
+
+// Over the file size limit the window reports the error and the old file stays; the program
+// would otherwise die of SIGXFSZ mid-write, leaving its temporary file behind.
+TEST_F(MotorReal, LimiteDeTamanhoDosFicheiros) {
+    std::ofstream(pdf) << "antigo";
+    IgnorarSinaisDeEscrita();
+    rlimit antes{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+    rlimit limite = antes;
+    limite.rlim_cur = 16 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    Gerar();
+    setrlimit(RLIMIT_FSIZE, &antes);
+    ASSERT_EQ(plataforma.Registo.size(), 1u);
+    EXPECT_NE(
+        plataforma.Registo[0].find("o ficheiro fica grande demais para o limite deste sistema"),
+        std::string::npos)
+        << plataforma.Registo[0];
+    EXPECT_EQ(Ler(pdf), "antigo");
+    std::vector<std::filesystem::path> ficheiros(std::filesystem::directory_iterator(pasta), {});
+    EXPECT_EQ(ficheiros, std::vector<std::filesystem::path>{pdf});
 }
 
 } // namespace
