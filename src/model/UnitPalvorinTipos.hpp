@@ -15,7 +15,9 @@ struct TPalavraDic {
     std::string Texto;
     std::string Grelha;
     bool Comum = false;
-    bool Frequente = false; // a common word most readers meet often; the filler tries it first
+    // Tried by the filler before the other words of its section: a common word readers meet
+    // often, a rare word they still know.
+    bool Preferida = false;
 
     bool operator==(const TPalavraDic&) const = default;
 };

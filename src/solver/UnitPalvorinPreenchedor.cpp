@@ -173,10 +173,10 @@ void TPreenchedor::AtualizarContagens(std::int32_t AProfundidade, std::int32_t A
     }
 }
 
-std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t ATotal,
+std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t AAte,
                                     const TConjuntoBits& AMascara) {
     std::int32_t fim = ADe;
-    for (std::int32_t t = ADe; t < ATotal; ++t) {
+    for (std::int32_t t = ADe; t < AAte; ++t) {
         const std::int32_t j = FCandidatos[ABase + t];
         if ((AMascara[j / 64] >> (j % 64)) & 1) {
             std::swap(FCandidatos[ABase + t], FCandidatos[ABase + fim]);
@@ -189,11 +189,11 @@ std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::in
 TPreenchedor::TGruposCandidatos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
                                                                 std::int32_t AComprimento) {
     const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
-    const std::int32_t frequentes = Adiantar(ABase, 0, total, FDic.MascaraFrequentes(AComprimento));
+    const TConjuntoBits& preferidas = FDic.MascaraPreferidas(AComprimento);
     const std::int32_t comuns =
-        FOpc.SoComuns ? total
-                      : Adiantar(ABase, frequentes, total, FDic.MascaraComuns(AComprimento));
-    return {frequentes == 0 ? comuns : frequentes, comuns};
+        FOpc.SoComuns ? total : Adiantar(ABase, 0, total, FDic.MascaraComuns(AComprimento));
+    return {{Adiantar(ABase, 0, comuns, preferidas), comuns,
+             Adiantar(ABase, comuns, total, preferidas)}};
 }
 
 bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
@@ -233,9 +233,12 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     const std::int32_t m = std::min(FOpc.Ramo, melhor);
     for (std::int32_t t = 0; t < m; ++t) {
         // Each draw takes from the first group that still has words left.
-        const std::int32_t fim = t < grupos.Primeiro  ? grupos.Primeiro
-                                 : t < grupos.Segundo ? grupos.Segundo
-                                                      : melhor;
+        std::int32_t fim = melhor;
+        for (const std::int32_t f : grupos.Fins)
+            if (t < f) {
+                fim = f;
+                break;
+            }
         const std::int32_t r = t + FGer.Limite(fim - t);
         std::swap(FCandidatos[base + t], FCandidatos[base + r]);
     }

@@ -27,10 +27,10 @@ TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
 using TConsultaCancelamento = std::function<bool()>;
 
 // Randomised depth-first filler: fail-first slot choice, at most Ramo words tried per step,
-// frequent words first, then common ones, a step budget per attempt and several independent
-// attempts. Every random draw comes from the generator it is given, in a fixed order. The
-// cancellation query is asked between attempts, so a long fill still lets the caller report
-// progress and stop; it draws nothing, so it never changes a fill.
+// common words first and preferred words first within each section, a step budget per attempt and
+// several independent attempts. Every random draw comes from the generator it is given, in a fixed
+// order. The cancellation query is asked between attempts, so a long fill still lets the caller
+// report progress and stop; it draws nothing, so it never changes a fill.
 class TPreenchedor {
 public:
     // APadrao is read in place and must outlive the filler.
@@ -54,19 +54,18 @@ private:
                             std::int32_t AMarca);
     bool Procurar(std::int32_t AProfundidade);
     // Where the groups a step draws from end among its candidates, which start at FCandidatos
-    // index ABase: the frequent words, then the other common words, then the rest.
+    // index ABase: the preferred common words, the other common words, the preferred rare
+    // words; the other rare words run to the end.
     struct TGruposCandidatos {
-        std::int32_t Primeiro = 0;
-        std::int32_t Segundo = 0;
+        std::array<std::int32_t, 3> Fins{};
     };
-    // Puts the frequent candidates first and, when rare words may be used, the other common
-    // ones next, each group keeping its order. A step with no frequent candidate (any step, with
-    // a list that marks none) has only the common group first, so it draws as if no word were
-    // marked.
+    // Puts the common candidates first when rare words may be used, and the preferred words
+    // first within each section, every group keeping its order. With no preferred word (a list
+    // that marks none) the groups are those of common words first alone, so the draws are too.
     TGruposCandidatos OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
-    // Moves the candidates from position ADe on whose bit is set in AMascara to the front of
-    // that range, keeping their order, and returns where they end.
-    std::int32_t Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t ATotal,
+    // Moves the candidates in positions ADe to AAte - 1 whose bit is set in AMascara to the
+    // front of that range, keeping their order, and returns where they end.
+    std::int32_t Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t AAte,
                           const TConjuntoBits& AMascara);
 
     const TDicionario& FDic;

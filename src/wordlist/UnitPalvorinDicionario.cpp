@@ -120,7 +120,7 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
     posicoes.reserve(ALinhas.size());
     std::string texto, grelha;
     bool comum = true;
-    bool frequente = false;
+    bool preferida = false;
     std::size_t numero = 0;
     for (const std::string& linha : ALinhas) {
         ++numero;
@@ -129,12 +129,10 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
             continue;
         if (s.front() == '#') {
             if (ComecaSemCaixa(s, "#SECCAO")) {
-                if (ContemSemCaixa(s, "RARAS")) {
-                    comum = false;
-                    frequente = false;
-                } else if (ContemSemCaixa(s, "COMUNS")) {
-                    comum = true;
-                    frequente = ContemSemCaixa(s, "FREQUENTES");
+                const bool rara = ContemSemCaixa(s, "RARAS");
+                if (rara || ContemSemCaixa(s, "COMUNS")) {
+                    comum = !rara;
+                    preferida = ContemSemCaixa(s, "PREFERIDAS");
                 }
             }
             continue;
@@ -167,11 +165,13 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
             if (comum && !existente.Comum) {
                 existente.Texto = texto;
                 existente.Comum = true;
+                existente.Preferida = preferida;
+            } else if (comum == existente.Comum) {
+                existente.Preferida = existente.Preferida || preferida;
             }
-            existente.Frequente = existente.Frequente || frequente;
             continue;
         }
-        palavras.push_back(TPalavraDic{texto, grelha, comum, frequente});
+        palavras.push_back(TPalavraDic{texto, grelha, comum, preferida});
     }
     FPalavras = OrdenadasPorGrelha(std::move(palavras));
     ARel.Aceites = Total();
@@ -184,7 +184,7 @@ void TDicionario::ConstruirIndices() {
     for (std::int32_t l = 0; l <= COMPRIMENTO_MAXIMO; ++l) {
         FGrupos[l] = TGrupoComprimento{};
         FMascarasComuns[l].clear();
-        FMascarasFrequentes[l].clear();
+        FMascarasPreferidas[l].clear();
     }
     std::array<std::size_t, COMPRIMENTO_MAXIMO + 1> contagem{};
     for (const TPalavraDic& p : FPalavras)
@@ -196,7 +196,7 @@ void TDicionario::ConstruirIndices() {
             FGrupos[l].Mascaras.assign(static_cast<std::size_t>(l) * LETRAS,
                                        TConjuntoBits(BlocosPara(n), 0));
         FMascarasComuns[l].assign(BlocosPara(n), 0);
-        FMascarasFrequentes[l].assign(BlocosPara(n), 0);
+        FMascarasPreferidas[l].assign(BlocosPara(n), 0);
     }
     // One walk: every word lands in its group in ascending index order.
     for (std::size_t i = 0; i < FPalavras.size(); ++i) {
@@ -210,8 +210,8 @@ void TDicionario::ConstruirIndices() {
                 bit;
         if (p.Comum)
             FMascarasComuns[p.Grelha.size()][j / 64] |= bit;
-        if (p.Frequente)
-            FMascarasFrequentes[p.Grelha.size()][j / 64] |= bit;
+        if (p.Preferida)
+            FMascarasPreferidas[p.Grelha.size()][j / 64] |= bit;
     }
 }
 
@@ -310,8 +310,8 @@ const TConjuntoBits& TDicionario::MascaraComuns(std::int32_t AComprimento) const
     return ComprimentoValido(AComprimento) ? FMascarasComuns[AComprimento] : ConjuntoVazio();
 }
 
-const TConjuntoBits& TDicionario::MascaraFrequentes(std::int32_t AComprimento) const {
-    return ComprimentoValido(AComprimento) ? FMascarasFrequentes[AComprimento] : ConjuntoVazio();
+const TConjuntoBits& TDicionario::MascaraPreferidas(std::int32_t AComprimento) const {
+    return ComprimentoValido(AComprimento) ? FMascarasPreferidas[AComprimento] : ConjuntoVazio();
 }
 
 } // namespace palvorin

@@ -63,7 +63,7 @@ public:
     const TConjuntoBits& MascaraDaLetra(std::int32_t AComprimento, std::int32_t APosicao,
                                         char ALetra) const;
     const TConjuntoBits& MascaraComuns(std::int32_t AComprimento) const;
-    const TConjuntoBits& MascaraFrequentes(std::int32_t AComprimento) const;
+    const TConjuntoBits& MascaraPreferidas(std::int32_t AComprimento) const;
 
 private:
     void ConstruirIndices();
@@ -72,7 +72,7 @@ private:
     std::vector<TPalavraDic> FPalavras;
     std::array<TGrupoComprimento, COMPRIMENTO_MAXIMO + 1> FGrupos;         // 2..15 used
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasComuns;     // 2..15 used
-    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasFrequentes; // 2..15 used
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasPreferidas; // 2..15 used
 };
 
 std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALinhas,

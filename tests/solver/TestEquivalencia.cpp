@@ -138,25 +138,30 @@ private:
             for (std::uint64_t w = FBufs[d][b]; w != 0; w &= w - 1)
                 cand.push_back(static_cast<std::int32_t>(b * 64) + std::countr_zero(w));
         const auto C = static_cast<std::int32_t>(cand.size());
-        // Frequent words first, then (when rare ones may be used) the other common ones.
-        std::int32_t F = 0;
-        for (std::int32_t t = 0; t < C; ++t)
-            if (FDic.GetPalavra(FDic.PalavraDoGrupo(L, cand[t])).Frequente)
-                std::swap(cand[t], cand[F++]);
+        // Common words first (when rare ones may be used), then preferred words first within
+        // each section.
+        const auto palavra = [&](std::int32_t AJ) {
+            return FDic.GetPalavra(FDic.PalavraDoGrupo(L, AJ));
+        };
         std::int32_t P = C;
         if (!FOpc.SoComuns) {
-            P = F;
-            for (std::int32_t t = F; t < C; ++t)
-                if (FDic.GetPalavra(FDic.PalavraDoGrupo(L, cand[t])).Comum)
+            P = 0;
+            for (std::int32_t t = 0; t < C; ++t)
+                if (palavra(cand[t]).Comum)
                     std::swap(cand[t], cand[P++]);
         }
-        if (F == 0)
-            F = P;
+        std::int32_t F = 0;
+        for (std::int32_t t = 0; t < P; ++t)
+            if (palavra(cand[t]).Preferida)
+                std::swap(cand[t], cand[F++]);
+        std::int32_t R = P;
+        for (std::int32_t t = P; t < C; ++t)
+            if (palavra(cand[t]).Preferida)
+                std::swap(cand[t], cand[R++]);
         const std::int32_t m = std::min(FOpc.Ramo, C);
         for (std::int32_t t = 0; t < m; ++t) {
-            const std::int32_t r = t < F   ? t + FGer.Limite(F - t)
-                                   : t < P ? t + FGer.Limite(P - t)
-                                           : t + FGer.Limite(C - t);
+            const std::int32_t fim = t < F ? F : t < P ? P : t < R ? R : C;
+            const std::int32_t r = t + FGer.Limite(fim - t);
             std::swap(cand[t], cand[r]);
         }
         for (std::int32_t t = 0; t < m; ++t) {

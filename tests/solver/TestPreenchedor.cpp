@@ -95,20 +95,33 @@ TEST(PreencherPadrao, SoComunsDecideSeAsRarasEntram) {
     VerificarPuzzle(*dic, TPadrao(9, false), puzzle);
 }
 
-TEST(PreencherPadrao, FrequentesPrimeiro) {
+TEST(PreencherPadrao, PreferidasPrimeiro) {
     // Two word squares fill the 3 × 3 board; drawn uniformly, about half the seeds would take
-    // the one whose words are not frequent.
-    const auto dic = Lista({"#SECCAO COMUNS FREQUENTES", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI",
-                            "#SECCAO COMUNS", "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"});
-    for (const bool soComuns : {true, false}) {
+    // the one whose words are not preferred. In the last list every word is rare.
+    const struct {
+        std::vector<std::string> Linhas;
+        bool SoComuns;
+    } casos[] = {
+        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
+          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
+         true},
+        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
+          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
+         false},
+        {{"#SECCAO RARAS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO RARAS",
+          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
+         false},
+    };
+    for (const auto& c : casos) {
+        const auto dic = Lista(c.Linhas);
         TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
-        opc.SoComuns = soComuns;
+        opc.SoComuns = c.SoComuns;
         for (std::uint32_t semente = 1; semente <= 20; ++semente) {
             TPuzzle puzzle;
             ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, opc, puzzle));
             for (const TPalavraColocada& w : puzzle.Palavras)
-                EXPECT_TRUE(dic->Palavra(dic->IndiceDaGrelha(w.Grelha)).Frequente)
-                    << w.Grelha << ", semente " << semente;
+                EXPECT_TRUE(dic->Palavra(dic->IndiceDaGrelha(w.Grelha)).Preferida)
+                    << w.Grelha << ", semente " << semente << ", " << c.Linhas[0];
         }
     }
 }

@@ -77,7 +77,7 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         std::vector<std::string> linhas;
         std::string texto;
         bool comum;
-        bool frequente;
+        bool preferida;
     } casos[] = {
         {"rara depois comum",
          {"#SECCAO RARAS", "PÊLO", "#SECCAO COMUNS", "PELO"},
@@ -94,38 +94,44 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         {"RARAS testado primeiro", {"#SECCAO COMUNS E RARAS", "PELO"}, "PELO", false, false},
         {"espaço depois de #", {"# SECCAO RARAS", "PELO"}, "PELO", true, false},
         {"comuns volta a comum", {"#SECCAO RARAS", "#SECCAO COMUNS", "PELO"}, "PELO", true, false},
-        {"frequentes", {"#SECCAO COMUNS FREQUENTES", "PELO"}, "PELO", true, true},
-        {"frequentes em minúsculas", {"#seccao comuns frequentes", "PELO"}, "PELO", true, true},
-        {"comuns depois de frequentes",
-         {"#SECCAO COMUNS FREQUENTES", "#SECCAO COMUNS", "PELO"},
+        {"comuns preferidas", {"#SECCAO COMUNS PREFERIDAS", "PELO"}, "PELO", true, true},
+        {"raras preferidas", {"#SECCAO RARAS PREFERIDAS", "PELO"}, "PELO", false, true},
+        {"preferidas em minúsculas", {"#seccao comuns preferidas", "PELO"}, "PELO", true, true},
+        {"comuns depois de preferidas",
+         {"#SECCAO COMUNS PREFERIDAS", "#SECCAO COMUNS", "PELO"},
          "PELO",
          true,
          false},
-        {"raras depois de frequentes",
-         {"#SECCAO COMUNS FREQUENTES", "#SECCAO RARAS", "PELO"},
+        {"raras depois de preferidas",
+         {"#SECCAO COMUNS PREFERIDAS", "#SECCAO RARAS", "PELO"},
          "PELO",
          false,
          false},
-        {"FREQUENTES sem COMUNS não muda",
-         {"#SECCAO RARAS", "#SECCAO FREQUENTES", "PELO"},
+        {"PREFERIDAS sem secção não muda",
+         {"#SECCAO RARAS", "#SECCAO PREFERIDAS", "PELO"},
          "PELO",
          false,
          false},
-        {"rara depois frequente",
-         {"#SECCAO RARAS", "PÊLO", "#SECCAO COMUNS FREQUENTES", "PELO"},
+        {"rara preferida depois comum",
+         {"#SECCAO RARAS PREFERIDAS", "PÊLO", "#SECCAO COMUNS", "PELO"},
          "PELO",
          true,
-         true},
-        {"comum e depois frequente",
-         {"PÊLO", "#SECCAO COMUNS FREQUENTES", "PELO"},
+         false},
+        {"comum e depois comum preferida",
+         {"PÊLO", "#SECCAO COMUNS PREFERIDAS", "PELO"},
          "PÊLO",
          true,
          true},
-        {"frequente e depois comum",
-         {"#SECCAO COMUNS FREQUENTES", "PÊLO", "#SECCAO COMUNS", "PELO"},
+        {"comum preferida e depois rara preferida",
+         {"#SECCAO COMUNS PREFERIDAS", "PÊLO", "#SECCAO RARAS PREFERIDAS", "PELO"},
          "PÊLO",
          true,
          true},
+        {"comum e depois rara preferida",
+         {"PÊLO", "#SECCAO RARAS PREFERIDAS", "PELO"},
+         "PÊLO",
+         true,
+         false},
     };
     for (const auto& c : casos) {
         TRelatorioDic rel;
@@ -133,7 +139,7 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         ASSERT_EQ(d->Total(), 1) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Texto, c.texto) << c.nome;
         EXPECT_EQ(d->GetPalavra(0).Comum, c.comum) << c.nome;
-        EXPECT_EQ(d->GetPalavra(0).Frequente, c.frequente) << c.nome;
+        EXPECT_EQ(d->GetPalavra(0).Preferida, c.preferida) << c.nome;
         EXPECT_EQ(rel.Comuns, c.comum ? 1 : 0) << c.nome;
         EXPECT_EQ(rel.Lidas, rel.Aceites + rel.Repetidas + rel.Rejeitadas) << c.nome;
     }

@@ -39,15 +39,15 @@ TEST(Indices, ConjuntosDeBitsNasFronteirasDe64) {
 }
 
 TEST(Indices, MascarasPorPosicaoELetra) {
-    auto d = Carregar({"#SECCAO COMUNS FREQUENTES", "CASA", "#SECCAO COMUNS", "CAMA", "MESA",
-                       "#SECCAO RARAS", "MAMA", "SOL"});
+    auto d = Carregar({"#SECCAO COMUNS PREFERIDAS", "CASA", "#SECCAO COMUNS", "CAMA", "MESA",
+                       "#SECCAO RARAS", "MAMA", "#SECCAO RARAS PREFERIDAS", "SOL"});
     // Group 4 in order: CAMA CASA MAMA MESA.
     EXPECT_EQ(d->MascaraDaLetra(4, 0, 'C'), (TConjuntoBits{0b0011}));
     EXPECT_EQ(d->MascaraDaLetra(4, 2, 'S'), (TConjuntoBits{0b1010}));
     EXPECT_EQ(d->MascaraDaLetra(4, 1, 'Z'), (TConjuntoBits{0}));
     EXPECT_EQ(d->MascaraComuns(4), (TConjuntoBits{0b1011}));
-    EXPECT_EQ(d->MascaraFrequentes(4), (TConjuntoBits{0b0010}));
-    EXPECT_EQ(d->MascaraFrequentes(3), (TConjuntoBits{0}));
+    EXPECT_EQ(d->MascaraPreferidas(4), (TConjuntoBits{0b0010}));
+    EXPECT_EQ(d->MascaraPreferidas(3), (TConjuntoBits{0b1}));
     EXPECT_EQ(d->PalavraDoGrupo(4, 0), d->IndiceDaGrelha("CAMA"));
 }
 
@@ -56,7 +56,7 @@ TEST(Indices, ComprimentosForaDoIntervaloSaoVazios) {
     for (const std::int32_t l : {-1, 0, 1, 16, 99}) {
         EXPECT_EQ(d->ContarComprimento(l), 0);
         EXPECT_TRUE(d->MascaraComuns(l).empty());
-        EXPECT_TRUE(d->MascaraFrequentes(l).empty());
+        EXPECT_TRUE(d->MascaraPreferidas(l).empty());
         EXPECT_TRUE(d->MascaraDaLetra(l, 0, 'A').empty());
     }
     EXPECT_TRUE(d->MascaraDaLetra(5, 0, 'A').empty()); // valid length, empty group

@@ -46,9 +46,10 @@ def ler_argumentos():
 def relatorio(escolhidas, saida=sys.stderr):
     comuns = [t for t, c, *_ in escolhidas.values() if c]
     raras = [t for t, c, *_ in escolhidas.values() if not c]
-    frequentes = sum(f for *_, f in escolhidas.values())
-    print(f"entradas {len(escolhidas)}, comuns {len(comuns)} (frequentes {frequentes}), "
-          f"raras {len(raras)}", file=saida)
+    preferidas = [sum(p for _, c, _, p in escolhidas.values() if c == comum)
+                  for comum in (True, False)]
+    print(f"entradas {len(escolhidas)}, comuns {len(comuns)} (preferidas {preferidas[0]}), "
+          f"raras {len(raras)} (preferidas {preferidas[1]})", file=saida)
     for n in range(2, 16):
         c, r = sum(len(t) == n for t in comuns), sum(len(t) == n for t in raras)
         print(f"  {n:2}: {c:6} comuns {r:6} raras", file=saida)

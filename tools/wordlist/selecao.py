@@ -13,9 +13,11 @@ from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.3,
             11: 2.0, 12: 1.8, 13: 1.5}
 LIMIAR_LONGAS = 1.2
-# A frequent word is a common word readers meet often in writing (or a reviewed everyday word);
-# the filler tries frequent words before the other common ones.
-ZIPF_FREQUENTE = 3.0
+# Preferred words, which the filler tries before the other words of their section: a common
+# word readers meet often in writing (or a reviewed everyday word), and a rare word of European
+# usage they still meet now and then.
+ZIPF_COMUM_PREFERIDA = 3.0
+ZIPF_RARA_PREFERIDA = 2.0
 
 
 @dataclass
@@ -90,26 +92,35 @@ def escolher(lexico, contexto):
         parente = (lema.tipos != {"curta"} and lema.afixos <= DERIVACOES_FIAVEIS and any(
             frequencias.get(v, 0) >= NOTA_DO_PARENTE for v in viz[lema.texto])) or (
                 lema.tipos <= {"nome", "derivado"} and parentes.tem_parente(texto))
+        brasileira = 0.0
         if lema.tipos == {"curta"}:
             # a short verb form stands on its own occurrences, counted only when its verb is in
             # use: the written ada, zoe, pie are names and English
             nota = notas.legendas.zipf(contexto.pontos.get(texto, 0))
         else:
-            nota = notas.nota(texto, frequencias[texto], parente,
-                              notas.brasileira(texto, admitidas))
+            brasileira = notas.brasileira(texto, admitidas)
+            nota = notas.nota(texto, frequencias[texto], parente, brasileira)
         nota = notas.nota_revista(texto, nota)
         comum = nota >= limiar(texto)
-        frequente = comum and (notas.zipf.get(texto, 0.0) >= ZIPF_FREQUENTE or
-                               texto in notas.europeias)
+        escrita = notas.zipf.get(texto, 0.0)
+        if comum:
+            preferida = escrita >= ZIPF_COMUM_PREFERIDA or texto in notas.europeias
+        else:
+            preferida = escrita >= ZIPF_RARA_PREFERIDA and not brasileira
         chave = grelha(texto)
         atual = por_grelha.get(chave)
-        # one entry per board form: the spelling readers meet most, common (and frequent) if
-        # either is
-        if atual is None:
-            por_grelha[chave] = (texto, comum, nota, frequente)
-        elif (nota, texto) > (atual[2], atual[0]):
-            por_grelha[chave] = (texto, comum or atual[1], nota, frequente or atual[3])
+        # one entry per board form: the spelling readers meet most, common if either is, and
+        # preferred if a spelling of its section is
+        if atual is not None:
+            comum_antes, preferida_antes = atual[1], atual[3]
+            if comum != comum_antes:
+                preferida = preferida if comum else preferida_antes
+            else:
+                preferida = preferida or preferida_antes
+            comum = comum or comum_antes
+        if atual is None or (nota, texto) > (atual[2], atual[0]):
+            por_grelha[chave] = (texto, comum, nota, preferida)
         else:
-            por_grelha[chave] = (atual[0], atual[1] or comum, atual[2], atual[3] or frequente)
+            por_grelha[chave] = (atual[0], comum, atual[2], preferida)
     return por_grelha
 

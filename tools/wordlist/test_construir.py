@@ -54,7 +54,7 @@ class Lexicon(unittest.TestCase):
         return {t: c for t, (c, _) in self.seccoes(tesauro, exclusoes, zipf).items()}
 
     def seccoes(self, tesauro=(), exclusoes=(), zipf=None):
-        """word -> (common, frequent)"""
+        """word -> (common, preferred)"""
         pontos = pontuar(self.lexico, self.frequencias)
         notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
                       {t: set() for t in tesauro}, set())
@@ -111,15 +111,16 @@ class Lexicon(unittest.TestCase):
         self.assertFalse(palavras["cantador"])    # -dor is made for every verb: needs evidence
         self.assertFalse(palavras["das"])         # short verb form never seen
 
-    def test_frequentes(self):
-        # frequent: common and often written; common through the thesaurus or the subtitles
-        # alone is not enough
-        zipf = {"bonito": 5.0, "lápis": limiar("lápis") - 0.2}
+    def test_preferidas(self):
+        # preferred: a common word often written (common through the thesaurus or the
+        # subtitles alone is not enough), a rare word still written now and then
+        zipf = {"bonito": 5.0, "lápis": limiar("lápis") - 0.2, "cantado": 2.0}
         seccoes = self.seccoes(tesauro={"lápis"}, zipf=zipf)
         self.assertEqual(seccoes["bonito"], (True, True))
         self.assertEqual(seccoes["lápis"], (True, False))
         self.assertEqual(seccoes["canto"], (True, False))
-        self.assertEqual(seccoes["cantado"], (False, False))
+        self.assertEqual(seccoes["cantado"], (False, True))
+        self.assertEqual(seccoes["cantador"], (False, False))
 
     def test_exclusao(self):
         self.assertNotIn("bonito", self.escolhidas(exclusoes={"bonito"}))
@@ -281,14 +282,16 @@ class Shapes(unittest.TestCase):
 class Format(unittest.TestCase):
     def test_bom_crlf_seccoes_e_uma_linha_por_grelha(self):
         escolhidas = {"SE": ("se", True, 6.0, True), "MAS": ("mas", True, 6.0, True),
-                      "ISMO": ("ismo", True, 2.0, False), "ISTMO": ("istmo", False, 1.0, False)}
+                      "ISMO": ("ismo", True, 2.0, False), "ISTMO": ("istmo", False, 1.0, False),
+                      "ATOL": ("atol", False, 2.0, True)}
         texto = texto_da_lista(escolhidas)
         self.assertTrue(texto.startswith("\ufeff#"))
         self.assertTrue(texto.endswith("ISTMO\r\n"))
         self.assertNotIn("\n", texto.replace("\r\n", ""))
         linhas = texto[1:].split("\r\n")
-        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS FREQUENTES") + 1:],
-                         ["MAS", "SE", "#SECCAO COMUNS", "ISMO", "#SECCAO RARAS", "ISTMO", ""])
+        self.assertEqual(linhas[linhas.index("#SECCAO COMUNS PREFERIDAS") + 1:],
+                         ["MAS", "SE", "#SECCAO COMUNS", "ISMO", "#SECCAO RARAS PREFERIDAS",
+                          "ATOL", "#SECCAO RARAS", "ISTMO", ""])
         self.assertEqual(grelha("ação"), "ACAO")
 
 
