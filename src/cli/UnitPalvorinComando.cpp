@@ -28,13 +28,19 @@ std::string ResumoDoDicionario(const TRelatorioDic& ARel) {
 constexpr std::size_t RECUSAS_MOSTRADAS = 5;
 constexpr std::size_t CARACTERES_POR_RECUSA = 80;
 
-// A refused line as it can be shown on a terminal: control characters (which could drive
-// it) as U+FFFD, and cut short when long.
-std::string RecusaVisivel(const std::string& ADetalhe) {
-    std::u32string pontos = PontosDeCodigo(ADetalhe);
+// Text as it can be shown on a terminal: control characters (which could drive it) and
+// malformed sequences as U+FFFD. What the user typed or a file held reaches the messages.
+std::u32string PontosVisiveis(std::string_view ATexto) {
+    std::u32string pontos = PontosDeCodigo(ATexto);
     for (char32_t& c : pontos)
         if (c < U' ' || (c >= 0x7F && c <= 0x9F))
             c = CARACTER_SUBSTITUTO;
+    return pontos;
+}
+
+// A refused line as it can be shown, cut short when long.
+std::string RecusaVisivel(const std::string& ADetalhe) {
+    std::u32string pontos = PontosVisiveis(ADetalhe);
     if (pontos.size() > CARACTERES_POR_RECUSA)
         pontos = pontos.substr(0, CARACTERES_POR_RECUSA - 1) + U'\u2026';
     return Utf8DePontos(pontos);
@@ -75,7 +81,7 @@ public:
     TComando(std::ostream& ASaida, std::ostream& AErro) : FSaida(ASaida), FErro(AErro) {}
 
     int Falhar(const std::string& AMensagem, int ACodigo) {
-        FErro << "palvorin-livro: " << AMensagem << '\n';
+        FErro << "palvorin-livro: " << Utf8DePontos(PontosVisiveis(AMensagem)) << '\n';
         return ACodigo;
     }
 

@@ -122,18 +122,27 @@ TEST_P(ArgumentosInvalidos, SaiComDoisEUmaLinha) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, ArgumentosInvalidos,
-    testing::Values(TCasoInvalido{{"--cor", "azul"}, "Opção desconhecida: --cor."},
-                    TCasoInvalido{{"--lado", "12", "--json"},
-                                  "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
-                    TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
-                    // Refused before the word list is read or a seed is drawn.
-                    TCasoInvalido{
-                        {"--lado", "4294967305", "--json"},
-                        "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
-                    TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
-                                  "O título do livro tem caracteres inválidos: U+FFFF."},
-                    TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
-                                  "Dicionário não encontrado: /nao/existe/lista.txt"}),
+    testing::Values(
+        TCasoInvalido{{"--cor", "azul"}, "Opção desconhecida: --cor."},
+        TCasoInvalido{{"--lado", "12", "--json"},
+                      "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
+        TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
+        // Refused before the word list is read or a seed is drawn.
+        TCasoInvalido{{"--lado", "4294967305", "--json"},
+                      "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
+        TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
+                      "O título do livro tem caracteres inválidos: U+FFFF."},
+        TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
+                      "Dicionário não encontrado: /nao/existe/lista.txt"},
+        // What the user typed never drives the terminal.
+        TCasoInvalido{{"--lado", "9\x1b[2Jx"},
+                      "Valor inválido para --lado: «9\uFFFD[2Jx» (use 9, 11, 13 ou 15)."},
+        TCasoInvalido{{"--cor\a"}, "Opção desconhecida: --cor\uFFFD."},
+        TCasoInvalido{{"--c\xFFr"}, "Opção desconhecida: --c\uFFFDr."},
+        TCasoInvalido{{"--json", "--dicionario",
+                       "/nao/existe/\x9b"
+                       "31mlista"},
+                      "Dicionário não encontrado: /nao/existe/\uFFFD31mlista"}),
     NomeDosArgumentos<TCasoInvalido>);
 
 TEST(PalvorinLivro, DicionarioIlegivel) {
