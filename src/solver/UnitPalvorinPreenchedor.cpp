@@ -186,14 +186,14 @@ std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::in
     return fim;
 }
 
-TPreenchedor::TGruposCandidatos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
-                                                                std::int32_t AComprimento) {
+TPreenchedor::TFinsDosGrupos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
+                                                             std::int32_t AComprimento) {
     const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
     const TConjuntoBits& preferidas = FDic.MascaraPreferidas(AComprimento);
     const std::int32_t comuns =
         FOpc.SoComuns ? total : Adiantar(ABase, 0, total, FDic.MascaraComuns(AComprimento));
-    return {{Adiantar(ABase, 0, comuns, preferidas), comuns,
-             Adiantar(ABase, comuns, total, preferidas)}};
+    return {Adiantar(ABase, 0, comuns, preferidas), comuns,
+            Adiantar(ABase, comuns, total, preferidas)};
 }
 
 bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
@@ -229,12 +229,12 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         for (std::uint64_t w = FBufs[d][b]; w != 0; w &= w - 1)
             FCandidatos[pos++] = static_cast<std::int32_t>(b * 64) + std::countr_zero(w);
 
-    const TGruposCandidatos grupos = OrdenarCandidatos(base, L);
+    const TFinsDosGrupos fins = OrdenarCandidatos(base, L);
     const std::int32_t m = std::min(FOpc.Ramo, melhor);
     for (std::int32_t t = 0; t < m; ++t) {
         // Each draw takes from the first group that still has words left.
         std::int32_t fim = melhor;
-        for (const std::int32_t f : grupos.Fins)
+        for (const std::int32_t f : fins)
             if (t < f) {
                 fim = f;
                 break;

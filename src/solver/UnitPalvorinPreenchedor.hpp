@@ -56,13 +56,11 @@ private:
     // Where the groups a step draws from end among its candidates, which start at FCandidatos
     // index ABase: the preferred common words, the other common words, the preferred rare
     // words; the other rare words run to the end.
-    struct TGruposCandidatos {
-        std::array<std::int32_t, 3> Fins{};
-    };
+    using TFinsDosGrupos = std::array<std::int32_t, 3>;
     // Puts the common candidates first when rare words may be used, and the preferred words
     // first within each section, every group keeping its order. With no preferred word (a list
     // that marks none) the groups are those of common words first alone, so the draws are too.
-    TGruposCandidatos OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
+    TFinsDosGrupos OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
     // Moves the candidates in positions ADe to AAte - 1 whose bit is set in AMascara to the
     // front of that range, keeping their order, and returns where they end.
     std::int32_t Adiantar(std::size_t ABase, std::int32_t ADe, std::int32_t AAte,
