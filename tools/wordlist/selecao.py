@@ -13,11 +13,15 @@ from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 LIMIARES = {2: 3.0, 3: 3.0, 4: 3.0, 5: 3.0, 6: 2.9, 7: 2.8, 8: 2.7, 9: 2.6, 10: 2.3,
             11: 2.0, 12: 1.8, 13: 1.5}
 LIMIAR_LONGAS = 1.2
+# A word of European usage written at least this often is common whatever its score: readers
+# meet it about once in a hundred million words, and the generator, which fills boards from the
+# common words, needs every such word (a smaller common section sends more boards to rare words).
+ZIPF_COMUM = 2.0
 # Preferred words, which the filler tries before the other words of their section: a common
 # word readers meet often in writing (or a reviewed everyday word), and a rare word of European
 # usage they still meet now and then.
 ZIPF_COMUM_PREFERIDA = 3.0
-ZIPF_RARA_PREFERIDA = 2.0
+ZIPF_RARA_PREFERIDA = 1.5
 
 
 @dataclass
@@ -101,8 +105,9 @@ def escolher(lexico, contexto):
             brasileira = notas.brasileira(texto, admitidas)
             nota = notas.nota(texto, frequencias[texto], parente, brasileira)
         nota = notas.nota_revista(texto, nota)
-        comum = nota >= limiar(texto)
         escrita = notas.zipf.get(texto, 0.0)
+        comum = nota >= limiar(texto) or (
+            lema.tipos != {"curta"} and escrita >= ZIPF_COMUM and not brasileira)
         if comum:
             preferida = escrita >= ZIPF_COMUM_PREFERIDA or texto in notas.europeias
         else:
