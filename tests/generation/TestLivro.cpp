@@ -104,7 +104,9 @@ TEST_P(GerarLivroComTarefas, UmPuzzleRelatoriosInicialIntermediosEFinal) {
         },
         rel, Execucao(RelogioRapido()));
     ASSERT_EQ(puzzles.size(), 1u);
-    ASSERT_GE(chamadas.size(), 3u);
+    // On one thread the puzzle is made while the run watches; with more, a worker may have it
+    // ready before the run asks, and then no report comes from inside it.
+    ASSERT_GE(chamadas.size(), GetParam() == 1 ? 3u : 2u);
     EXPECT_EQ(chamadas.front(), (TChamada{0, 1}));
     EXPECT_EQ(chamadas.back(), (TChamada{1, 1}));
     for (std::size_t k = 1; k + 1 < chamadas.size(); ++k)
