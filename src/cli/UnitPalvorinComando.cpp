@@ -33,7 +33,7 @@ constexpr std::size_t CARACTERES_POR_RECUSA = 80;
 std::u32string PontosVisiveis(std::string_view ATexto) {
     std::u32string pontos = PontosDeCodigo(ATexto);
     for (char32_t& c : pontos)
-        if (c < U' ' || (c >= 0x7F && c <= 0x9F))
+        if (EhControlo(c))
             c = CARACTER_SUBSTITUTO;
     return pontos;
 }

@@ -1,6 +1,7 @@
 #include "UnitPalvorinJson.hpp"
 
 #include "UnitPalvorinDificuldade.hpp"
+#include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinVersao.hpp"
 
 namespace palvorin {
@@ -46,7 +47,6 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle, bool AComDific
 } // namespace
 
 std::string TextoJson(std::string_view ATexto) {
-    static const char HEX[] = "0123456789abcdef";
     std::string json = "\"";
     for (const char c : ATexto) {
         const auto u = static_cast<unsigned char>(c);
@@ -75,8 +75,8 @@ std::string TextoJson(std::string_view ATexto) {
         default:
             if (u < 0x20) {
                 json += "\\u00";
-                json += HEX[u >> 4];
-                json += HEX[u & 0xF];
+                json += DIGITOS_HEXADECIMAIS[u >> 4];
+                json += DIGITOS_HEXADECIMAIS[u & 0xF];
             } else {
                 json += c;
             }

@@ -1,5 +1,7 @@
 #include "UnitPalvorinSha256.hpp"
 
+#include "UnitPalvorinTexto.hpp"
+
 #include <array>
 #include <bit>
 
@@ -72,11 +74,10 @@ std::string Sha256Hex(std::span<const std::uint8_t> ABytes) {
     for (std::size_t b = 0; b < blocos; ++b)
         Comprimir(estado, fim.data() + 64 * b);
 
-    static const char HEX[] = "0123456789abcdef";
     std::string texto;
     for (const std::uint32_t palavra : estado)
         for (int deslocamento = 28; deslocamento >= 0; deslocamento -= 4)
-            texto += HEX[(palavra >> deslocamento) & 0xF];
+            texto += DIGITOS_HEXADECIMAIS[(palavra >> deslocamento) & 0xF];
     return texto;
 }
 

@@ -94,9 +94,13 @@ std::string SanearUtf8(std::string_view AUtf8) {
 
 namespace {
 bool EhBrancoOuControlo(char32_t c) {
-    return c <= U' ' || (c >= 0x7F && c <= 0x9F);
+    return c == U' ' || EhControlo(c);
 }
 } // namespace
+
+bool EhControlo(char32_t c) {
+    return c < U' ' || (c >= 0x7F && c <= 0x9F);
+}
 
 std::string Aparar(std::string_view AUtf8) {
     const std::u32string pontos = PontosDeCodigo(AUtf8);

@@ -22,11 +22,14 @@ std::u32string PontosDeCodigo(std::string_view AUtf8);
 // The same text with every malformed sequence replaced by U+FFFD.
 std::string SanearUtf8(std::string_view AUtf8);
 std::size_t ContarCaracteres(std::string_view AUtf8);
-// Without leading and trailing blanks and control characters (C0, DEL and C1).
+// C0 and C1 control characters and DEL: never shown to a user as they are.
+bool EhControlo(char32_t c);
+// Without leading and trailing blanks and control characters.
 std::string Aparar(std::string_view AUtf8);
 // "1 página", "2 páginas": the singular only for exactly one.
 std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
+inline constexpr char DIGITOS_HEXADECIMAIS[] = "0123456789abcdef";
 // The value of one hexadecimal digit (either case), or -1.
 int ValorHexadecimal(char ADigito);
 

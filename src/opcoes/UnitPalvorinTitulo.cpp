@@ -11,21 +11,6 @@ namespace {
 
 constexpr std::size_t CARACTERES_NOMEADOS = 3;
 
-bool BemFormado(std::string_view AUtf8) {
-    for (std::size_t i = 0; i < AUtf8.size();) {
-        const std::size_t inicio = i;
-        // U+FFFD also stands for a malformed sequence; only its own three bytes are text.
-        if (LerPontoUtf8(AUtf8, i) == CARACTER_SUBSTITUTO &&
-            AUtf8.substr(inicio, i - inicio) != "\xEF\xBF\xBD")
-            return false;
-    }
-    return true;
-}
-
-bool Controlo(char32_t c) {
-    return c < U' ' || (c >= 0x7F && c <= 0x9F);
-}
-
 // Unicode's noncharacters: U+FDD0..U+FDEF and the last two code points of every plane.
 bool NaoCaracter(char32_t c) {
     return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE;
@@ -70,14 +55,14 @@ std::string Nomear(std::u32string_view APontos, TFalha AFalha, bool AVisiveis) {
 } // namespace
 
 std::string MotivoTitulo(std::string_view ATitulo) {
-    if (!BemFormado(ATitulo))
+    if (SanearUtf8(ATitulo) != ATitulo)
         return "O título do livro não é texto UTF-8 válido.";
     const std::string aparado = Aparar(ATitulo);
     if (ContarUnidadesUtf16(aparado) > static_cast<std::size_t>(MAX_TITULO))
         return "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) +
                " caracteres.";
     const std::u32string titulo = PontosDeCodigo(aparado);
-    if (const std::string nomes = Nomear(titulo, Controlo, false); !nomes.empty())
+    if (const std::string nomes = Nomear(titulo, EhControlo, false); !nomes.empty())
         return "O título do livro não pode ter caracteres de controlo: " + nomes + ".";
     if (const std::string nomes = Nomear(titulo, NaoCaracter, false); !nomes.empty())
         return "O título do livro tem caracteres inválidos: " + nomes + ".";

@@ -15,7 +15,6 @@ namespace palvorin {
 namespace {
 
 constexpr double MM_POR_POLEGADA = 25.4;
-constexpr double PONTOS_POR_POLEGADA = 72;
 
 // std::nearbyint in the default rounding mode sends exact halves to the even neighbour.
 std::int32_t ArredondarParaPar(double AValor) {

@@ -13,6 +13,8 @@ namespace palvorin {
 // 1/DPI_PAGINA inch before it is drawn, so pages are laid out on the same grid whatever
 // surface they end up on.
 inline constexpr std::int32_t DPI_PAGINA = 300;
+// Typographic points: the units of font sizes, line widths and a PDF page.
+inline constexpr double PONTOS_POR_POLEGADA = 72;
 
 // The page canvas on one Cairo surface, from the page's top-left corner. Each operation
 // sets the colour, line width and font it needs: nothing carries over from one to the next.

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double LARGURA_A4_PT = 595;
 constexpr double ALTURA_A4_PT = 842;
-constexpr double PONTOS_POR_POLEGADA = 72;
 
 // ISO 8601 in UTC, as Cairo takes it.
 std::string DataIso(std::time_t AData) {
