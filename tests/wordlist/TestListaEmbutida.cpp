@@ -105,7 +105,7 @@ TEST(ListaEmbutida, PalavrasConhecidasNaSecaoCerta) {
         {"CARACTER", "CARÁCTER", true},
         {"VEREDICTO", "VEREDICTO", true},
         {"GELADEIRA", "GELADEIRA", false},
-        {"LEGENDA", "LEGENDA", true},  // Brazilians say it more, but it is European too
+        {"LEGENDA", "LEGENDA", true}, // Brazilians say it more, but it is European too
         {"GRAMA", "GRAMA", true},
         {"XICARA", "XÍCARA", false},
     };
