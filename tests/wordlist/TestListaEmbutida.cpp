@@ -108,6 +108,11 @@ TEST(ListaEmbutida, PalavrasConhecidasNaSecaoCerta) {
         {"LEGENDA", "LEGENDA", true}, // Brazilians say it more, but it is European too
         {"GRAMA", "GRAMA", true},
         {"XICARA", "XÍCARA", false},
+        // two spellings on two board forms: the Brazilian one rare
+        {"IMA", "IMÃ", false},
+        {"IMAN", "ÍMAN", true},
+        {"QUATORZE", "QUATORZE", false},
+        {"CATORZE", "CATORZE", true},
     };
     for (const auto& c : casos) {
         TPalavraDic guarda;

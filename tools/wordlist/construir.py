@@ -19,7 +19,7 @@ from formato import texto_da_lista
 from frequencia import evidencia_propria, pontuar
 from lexico import Lexico
 from nota import Notas
-from regras import ler_lista
+from regras import ler_lista, ler_pares
 from selecao import Contexto, escolher
 
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -95,7 +95,8 @@ def main():
         lexico.juntar(entrada)
     pontos = pontuar(lexico, legendas.contagens)
     tesauro = ler_tesauro(args.tesauro, conhecidas, antigas)
-    notas = Notas(ler_zipf(args.zipf), legendas, legendas_br, tesauro, ler_lista("europeias.txt"))
+    notas = Notas(ler_zipf(args.zipf), legendas, legendas_br, tesauro, ler_lista("europeias.txt"),
+                  ler_pares("brasileiras.txt"))
     leituras = leituras_do_lexico(lexico)
     do_lema = evidencia_propria(lexico, legendas.contagens, pontos)
     contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, do_lema, notas, leituras,

@@ -24,12 +24,14 @@ NOTA_DAS_EUROPEIAS = 4.0
 
 
 class Notas:
-    def __init__(self, zipf, legendas, legendas_br, tesauro, europeias):
+    def __init__(self, zipf, legendas, legendas_br, tesauro, europeias, pares_brasileiros=None):
         self.zipf = zipf                # written frequency of the form
         self.legendas = legendas        # European subtitle counts (Legendas)
         self.legendas_br = legendas_br  # Brazilian subtitle counts (Legendas)
         self.tesauro = tesauro          # word -> its one-word synonyms
         self.europeias = europeias      # reviewed everyday words the sources under-rate
+        # reviewed Brazilian word -> its European counterpart (imã -> íman)
+        self.pares_brasileiros = pares_brasileiros or {}
 
     def razao_brasileira(self, texto):
         return self.legendas_br.taxa(texto) / self.legendas.taxa(texto)
@@ -48,6 +50,11 @@ class Notas:
             if outra in listadas and self.legendas.contagens.get(outra, 0) > propria:
                 maior = max(maior, razao / self.razao_brasileira(outra))
         return maior if maior >= RAZAO_BRASILEIRA else 0.0
+
+    def par_europeu_listado(self, texto, listadas):
+        """True when TEXT is a reviewed Brazilian word whose European counterpart is among
+        LISTADAS: pairs the comparison cannot find, two board forms with no thesaurus link."""
+        return self.pares_brasileiros.get(texto) in listadas
 
     def frequencia(self, texto, do_lema):
         """The best frequency evidence of the word itself, on the Zipf scale."""

@@ -72,14 +72,21 @@ def grelha(palavra):
     decomposta = unicodedata.normalize("NFD", palavra.upper())
     return "".join(ch for ch in decomposta if not unicodedata.combining(ch))
 
-def ler_lista(nome):
-    """A reviewed list beside this file (exclusoes.txt, europeias.txt): one lower-case word per
-    line, # starts a comment."""
-    caminho = os.path.join(PASTA, nome)
-    palavras = set()
-    with open(caminho, encoding="utf-8") as f:
+def _linhas(nome):
+    """The lines of a reviewed list beside this file, without comments (# on) and blank lines."""
+    with open(os.path.join(PASTA, nome), encoding="utf-8") as f:
         for linha in f:
             linha = linha.split("#", 1)[0].strip()
             if linha:
-                palavras.add(linha)
-    return palavras
+                yield linha
+
+
+def ler_lista(nome):
+    """A reviewed list of lower-case words, one per line (exclusoes.txt, europeias.txt)."""
+    return set(_linhas(nome))
+
+
+def ler_pares(nome):
+    """A reviewed list of pairs of lower-case words, two per line (brasileiras.txt): the first
+    word -> the second."""
+    return dict(linha.split() for linha in _linhas(nome))

@@ -106,12 +106,13 @@ def escolher(lexico, contexto):
             nota = notas.nota(texto, frequencias[texto], parente, brasileira)
         nota = notas.nota_revista(texto, nota)
         escrita = notas.zipf.get(texto, 0.0)
-        comum = nota >= limiar(texto) or (
-            lema.tipos != {"curta"} and escrita >= ZIPF_COMUM and not brasileira)
+        par_europeu = notas.par_europeu_listado(texto, admitidas)
+        comum = not par_europeu and (nota >= limiar(texto) or (
+            lema.tipos != {"curta"} and escrita >= ZIPF_COMUM and not brasileira))
         if comum:
             preferida = escrita >= ZIPF_COMUM_PREFERIDA or texto in notas.europeias
         else:
-            preferida = escrita >= ZIPF_RARA_PREFERIDA and not brasileira
+            preferida = escrita >= ZIPF_RARA_PREFERIDA and not brasileira and not par_europeu
         chave = grelha(texto)
         atual = por_grelha.get(chave)
         # one entry per board form: the spelling readers meet most, common if either is, and

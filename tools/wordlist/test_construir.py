@@ -53,11 +53,11 @@ class Lexicon(unittest.TestCase):
     def escolhidas(self, tesauro=(), exclusoes=(), zipf=None):
         return {t: c for t, (c, _) in self.seccoes(tesauro, exclusoes, zipf).items()}
 
-    def seccoes(self, tesauro=(), exclusoes=(), zipf=None):
+    def seccoes(self, tesauro=(), exclusoes=(), zipf=None, pares=None):
         """word -> (common, preferred)"""
         pontos = pontuar(self.lexico, self.frequencias)
         notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
-                      {t: set() for t in tesauro}, set())
+                      {t: set() for t in tesauro}, set(), pares)
         do_lema = evidencia_propria(self.lexico, self.frequencias, pontos)
         contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, do_lema, notas, LEITURAS,
                             participios_inventados(self.lexico, LEITURAS), {})
@@ -121,6 +121,15 @@ class Lexicon(unittest.TestCase):
         self.assertEqual(seccoes["canto"], (True, False))
         self.assertEqual(seccoes["cantado"], (False, True))
         self.assertEqual(seccoes["cantador"], (False, False))
+
+    def test_par_brasileiro_revisto(self):
+        # a reviewed pair makes the first word rare, however well known, when the second is
+        # listed; a pair whose European word is not in the list changes nothing
+        zipf = {"bonito": 5.0, "cantor": 5.0}
+        seccoes = self.seccoes(zipf=zipf, pares={"bonito": "lápis", "cantor": "tenor"})
+        self.assertEqual(seccoes["bonito"], (False, False))
+        self.assertEqual(seccoes["cantor"], (True, True))
+        self.assertIn("lápis", seccoes)
 
     def test_exclusao(self):
         self.assertNotIn("bonito", self.escolhidas(exclusoes={"bonito"}))
