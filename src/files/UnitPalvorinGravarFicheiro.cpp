@@ -20,12 +20,6 @@ namespace {
 // Links followed before giving up, as the kernel does.
 constexpr int MAX_LIGACOES = 40;
 
-[[noreturn]] void FalharComCausa(const std::string& ACaminho, const std::string& ACausa) {
-    if (ACaminho == NOME_SAIDA_PADRAO)
-        throw EPalvorin("Não foi possível escrever na saída padrão: " + ACausa + ".");
-    throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho + "\": " + ACausa + ".");
-}
-
 [[noreturn]] void Falhar(const std::string& ACaminho, int AErro) {
     FalharComCausa(ACaminho, DescricaoDoErro(AErro));
 }
@@ -188,6 +182,12 @@ bool SubstituirFicheiro(const std::string& ACaminho, const std::string& AFicheir
 }
 
 } // namespace
+
+void FalharComCausa(const std::string& ACaminho, const std::string& ACausa) {
+    if (ACaminho == NOME_SAIDA_PADRAO)
+        throw EPalvorin("Não foi possível escrever na saída padrão: " + ACausa + ".");
+    throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho + "\": " + ACausa + ".");
+}
 
 bool GravarFicheiroInteiro(const std::string& ACaminho, std::span<const std::uint8_t> ADados,
                            const TPedidoParagem& AParar) {

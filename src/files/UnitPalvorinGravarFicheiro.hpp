@@ -23,4 +23,8 @@ inline constexpr const char* NOME_SAIDA_PADRAO = "-";
 bool GravarFicheiroInteiro(const std::string& ACaminho, std::span<const std::uint8_t> ADados,
                            const TPedidoParagem& AParar = {});
 
+// Raises the EPalvorin of a failed write to ACaminho (a file, or standard output), ACausa a
+// Portuguese phrase.
+[[noreturn]] void FalharComCausa(const std::string& ACaminho, const std::string& ACausa);
+
 } // namespace palvorin

@@ -121,6 +121,32 @@ std::size_t ContarCaracteres(std::string_view AUtf8) {
     return n;
 }
 
+std::string Utf8DeUtf16(std::span<const std::uint8_t> ABytes, bool AGrandeFim) {
+    std::string r;
+    r.reserve(ABytes.size());
+    const std::size_t pares = ABytes.size() / 2;
+    auto unidade = [&](std::size_t k) -> char32_t {
+        const std::uint8_t a = ABytes[2 * k], b = ABytes[2 * k + 1];
+        return AGrandeFim ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
+    };
+    for (std::size_t k = 0; k < pares; ++k) {
+        const char32_t u = unidade(k);
+        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < pares) {
+            const char32_t v = unidade(k + 1);
+            if (v >= 0xDC00 && v <= 0xDFFF) {
+                AcrescentarUtf8(r, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+                ++k;
+                continue;
+            }
+        }
+        // A lone surrogate becomes U+FFFD (AcrescentarUtf8 refuses surrogates).
+        AcrescentarUtf8(r, u);
+    }
+    if (ABytes.size() % 2 != 0)
+        AcrescentarUtf8(r, CARACTER_SUBSTITUTO);
+    return r;
+}
+
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8) {
     std::size_t n = 0;
     for (const char32_t c : PontosDeCodigo(AUtf8))

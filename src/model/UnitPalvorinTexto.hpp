@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ std::string Aparar(std::string_view AUtf8);
 // "1 página", "2 páginas": the singular only for exactly one.
 std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
+// UTF-16 bytes (big-endian when AGrandeFim) as UTF-8; a lone surrogate and an odd last byte
+// become U+FFFD.
+std::string Utf8DeUtf16(std::span<const std::uint8_t> ABytes, bool AGrandeFim);
 inline constexpr char DIGITOS_HEXADECIMAIS[] = "0123456789abcdef";
 // The value of one hexadecimal digit (either case), or -1.
 int ValorHexadecimal(char ADigito);

@@ -1,12 +1,10 @@
 #include "UnitPalvorinInfoPdf.hpp"
 
-#include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinLerFicheiro.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTipos.hpp"
 
-#include <cerrno>
 #include <charconv>
-#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -15,7 +13,7 @@ namespace palvorin {
 namespace {
 
 // Books of 100 puzzles are a few megabytes; this keeps a wrong file from filling memory.
-constexpr std::uintmax_t MAXIMO_BYTES = 256u << 20;
+constexpr std::uint64_t MAXIMO_BYTES = 256u << 20;
 
 bool Espaco(char c) {
     return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
@@ -29,25 +27,14 @@ bool Delimitador(char c) {
 // Text strings are UTF-16BE after a byte-order mark, UTF-8 after its mark (PDF 2.0), or
 // single bytes, read here as Latin-1.
 std::string TextoDeString(const std::string& ABytes) {
-    std::string texto;
-    if (ABytes.size() >= 2 && ABytes[0] == '\xFE' && ABytes[1] == '\xFF') {
-        std::u16string unidades;
-        for (std::size_t i = 2; i + 1 < ABytes.size(); i += 2)
-            unidades += static_cast<char16_t>(static_cast<unsigned char>(ABytes[i]) << 8 |
-                                              static_cast<unsigned char>(ABytes[i + 1]));
-        for (std::size_t i = 0; i < unidades.size(); ++i) {
-            char32_t c = unidades[i];
-            if (c >= 0xD800 && c < 0xDC00 && i + 1 < unidades.size() && unidades[i + 1] >= 0xDC00 &&
-                unidades[i + 1] < 0xE000)
-                c = 0x10000 + ((c - 0xD800) << 10) + (unidades[++i] - 0xDC00);
-            else if (c >= 0xD800 && c < 0xE000)
-                c = CARACTER_SUBSTITUTO;
-            AcrescentarUtf8(texto, c);
-        }
-        return texto;
-    }
+    if (ABytes.rfind("\xFE\xFF", 0) == 0)
+        return Utf8DeUtf16(
+            std::span(reinterpret_cast<const std::uint8_t*>(ABytes.data()), ABytes.size())
+                .subspan(2),
+            true);
     if (ABytes.rfind("\xEF\xBB\xBF", 0) == 0)
         return SanearUtf8(std::string_view(ABytes).substr(3));
+    std::string texto;
     for (const char c : ABytes)
         AcrescentarUtf8(texto, static_cast<unsigned char>(c));
     return texto;
@@ -263,20 +250,12 @@ std::map<std::string, std::string> LerInfoPdf(std::span<const std::uint8_t> AByt
 
 std::map<std::string, std::string> LerInfoDoFicheiroPdf(const std::filesystem::path& ACaminho) {
     const std::string nome = "«" + ACaminho.string() + "»";
-    std::error_code erro;
-    const auto tamanho = std::filesystem::file_size(ACaminho, erro);
-    if (erro)
-        throw EPalvorin("Não foi possível ler o ficheiro " + nome + ": " +
-                        DescricaoDoErro(erro.value()) + ".");
-    if (tamanho > MAXIMO_BYTES)
-        throw EPalvorin("O ficheiro " + nome + " é grande demais para ser um livro do Palvorin.");
-    std::ifstream ficheiro(ACaminho, std::ios::binary);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamanho));
-    errno = 0;
-    if (!ficheiro || !ficheiro.read(reinterpret_cast<char*>(bytes.data()),
-                                    static_cast<std::streamsize>(tamanho)))
-        throw EPalvorin("Não foi possível ler o ficheiro " + nome + ": " + DescricaoDoErro(errno) +
-                        ".");
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = LerFicheiroInteiro(ACaminho, MAXIMO_BYTES);
+    } catch (const ELeitura& e) {
+        throw EPalvorin("Não foi possível ler o ficheiro " + nome + ": " + e.what() + ".");
+    }
     const std::string_view inicio(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (inicio.substr(0, 5) != "%PDF-")
         throw EPalvorin("O ficheiro " + nome + " não é um PDF.");

@@ -1,6 +1,7 @@
 #include "UnitPalvorinPdf.hpp"
 
 #include "UnitPalvorinDocumentoPdf.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinMarca.hpp"
 
 namespace palvorin {
@@ -47,8 +48,7 @@ bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
         }
         return pdf.Gravar(ANomeFicheiro, AParar);
     } catch (const ECairo& e) {
-        throw EPalvorin("Não foi possível gravar o ficheiro \"" + ANomeFicheiro +
-                        "\": " + e.what() + ".");
+        FalharComCausa(ANomeFicheiro, e.what());
     }
 }
 

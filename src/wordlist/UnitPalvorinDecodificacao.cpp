@@ -12,32 +12,6 @@ constexpr char32_t CP1252_ALTOS[32] = {
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
-std::string DeUtf16(std::span<const std::uint8_t> ABytes, bool AGrandeFim) {
-    std::string r;
-    r.reserve(ABytes.size());
-    const std::size_t pares = ABytes.size() / 2;
-    auto unidade = [&](std::size_t k) -> char32_t {
-        const std::uint8_t a = ABytes[2 * k], b = ABytes[2 * k + 1];
-        return AGrandeFim ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
-    };
-    for (std::size_t k = 0; k < pares; ++k) {
-        const char32_t u = unidade(k);
-        if (u >= 0xD800 && u <= 0xDBFF && k + 1 < pares) {
-            const char32_t v = unidade(k + 1);
-            if (v >= 0xDC00 && v <= 0xDFFF) {
-                AcrescentarUtf8(r, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
-                ++k;
-                continue;
-            }
-        }
-        // A lone surrogate becomes U+FFFD (AcrescentarUtf8 refuses surrogates).
-        AcrescentarUtf8(r, u);
-    }
-    if (ABytes.size() % 2 != 0)
-        AcrescentarUtf8(r, CARACTER_SUBSTITUTO);
-    return r;
-}
-
 std::string DeCp1252(std::span<const std::uint8_t> ABytes) {
     std::string r;
     r.reserve(ABytes.size() + ABytes.size() / 8);
@@ -78,9 +52,9 @@ std::string TextoDeBytes(std::span<const std::uint8_t> ABytes) {
     if (ABytes.empty())
         return {};
     if (ABytes.size() >= 2 && ABytes[0] == 0xFF && ABytes[1] == 0xFE)
-        return DeUtf16(ABytes.subspan(2), false);
+        return Utf8DeUtf16(ABytes.subspan(2), false);
     if (ABytes.size() >= 2 && ABytes[0] == 0xFE && ABytes[1] == 0xFF)
-        return DeUtf16(ABytes.subspan(2), true);
+        return Utf8DeUtf16(ABytes.subspan(2), true);
     const std::size_t inicio =
         ABytes.size() >= 3 && ABytes[0] == 0xEF && ABytes[1] == 0xBB && ABytes[2] == 0xBF ? 3 : 0;
     const auto resto = ABytes.subspan(inicio);
