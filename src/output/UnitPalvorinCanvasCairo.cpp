@@ -73,10 +73,9 @@ void TCanvasCairo::Fonte(double ATamanhoPt, bool ANegrito) const {
     cairo_set_font_size(cr, std::abs(PtParaUnidades(ATamanhoPt)));
 }
 
-std::int32_t TCanvasCairo::Largura(const std::string& ATexto) const {
+std::int32_t TCanvasCairo::Largura(const std::string& ATextoSaneado) const {
     cairo_text_extents_t medidas;
-    // Cairo refuses malformed UTF-8 and then stops drawing altogether; use U+FFFD instead.
-    cairo_text_extents(Contexto(), SanearUtf8(ATexto).c_str(), &medidas);
+    cairo_text_extents(Contexto(), ATextoSaneado.c_str(), &medidas);
     return Arredondar(medidas.x_advance);
 }
 
@@ -123,24 +122,24 @@ void TCanvasCairo::Texto(double X, double Y, const std::string& ATexto, double A
                          bool ANegrito, std::int32_t ACinza, TAlinhamento AAlinhamento) {
     cairo_t* cr = Contexto();
     Fonte(ATamanhoPt, ANegrito);
-    const std::int32_t largura = Largura(ATexto);
+    const std::string texto = SanearUtf8(ATexto);
     std::int32_t x = MmParaUnidades(X);
     if (AAlinhamento == TAlinhamento::alCentro)
-        x -= largura / 2;
+        x -= Largura(texto) / 2;
     else if (AAlinhamento == TAlinhamento::alDireita)
-        x -= largura;
+        x -= Largura(texto);
     cairo_font_extents_t fonte;
     cairo_font_extents(cr, &fonte);
     Cinza(ACinza);
     // Y is the top of the character cell: the baseline lies one rounded ascent below.
     cairo_move_to(cr, x, MmParaUnidades(Y) + Arredondar(fonte.ascent));
-    cairo_show_text(cr, SanearUtf8(ATexto).c_str());
+    cairo_show_text(cr, texto.c_str());
     cairo_new_path(cr);
 }
 
 double TCanvasCairo::LarguraTexto(const std::string& ATexto, double ATamanhoPt, bool ANegrito) {
     Fonte(ATamanhoPt, ANegrito);
-    return UnidadesParaMm(Largura(ATexto));
+    return UnidadesParaMm(Largura(SanearUtf8(ATexto)));
 }
 
 double TCanvasCairo::AlturaTexto(double ATamanhoPt) {

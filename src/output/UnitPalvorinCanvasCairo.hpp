@@ -50,8 +50,9 @@ private:
     cairo_t* Contexto() const;
     void Cinza(std::int32_t ACinza) const;
     void Fonte(double ATamanhoPt, bool ANegrito) const;
-    // The font's rounded advance width of ATexto, in device units.
-    std::int32_t Largura(const std::string& ATexto) const;
+    // The font's rounded advance width, in device units, of text already made well-formed
+    // UTF-8: Cairo refuses malformed UTF-8 and then stops drawing altogether.
+    std::int32_t Largura(const std::string& ATextoSaneado) const;
 
     TContextoCairo FContexto;
     const TFontesLivro& FFontes;
