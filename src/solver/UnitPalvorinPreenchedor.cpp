@@ -75,9 +75,6 @@ void TPreenchedor::PrepararBase() {
             for (std::int32_t k = 0; k < L; ++k)
                 for (char letra = 'A'; letra <= 'Z'; ++letra)
                     FMascaras[L].push_back(FDic.MascaraDaLetra(L, k, letra).data());
-        const TConjuntoBits& preferidas = FDic.MascaraPreferidas(L);
-        FTemPreferidas[L] = std::any_of(preferidas.begin(), preferidas.end(),
-                                        [](std::uint64_t w) { return w != 0; });
         TConjuntoBits& base = FBase[L];
         if (FOpc.SoComuns) {
             base = FDic.MascaraComuns(L);
@@ -194,8 +191,8 @@ TPreenchedor::TFinsDosGrupos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
     const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
     const std::int32_t comuns =
         FOpc.SoComuns ? total : Adiantar(ABase, 0, total, FDic.MascaraComuns(AComprimento));
-    if (!FTemPreferidas[AComprimento])
-        return {0, comuns, comuns};
+    if (!FDic.TemPreferidas(AComprimento))
+        return {0, comuns, comuns}; // no pass looking for words the list marks none of
     const TConjuntoBits& preferidas = FDic.MascaraPreferidas(AComprimento);
     return {Adiantar(ABase, 0, comuns, preferidas), comuns,
             Adiantar(ABase, comuns, total, preferidas)};

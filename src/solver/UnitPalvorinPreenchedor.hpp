@@ -42,7 +42,7 @@ public:
     TPuzzle Montar() const;
 
 private:
-    void PrepararBase(); // FBase, FTemPreferidas, and FMascaras for the same lengths
+    void PrepararBase(); // FBase, and FMascaras for the same lengths
     void Reiniciar();
     // Fitting words of slot ARanhura into AAlvo, and their count.
     std::int32_t Candidatos(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo) const;
@@ -74,9 +74,6 @@ private:
     std::int32_t FNS;
     std::vector<std::int32_t> FLetra;
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FBase;
-    // Whether the list marks any word of that length preferred: most lists mark none, and
-    // their steps then skip the passes that would find none.
-    std::array<bool, COMPRIMENTO_MAXIMO + 1> FTemPreferidas{};
     // For each slot length, the list's letter masks by position * 26 + letter, looked up once
     // here rather than on every candidate count.
     std::array<std::vector<const std::uint64_t*>, COMPRIMENTO_MAXIMO + 1> FMascaras;

@@ -185,6 +185,7 @@ void TDicionario::ConstruirIndices() {
         FGrupos[l] = TGrupoComprimento{};
         FMascarasComuns[l].clear();
         FMascarasPreferidas[l].clear();
+        FTemPreferidas[l] = false;
     }
     std::array<std::size_t, COMPRIMENTO_MAXIMO + 1> contagem{};
     for (const TPalavraDic& p : FPalavras)
@@ -210,8 +211,10 @@ void TDicionario::ConstruirIndices() {
                 bit;
         if (p.Comum)
             FMascarasComuns[p.Grelha.size()][j / 64] |= bit;
-        if (p.Preferida)
+        if (p.Preferida) {
             FMascarasPreferidas[p.Grelha.size()][j / 64] |= bit;
+            FTemPreferidas[p.Grelha.size()] = true;
+        }
     }
 }
 
@@ -312,6 +315,10 @@ const TConjuntoBits& TDicionario::MascaraComuns(std::int32_t AComprimento) const
 
 const TConjuntoBits& TDicionario::MascaraPreferidas(std::int32_t AComprimento) const {
     return ComprimentoValido(AComprimento) ? FMascarasPreferidas[AComprimento] : ConjuntoVazio();
+}
+
+bool TDicionario::TemPreferidas(std::int32_t AComprimento) const {
+    return ComprimentoValido(AComprimento) && FTemPreferidas[AComprimento];
 }
 
 } // namespace palvorin

@@ -64,6 +64,8 @@ public:
                                         char ALetra) const;
     const TConjuntoBits& MascaraComuns(std::int32_t AComprimento) const;
     const TConjuntoBits& MascaraPreferidas(std::int32_t AComprimento) const;
+    // Whether any word of that length is preferred: most lists mark none.
+    bool TemPreferidas(std::int32_t AComprimento) const;
 
 private:
     void ConstruirIndices();
@@ -73,6 +75,7 @@ private:
     std::array<TGrupoComprimento, COMPRIMENTO_MAXIMO + 1> FGrupos;         // 2..15 used
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasComuns;     // 2..15 used
     std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FMascarasPreferidas; // 2..15 used
+    std::array<bool, COMPRIMENTO_MAXIMO + 1> FTemPreferidas{};
 };
 
 std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALinhas,

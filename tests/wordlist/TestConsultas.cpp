@@ -48,6 +48,8 @@ TEST(Indices, MascarasPorPosicaoELetra) {
     EXPECT_EQ(d->MascaraComuns(4), (TConjuntoBits{0b1011}));
     EXPECT_EQ(d->MascaraPreferidas(4), (TConjuntoBits{0b0010}));
     EXPECT_EQ(d->MascaraPreferidas(3), (TConjuntoBits{0b1}));
+    EXPECT_TRUE(d->TemPreferidas(4));
+    EXPECT_FALSE(Carregar({"CASA", "#SECCAO RARAS", "MESA"})->TemPreferidas(4));
     EXPECT_EQ(d->PalavraDoGrupo(4, 0), d->IndiceDaGrelha("CAMA"));
 }
 
@@ -57,6 +59,7 @@ TEST(Indices, ComprimentosForaDoIntervaloSaoVazios) {
         EXPECT_EQ(d->ContarComprimento(l), 0);
         EXPECT_TRUE(d->MascaraComuns(l).empty());
         EXPECT_TRUE(d->MascaraPreferidas(l).empty());
+        EXPECT_FALSE(d->TemPreferidas(l));
         EXPECT_TRUE(d->MascaraDaLetra(l, 0, 'A').empty());
     }
     EXPECT_TRUE(d->MascaraDaLetra(5, 0, 'A').empty()); // valid length, empty group
