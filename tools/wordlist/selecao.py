@@ -107,12 +107,13 @@ def escolher(lexico, contexto):
         nota = notas.nota_revista(texto, nota)
         escrita = notas.zipf.get(texto, 0.0)
         par_europeu = notas.par_europeu_listado(texto, admitidas)
+        uso_brasileiro = bool(brasileira) or par_europeu
         comum = not par_europeu and (nota >= limiar(texto) or (
-            lema.tipos != {"curta"} and escrita >= ZIPF_COMUM and not brasileira))
+            lema.tipos != {"curta"} and escrita >= ZIPF_COMUM and not uso_brasileiro))
         if comum:
             preferida = escrita >= ZIPF_COMUM_PREFERIDA or texto in notas.europeias
         else:
-            preferida = escrita >= ZIPF_RARA_PREFERIDA and not brasileira and not par_europeu
+            preferida = escrita >= ZIPF_RARA_PREFERIDA and not uso_brasileiro
         chave = grelha(texto)
         atual = por_grelha.get(chave)
         # one entry per board form: the spelling readers meet most, common if either is, and
