@@ -10,16 +10,6 @@ namespace palvorin {
 
 enum class TAlinhamento { alEsquerda, alCentro, alDireita };
 
-// A4 portrait, shared by every page-drawing routine.
-inline constexpr double LARGURA_PAGINA_MM = 210;
-inline constexpr double ALTURA_PAGINA_MM = 297;
-inline constexpr double CENTRO_X_MM = 105;
-inline constexpr double CENTRO_Y_MM = 148.5;
-inline constexpr double MARGEM_ESQUERDA_MM = 18;
-inline constexpr double MARGEM_DIREITA_MM = 192;
-inline constexpr double MARGEM_TOPO_MM = 18;
-inline constexpr double LARGURA_UTIL_MM = MARGEM_DIREITA_MM - MARGEM_ESQUERDA_MM;
-
 inline constexpr std::int32_t CINZA_NENHUM = -1;
 inline constexpr std::int32_t CINZA_PRETO = 0;
 

@@ -3,7 +3,6 @@
 #include "UnitPalvorinTexto.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
 
@@ -11,8 +10,7 @@ namespace palvorin {
 
 namespace {
 
-constexpr std::array<double, 7> TAMANHOS_PT = {11, 10.5, 10, 9.5, 9, 8.5, 8};
-constexpr double TAMANHO_MINIMO_PT = 8;
+constexpr double PASSO_TAMANHO_PT = 0.5;
 constexpr double FACTOR_PASSO = 1.3;
 constexpr double INTERVALO_MINIMO_MM = 4;
 constexpr double INTERVALO_MAXIMO_MM = 14;
@@ -184,12 +182,13 @@ std::int32_t DistribuirColunas(const std::vector<TEntradaLista>& AEntradas, std:
 }
 
 TPlanoLista PlanearLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista>& AEntradas,
-                         double ALarguraMm, double AAlturaMm) {
+                         double ALarguraMm, double AAlturaMm, const TTamanhosLista& ATamanhos) {
     if (AEntradas.empty())
         return {};
     const auto n = static_cast<std::int32_t>(AEntradas.size());
 
-    for (const double tamanho : TAMANHOS_PT) {
+    for (double tamanho = ATamanhos.MaximoPt; tamanho >= ATamanhos.MinimoPt;
+         tamanho -= PASSO_TAMANHO_PT) {
         const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, tamanho);
         const double linhas = std::floor(AAlturaMm / PassoDe(tamanho));
         if (linhas < 2)
@@ -200,13 +199,14 @@ TPlanoLista PlanearLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista
     }
 
     // Too tall even at the smallest size: the fewest rows that are narrow enough.
-    const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, TAMANHO_MINIMO_PT);
+    const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, ATamanhos.MinimoPt);
     for (std::int32_t linhas = 2; linhas <= std::max(n, 2); ++linhas) {
         const TDistribuicao d = Distribuir(AEntradas, larguras, linhas);
         if (d.CabeNaLargura(ALarguraMm))
-            return FazerPlano(d, TAMANHO_MINIMO_PT, false, ALarguraMm);
+            return FazerPlano(d, ATamanhos.MinimoPt, false, ALarguraMm);
     }
-    return FazerPlano(Distribuir(AEntradas, larguras, n + 1), TAMANHO_MINIMO_PT, false, ALarguraMm);
+    return FazerPlano(Distribuir(AEntradas, larguras, n + 1), ATamanhos.MinimoPt, false,
+                      ALarguraMm);
 }
 
 void DesenharLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista>& AEntradas,

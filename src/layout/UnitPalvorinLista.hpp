@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinCanvas.hpp"
+#include "UnitPalvorinFormato.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -41,7 +42,8 @@ std::int32_t DistribuirColunas(const std::vector<TEntradaLista>& AEntradas, std:
                                std::vector<std::int32_t>& ALinhaDe, std::int32_t& ALinhas);
 // The largest font size at which the list fits the area; ACanvas only measures.
 TPlanoLista PlanearLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista>& AEntradas,
-                         double ALarguraMm, double AAlturaMm);
+                         double ALarguraMm, double AAlturaMm,
+                         const TTamanhosLista& ATamanhos = FormatoA4().Lista);
 void DesenharLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista>& AEntradas,
                    const TPlanoLista& APlano, double AX, double AY);
 

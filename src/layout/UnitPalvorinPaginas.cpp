@@ -8,23 +8,23 @@ namespace palvorin {
 
 namespace {
 
-constexpr double Y_RODAPE_MM = 283;
-constexpr double TAMANHO_RODAPE_PT = 9;
 constexpr std::int32_t CINZA_RODAPE = 128;
 
 } // namespace
 
-void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero) {
+void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero, const TFormatoPagina& AFormato) {
     if (ANumero <= 0)
         return;
-    ACanvas.Texto(MARGEM_ESQUERDA_MM, Y_RODAPE_MM, NOME_PROGRAMA + " | " + NOME_AUTOR,
-                  TAMANHO_RODAPE_PT, false, CINZA_RODAPE, TAlinhamento::alEsquerda);
-    ACanvas.Texto(MARGEM_DIREITA_MM, Y_RODAPE_MM, std::to_string(ANumero), TAMANHO_RODAPE_PT, false,
-                  CINZA_RODAPE, TAlinhamento::alDireita);
+    const TAreaTexto area = AFormato.Area();
+    ACanvas.Texto(area.Esquerda, AFormato.YRodapeMm, NOME_PROGRAMA + " | " + NOME_AUTOR,
+                  AFormato.TamanhoRodapePt, false, CINZA_RODAPE, TAlinhamento::alEsquerda);
+    ACanvas.Texto(area.Direita, AFormato.YRodapeMm, std::to_string(ANumero),
+                  AFormato.TamanhoRodapePt, false, CINZA_RODAPE, TAlinhamento::alDireita);
 }
 
 TCompositorLivro::TCompositorLivro(const TDadosLivro& ALivro)
-    : FLivro(ALivro), FPaginas(PlanearPaginas(static_cast<std::int32_t>(ALivro.Puzzles.size()))),
+    : FLivro(ALivro), FFormato(FormatoA4()),
+      FPaginas(PlanearPaginas(static_cast<std::int32_t>(ALivro.Puzzles.size()))),
       FTemAcentos(TemAcentos(ALivro.Puzzles)) {}
 
 std::int32_t TCompositorLivro::NumPaginas() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinCanvas.hpp"
+#include "UnitPalvorinFormato.hpp"
 #include "UnitPalvorinPlano.hpp"
 #include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
@@ -28,7 +29,8 @@ struct TDadosLivro {
 };
 
 // Running footer of a numbered page; nothing when ANumero <= 0.
-void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero);
+void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero,
+                    const TFormatoPagina& AFormato = FormatoA4());
 
 // Plans a book at construction and draws it page by page through a destination.
 class TCompositorLivro {
@@ -36,6 +38,7 @@ public:
     explicit TCompositorLivro(const TDadosLivro& ALivro);
 
     std::int32_t NumPaginas() const;
+    const TFormatoPagina& Formato() const { return FFormato; }
     const std::vector<TDescPagina>& Paginas() const { return FPaginas; }
     // Draws every planned page, each one complete before the next is asked for.
     void Compor(IDestinoPaginas& ADestino) const;
@@ -51,6 +54,7 @@ private:
     void DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
 
     TDadosLivro FLivro;
+    TFormatoPagina FFormato;
     std::vector<TDescPagina> FPaginas;
     bool FTemAcentos = false;
 };

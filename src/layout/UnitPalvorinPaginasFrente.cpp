@@ -6,13 +6,16 @@
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTextoPagina.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace palvorin {
 
 namespace {
 
+// The front pages are drawn for A4 and scaled to the format.
 constexpr double ALTURA_LINHA_LICENCA_MM = 6.5;
+constexpr double ESPACO_ANTES_LEGAL_MM = 6;
 constexpr double TAMANHO_LEGAL_PT = 12;
 constexpr double LARGURA_SELO_MM = 30;
 constexpr double ALTURA_SELO_MM = 30.0 * 450 / 1280;
@@ -33,49 +36,64 @@ std::string Maiusculas(std::string ATexto) {
 } // namespace
 
 void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
-    TextoCentradoAjustado(ACanvas, 42, Maiusculas(NOME_AUTOR), 24, 24, 1, true);
-    TextoCentradoAjustado(ACanvas, 92, Maiusculas(NOME_PROGRAMA), 80, 24, 4, true);
+    const TAreaTexto area = FFormato.Area();
+    const double e = FFormato.Escala;
+    TextoCentradoAjustado(ACanvas, 42 * e, Maiusculas(NOME_AUTOR), 24 * e, 24 * e, 1, true, area);
+    TextoCentradoAjustado(ACanvas, 92 * e, Maiusculas(NOME_PROGRAMA), 80 * e, 24 * e, 4, true,
+                          area);
     const std::string titulo = Aparar(FLivro.Config.Titulo);
     if (!titulo.empty())
-        TextoCentradoQueCabe(ACanvas, 150, titulo, 34, 16, 2, true);
+        TextoCentradoQueCabe(ACanvas, 150 * e, titulo, 34 * e, 16 * e, 2, true, area);
     TextoCentradoAjustado(
-        ACanvas, 202, Plural(static_cast<std::int64_t>(FLivro.Puzzles.size()), "puzzle", "puzzles"),
-        16, 16, 1, false);
+        ACanvas, 202 * e,
+        Plural(static_cast<std::int64_t>(FLivro.Puzzles.size()), "puzzle", "puzzles"), 16 * e,
+        16 * e, 1, false, area);
     std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);
     if (FLivro.Config.Nivel)
         tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel);
-    TextoCentradoAjustado(ACanvas, 212, tamanho, 16, 16, 1, false);
+    TextoCentradoAjustado(ACanvas, 212 * e, tamanho, 16 * e, 16 * e, 1, false, area);
 }
 
 void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
-    DesenharRegras(ACanvas, LinhasDasRegras(FTemAcentos), MARGEM_TOPO_MM);
-    ACanvas.Texto(MARGEM_ESQUERDA_MM, 205, TEXTO_MARCA, 14, true, CINZA_PRETO,
+    const TAreaTexto area = FFormato.Area();
+    const double e = FFormato.Escala;
+    const double fimRegras =
+        DesenharRegras(ACanvas, LinhasDasRegras(FTemAcentos), area.Topo, FFormato);
+    // The legal block keeps its place unless the rules, set larger, reach down to it.
+    const double topo = std::max(205 * e, fimRegras + ESPACO_ANTES_LEGAL_MM);
+    const double tamanhoLegal = TAMANHO_LEGAL_PT * e;
+    ACanvas.Texto(area.Esquerda, topo, TEXTO_MARCA, 14 * e, true, CINZA_PRETO,
                   TAlinhamento::alEsquerda);
-    ACanvas.Texto(MARGEM_ESQUERDA_MM, 216, TEXTO_AVISO, TAMANHO_LEGAL_PT, false, CINZA_PRETO,
+    ACanvas.Texto(area.Esquerda, topo + 11 * e, TEXTO_AVISO, tamanhoLegal, false, CINZA_PRETO,
                   TAlinhamento::alEsquerda);
-    double y = 225;
+    double y = topo + 20 * e;
     for (const std::string& linha :
-         QuebrarTexto(ACanvas, TEXTO_LICENCA, LARGURA_UTIL_MM, TAMANHO_LEGAL_PT, false)) {
-        ACanvas.Texto(MARGEM_ESQUERDA_MM, y, linha, TAMANHO_LEGAL_PT, false, CINZA_PRETO,
+         QuebrarTexto(ACanvas, TEXTO_LICENCA, area.Largura(), tamanhoLegal, false)) {
+        ACanvas.Texto(area.Esquerda, y, linha, tamanhoLegal, false, CINZA_PRETO,
                       TAlinhamento::alEsquerda);
-        y += ALTURA_LINHA_LICENCA_MM;
+        y += ALTURA_LINHA_LICENCA_MM * e;
     }
-    ACanvas.Imagem(MARGEM_ESQUERDA_MM, y + 4, LARGURA_SELO_MM, ALTURA_SELO_MM, NOME_SELO);
-    DesenharRodape(ACanvas, APagina.Numero);
+    ACanvas.Imagem(area.Esquerda, y + 4 * e, LARGURA_SELO_MM * e, ALTURA_SELO_MM * e, NOME_SELO);
+    DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 
 void TCompositorLivro::DesenharSeparador(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
-    const double h = ACanvas.AlturaTexto(TAMANHO_SEPARADOR_PT);
-    ACanvas.Texto(CENTRO_X_MM, CENTRO_Y_MM - h / 2 - 4,
-                  APagina.Primeiro == 0 ? TITULO_PUZZLES : TITULO_SOLUCOES, TAMANHO_SEPARADOR_PT,
-                  true, CINZA_PRETO, TAlinhamento::alCentro);
-    ACanvas.Rectangulo(90, 162.5, 30, 0.28, 0, CINZA_NENHUM, CINZA_PRETO);
+    const double e = FFormato.Escala;
+    const double centroX = FFormato.Area().Centro();
+    const double centroY = FFormato.AlturaMm / 2;
+    const double h = ACanvas.AlturaTexto(TAMANHO_SEPARADOR_PT * e);
+    ACanvas.Texto(centroX, centroY - h / 2 - 4 * e,
+                  APagina.Primeiro == 0 ? TITULO_PUZZLES : TITULO_SOLUCOES,
+                  TAMANHO_SEPARADOR_PT * e, true, CINZA_PRETO, TAlinhamento::alCentro);
+    ACanvas.Rectangulo(centroX - 15 * e, centroY + 14 * e, 30 * e, 0.28 * e, 0, CINZA_NENHUM,
+                       CINZA_PRETO);
 }
 
 void TCompositorLivro::DesenharSimbolo(ICanvasPagina& ACanvas) const {
-    const double lado = LADO_EMBLEMA * CELULA_EMBLEMA_MM;
-    DesenharGrelhaResolvida(ACanvas, LADO_EMBLEMA, LETRAS_EMBLEMA, (LARGURA_PAGINA_MM - lado) / 2,
-                            (ALTURA_PAGINA_MM - lado) / 2, CELULA_EMBLEMA_MM);
+    const double lado = LADO_EMBLEMA * CELULA_EMBLEMA_MM * FFormato.Escala;
+    DesenharGrelhaResolvida(ACanvas, LADO_EMBLEMA, LETRAS_EMBLEMA,
+                            FFormato.Area().Centro() - lado / 2, FFormato.AlturaMm / 2 - lado / 2,
+                            CELULA_EMBLEMA_MM * FFormato.Escala, FFormato.Resolvida);
 }
 
 } // namespace palvorin

@@ -10,12 +10,12 @@ namespace palvorin {
 
 namespace {
 
-constexpr double TAMANHO_NUMERO_PT = 14;
-constexpr double TAMANHO_LEGENDA_PT = 10;
-constexpr double LARGURA_QUARTO_MM = 87;
-constexpr double ALTURA_QUARTO_MM = 129.5;
+// Below a 10 pt caption, the board starts 8 mm down; its box leaves 6 mm across and 4 mm
+// below.
 constexpr double ABAIXO_LEGENDA_MM = 8;
-constexpr double CELULA_SOLUCAO_MAXIMA_MM = 8;
+constexpr double LEGENDA_DESENHADA_PT = 10;
+constexpr double FOLGA_LARGURA_MM = 6;
+constexpr double FOLGA_FUNDO_MM = 4;
 
 // "#7" for the seventh puzzle.
 std::string Cabecalho(std::int32_t ANumero) {
@@ -30,42 +30,49 @@ void TCompositorLivro::DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina&
     const TPuzzle& puzzle = FLivro.Puzzles.at(static_cast<std::size_t>(APagina.Primeiro));
     const std::vector<TEntradaLista> entradas = MontarLista(puzzle.Palavras);
     TPlanoLista plano;
-    const double celula = PlanearPaginaPuzzle(ACanvas, puzzle.Lado, entradas, plano);
+    const double celula = PlanearPaginaPuzzle(ACanvas, puzzle.Lado, entradas, plano, FFormato);
+    const TAreaTexto area = FFormato.Area();
+    const double tamanhoNumero = FFormato.TamanhoNumeroPt;
 
     const std::string numero = Cabecalho(APagina.Primeiro + 1);
-    ACanvas.Texto(MARGEM_DIREITA_MM, MARGEM_TOPO_MM, numero, TAMANHO_NUMERO_PT, true, CINZA_PRETO,
+    ACanvas.Texto(area.Direita, area.Topo, numero, tamanhoNumero, true, CINZA_PRETO,
                   TAlinhamento::alDireita);
     // A book of one level names it left of the number, in the same line but not in bold.
     if (FLivro.Config.Nivel)
-        ACanvas.Texto(MARGEM_DIREITA_MM -
-                          ACanvas.LarguraTexto(numero + " ", TAMANHO_NUMERO_PT, true),
-                      MARGEM_TOPO_MM, TextoDoNivel(*FLivro.Config.Nivel) + " \u00B7",
-                      TAMANHO_NUMERO_PT, false, CINZA_PRETO, TAlinhamento::alDireita);
+        ACanvas.Texto(area.Direita - ACanvas.LarguraTexto(numero + " ", tamanhoNumero, true),
+                      area.Topo, TextoDoNivel(*FLivro.Config.Nivel) + " \u00B7", tamanhoNumero,
+                      false, CINZA_PRETO, TAlinhamento::alDireita);
     DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
-                        (LARGURA_PAGINA_MM - celula * puzzle.Lado) / 2, TOPO_GRELHA_MM, celula);
-    DesenharLista(ACanvas, entradas, plano, MARGEM_ESQUERDA_MM,
-                  TOPO_GRELHA_MM + celula * puzzle.Lado + INTERVALO_LISTA_MM);
-    DesenharRodape(ACanvas, APagina.Numero);
+                        area.Centro() - celula * puzzle.Lado / 2, FFormato.TopoGrelhaMm, celula,
+                        FFormato.Vazia);
+    DesenharLista(ACanvas, entradas, plano, area.Esquerda,
+                  FFormato.TopoGrelhaMm + celula * puzzle.Lado + FFormato.IntervaloListaMm);
+    DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 
 void TCompositorLivro::DesenharSolucoes(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
-    for (std::int32_t i = 0; i < SOLUCOES_POR_PAGINA; ++i) {
+    const TAreaTexto area = FFormato.Area();
+    const double largura = area.Largura() / FFormato.SolucoesColunas;
+    const double altura = (FFormato.FundoListaMm - area.Topo) / FFormato.SolucoesLinhas;
+    const double abaixoLegenda =
+        ABAIXO_LEGENDA_MM * FFormato.TamanhoLegendaPt / LEGENDA_DESENHADA_PT;
+    for (std::int32_t i = 0; i < FFormato.SolucoesPorPagina(); ++i) {
         const std::int32_t indice = APagina.Primeiro + i;
         if (indice < 0 || indice >= static_cast<std::int32_t>(FLivro.Puzzles.size()))
             break;
         const TPuzzle& puzzle = FLivro.Puzzles[static_cast<std::size_t>(indice)];
-        const double x = MARGEM_ESQUERDA_MM + (i % 2) * LARGURA_QUARTO_MM;
-        const double y = MARGEM_TOPO_MM + (i / 2) * ALTURA_QUARTO_MM;
-        ACanvas.Texto(x + LARGURA_QUARTO_MM / 2, y, "Puzzle " + std::to_string(indice + 1),
-                      TAMANHO_LEGENDA_PT, true, CINZA_PRETO, TAlinhamento::alCentro);
-        const double celula =
-            std::min({(LARGURA_QUARTO_MM - 6) / puzzle.Lado,
-                      (ALTURA_QUARTO_MM - 8 - 4) / puzzle.Lado, CELULA_SOLUCAO_MAXIMA_MM});
+        const double x = area.Esquerda + (i % FFormato.SolucoesColunas) * largura;
+        const double y = area.Topo + (i / FFormato.SolucoesColunas) * altura;
+        ACanvas.Texto(x + largura / 2, y, "Puzzle " + std::to_string(indice + 1),
+                      FFormato.TamanhoLegendaPt, true, CINZA_PRETO, TAlinhamento::alCentro);
+        const double celula = std::min({(largura - FOLGA_LARGURA_MM) / puzzle.Lado,
+                                        (altura - abaixoLegenda - FOLGA_FUNDO_MM) / puzzle.Lado,
+                                        FFormato.CelulaSolucaoMaximaMm});
         DesenharGrelhaResolvida(ACanvas, puzzle.Lado, puzzle.Letras,
-                                x + (LARGURA_QUARTO_MM - celula * puzzle.Lado) / 2,
-                                y + ABAIXO_LEGENDA_MM, celula);
+                                x + (largura - celula * puzzle.Lado) / 2, y + abaixoLegenda, celula,
+                                FFormato.Resolvida);
     }
-    DesenharRodape(ACanvas, APagina.Numero);
+    DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 
 } // namespace palvorin

@@ -6,14 +6,7 @@ namespace palvorin {
 
 namespace {
 
-constexpr double CELULA_MAXIMA_MM = 12;
-constexpr double CELULA_MINIMA_MM = 8;
 constexpr double PASSO_CELULA_MM = 0.25;
-constexpr double FUNDO_LISTA_MM = 277;
-constexpr double FINA_VAZIA_PT = 0.6;
-constexpr double GROSSA_VAZIA_PT = 1.2;
-constexpr double FINA_RESOLVIDA_PT = 0.4;
-constexpr double GROSSA_RESOLVIDA_PT = 0.8;
 constexpr double LETRA_POR_CELULA = 0.6;
 
 constexpr char CASA_PRETA = '#';
@@ -25,8 +18,8 @@ char Casa(const std::string& ALetras, std::int32_t ALado, std::int32_t ALinha,
 
 } // namespace
 
-double CelulaDoPuzzle(std::int32_t ALado) {
-    return std::min(LARGURA_UTIL_MM / ALado, CELULA_MAXIMA_MM);
+double CelulaDoPuzzle(std::int32_t ALado, const TFormatoPagina& AFormato) {
+    return std::min(AFormato.LarguraUtil() / ALado, AFormato.CelulaMaximaMm);
 }
 
 void DesenharMoldura(ICanvasPagina& ACanvas, double AX, double AY, double ALargura, double AAltura,
@@ -55,14 +48,13 @@ void DesenharGrelha(ICanvasPagina& ACanvas, std::int32_t ALado, const std::strin
 }
 
 void DesenharGrelhaVazia(ICanvasPagina& ACanvas, std::int32_t ALado, const std::string& ALetras,
-                         double AX, double AY, double ACelula) {
-    DesenharGrelha(ACanvas, ALado, ALetras, AX, AY, ACelula, FINA_VAZIA_PT, GROSSA_VAZIA_PT);
+                         double AX, double AY, double ACelula, const TTracosGrelha& ATracos) {
+    DesenharGrelha(ACanvas, ALado, ALetras, AX, AY, ACelula, ATracos.FinaPt, ATracos.GrossaPt);
 }
 
 void DesenharGrelhaResolvida(ICanvasPagina& ACanvas, std::int32_t ALado, const std::string& ALetras,
-                             double AX, double AY, double ACelula) {
-    DesenharGrelha(ACanvas, ALado, ALetras, AX, AY, ACelula, FINA_RESOLVIDA_PT,
-                   GROSSA_RESOLVIDA_PT);
+                             double AX, double AY, double ACelula, const TTracosGrelha& ATracos) {
+    DesenharGrelha(ACanvas, ALado, ALetras, AX, AY, ACelula, ATracos.FinaPt, ATracos.GrossaPt);
     const double tamanho = MmParaPt(ACelula * LETRA_POR_CELULA);
     const double altura = ACanvas.AlturaTexto(tamanho);
     for (std::int32_t r = 0; r < ALado; ++r)
@@ -76,15 +68,16 @@ void DesenharGrelhaResolvida(ICanvasPagina& ACanvas, std::int32_t ALado, const s
 }
 
 double PlanearPaginaPuzzle(ICanvasPagina& ACanvas, std::int32_t ALado,
-                           const std::vector<TEntradaLista>& AEntradas, TPlanoLista& APlano) {
-    double celula = CelulaDoPuzzle(ALado);
+                           const std::vector<TEntradaLista>& AEntradas, TPlanoLista& APlano,
+                           const TFormatoPagina& AFormato) {
+    double celula = CelulaDoPuzzle(ALado, AFormato);
     for (;;) {
-        const double altura =
-            FUNDO_LISTA_MM - (TOPO_GRELHA_MM + ALado * celula + INTERVALO_LISTA_MM);
-        APlano = PlanearLista(ACanvas, AEntradas, LARGURA_UTIL_MM, altura);
-        if (APlano.Cabe || APlano.Colunas == 0 || celula <= CELULA_MINIMA_MM)
+        const double altura = AFormato.FundoListaMm -
+                              (AFormato.TopoGrelhaMm + ALado * celula + AFormato.IntervaloListaMm);
+        APlano = PlanearLista(ACanvas, AEntradas, AFormato.LarguraUtil(), altura, AFormato.Lista);
+        if (APlano.Cabe || APlano.Colunas == 0 || celula <= AFormato.CelulaMinimaMm)
             return celula;
-        celula = std::max(celula - PASSO_CELULA_MM, CELULA_MINIMA_MM);
+        celula = std::max(celula - PASSO_CELULA_MM, AFormato.CelulaMinimaMm);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinCanvas.hpp"
+#include "UnitPalvorinFormato.hpp"
 #include "UnitPalvorinLista.hpp"
 
 #include <cstdint>
@@ -9,8 +10,9 @@
 
 namespace palvorin {
 
-// Largest cell of a puzzle-page board: 174 / ALado, at most 12 mm.
-double CelulaDoPuzzle(std::int32_t ALado);
+// Largest cell of a puzzle-page board: the text width over ALado, at most the format's
+// largest cell.
+double CelulaDoPuzzle(std::int32_t ALado, const TFormatoPagina& AFormato = FormatoA4());
 // A frame whose sides run half a stroke past the corners, so the corners are closed.
 void DesenharMoldura(ICanvasPagina& ACanvas, double AX, double AY, double ALargura, double AAltura,
                      double AEspessuraPt);
@@ -18,15 +20,16 @@ void DesenharMoldura(ICanvasPagina& ACanvas, double AX, double AY, double ALargu
 void DesenharGrelha(ICanvasPagina& ACanvas, std::int32_t ALado, const std::string& ALetras,
                     double AX, double AY, double ACelula, double AFinaPt, double AGrossaPt);
 void DesenharGrelhaVazia(ICanvasPagina& ACanvas, std::int32_t ALado, const std::string& ALetras,
-                         double AX, double AY, double ACelula);
+                         double AX, double AY, double ACelula,
+                         const TTracosGrelha& ATracos = FormatoA4().Vazia);
+// The letters' em height is six tenths of the cell.
 void DesenharGrelhaResolvida(ICanvasPagina& ACanvas, std::int32_t ALado, const std::string& ALetras,
-                             double AX, double AY, double ACelula);
-// Shrinks the board in 0.25 mm steps (down to an 8 mm cell) until the list fits below it.
+                             double AX, double AY, double ACelula,
+                             const TTracosGrelha& ATracos = FormatoA4().Resolvida);
+// Shrinks the board in 0.25 mm steps (down to the format's smallest cell) until the list
+// fits below it.
 double PlanearPaginaPuzzle(ICanvasPagina& ACanvas, std::int32_t ALado,
-                           const std::vector<TEntradaLista>& AEntradas, TPlanoLista& APlano);
-
-// Top of the board and the gap between board and list on a puzzle page.
-inline constexpr double TOPO_GRELHA_MM = 34;
-inline constexpr double INTERVALO_LISTA_MM = 8;
+                           const std::vector<TEntradaLista>& AEntradas, TPlanoLista& APlano,
+                           const TFormatoPagina& AFormato = FormatoA4());
 
 } // namespace palvorin

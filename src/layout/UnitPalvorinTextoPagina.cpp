@@ -7,13 +7,14 @@ namespace palvorin {
 
 namespace {
 
-constexpr double TAMANHO_CORPO_PT = 11;
-constexpr double PASSO_REGRAS_MM = TAMANHO_CORPO_PT * 25.4 / 72 * 1.45;
-constexpr double TAMANHO_TITULO_PT = 20;
+// The rules' spacing, drawn for 11 pt text under a 20 pt title and 13 pt headings, grows
+// with the sizes.
+constexpr double FACTOR_PASSO_REGRAS = 1.45;
 constexpr double AVANCO_TITULO_MM = 12;
-constexpr double TAMANHO_SUBTITULO_PT = 13;
+constexpr double TITULO_DESENHADO_PT = 20;
 constexpr double ANTES_SUBTITULO_MM = 4;
 constexpr double DEPOIS_SUBTITULO_MM = 7;
+constexpr double SUBTITULO_DESENHADO_PT = 13;
 // Below the minimum size of a shrinking line: quarter points, never under one point.
 constexpr double PASSO_FINO_PT = 0.25;
 constexpr double MINIMO_ABSOLUTO_PT = 1;
@@ -31,12 +32,10 @@ std::vector<std::string> PartirEmPalavras(const std::string& ATexto) {
 
 // Draws a paragraph broken at ALarguraMm; returns the y below it.
 double DesenharParagrafo(ICanvasPagina& ACanvas, const std::string& ATexto, double AX,
-                         double ALarguraMm, double AY) {
-    for (const std::string& linha :
-         QuebrarTexto(ACanvas, ATexto, ALarguraMm, TAMANHO_CORPO_PT, false)) {
-        ACanvas.Texto(AX, AY, linha, TAMANHO_CORPO_PT, false, CINZA_PRETO,
-                      TAlinhamento::alEsquerda);
-        AY += PASSO_REGRAS_MM;
+                         double ALarguraMm, double AY, double ATamanhoPt, double APassoMm) {
+    for (const std::string& linha : QuebrarTexto(ACanvas, ATexto, ALarguraMm, ATamanhoPt, false)) {
+        ACanvas.Texto(AX, AY, linha, ATamanhoPt, false, CINZA_PRETO, TAlinhamento::alEsquerda);
+        AY += APassoMm;
     }
     return AY;
 }
@@ -65,42 +64,49 @@ std::vector<std::string> QuebrarTexto(ICanvasPagina& ACanvas, const std::string&
     return linhas;
 }
 
-double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& ALinhas, double AY) {
+double DesenharRegras(ICanvasPagina& ACanvas, const std::vector<TLinhaRegras>& ALinhas, double AY,
+                      const TFormatoPagina& AFormato) {
+    const TAreaTexto area = AFormato.Area();
+    const double corpo = AFormato.CorpoRegrasPt;
+    const double passo = corpo * 25.4 / 72 * FACTOR_PASSO_REGRAS;
+    const double titulo = AFormato.TituloRegrasPt;
+    const double subtitulo = AFormato.SubtituloRegrasPt;
     double y = AY;
     bool primeiroTitulo = true;
     for (const TLinhaRegras& linha : ALinhas) {
         switch (linha.Tipo) {
         case TTipoLinhaRegras::lrTitulo:
             if (primeiroTitulo) {
-                ACanvas.Texto(CENTRO_X_MM, y, linha.Texto, TAMANHO_TITULO_PT, true, CINZA_PRETO,
+                ACanvas.Texto(area.Centro(), y, linha.Texto, titulo, true, CINZA_PRETO,
                               TAlinhamento::alCentro);
-                y += AVANCO_TITULO_MM;
+                y += AVANCO_TITULO_MM * titulo / TITULO_DESENHADO_PT;
                 primeiroTitulo = false;
             } else {
-                y += ANTES_SUBTITULO_MM;
-                ACanvas.Texto(MARGEM_ESQUERDA_MM, y, linha.Texto, TAMANHO_SUBTITULO_PT, true,
-                              CINZA_PRETO, TAlinhamento::alEsquerda);
-                y += DEPOIS_SUBTITULO_MM;
+                y += ANTES_SUBTITULO_MM * subtitulo / SUBTITULO_DESENHADO_PT;
+                ACanvas.Texto(area.Esquerda, y, linha.Texto, subtitulo, true, CINZA_PRETO,
+                              TAlinhamento::alEsquerda);
+                y += DEPOIS_SUBTITULO_MM * subtitulo / SUBTITULO_DESENHADO_PT;
             }
             break;
         case TTipoLinhaRegras::lrTexto:
-            y = DesenharParagrafo(ACanvas, linha.Texto, MARGEM_ESQUERDA_MM, LARGURA_UTIL_MM, y);
+            y = DesenharParagrafo(ACanvas, linha.Texto, area.Esquerda, area.Largura(), y, corpo,
+                                  passo);
             break;
         case TTipoLinhaRegras::lrItem: {
             const std::size_t espaco = linha.Texto.find(' ');
             const std::size_t q = espaco == std::string::npos ? 0 : espaco + 1;
             const std::string marca = linha.Texto.substr(0, q);
-            const double m = ACanvas.LarguraTexto(marca, TAMANHO_CORPO_PT, false);
-            ACanvas.Texto(MARGEM_ESQUERDA_MM, y, marca, TAMANHO_CORPO_PT, false, CINZA_PRETO,
+            const double m = ACanvas.LarguraTexto(marca, corpo, false);
+            ACanvas.Texto(area.Esquerda, y, marca, corpo, false, CINZA_PRETO,
                           TAlinhamento::alEsquerda);
             // The body's width is the text area less the marker, not what lies right of
             // the indent: the two differ in the last bit of a double.
-            y = DesenharParagrafo(ACanvas, linha.Texto.substr(q), MARGEM_ESQUERDA_MM + m,
-                                  LARGURA_UTIL_MM - m, y);
+            y = DesenharParagrafo(ACanvas, linha.Texto.substr(q), area.Esquerda + m,
+                                  area.Largura() - m, y, corpo, passo);
             break;
         }
         case TTipoLinhaRegras::lrBranco:
-            y += PASSO_REGRAS_MM / 2;
+            y += passo / 2;
             break;
         }
     }
@@ -111,9 +117,9 @@ namespace {
 
 // The size TextoCentradoAjustado draws at.
 double TamanhoAjustado(ICanvasPagina& ACanvas, const std::string& ATexto, double ATamanhoPt,
-                       double AMinimoPt, double APassoPt, bool ANegrito) {
+                       double AMinimoPt, double APassoPt, bool ANegrito, double ALarguraMm) {
     double tamanho = ATamanhoPt;
-    while (tamanho > AMinimoPt && ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > LARGURA_UTIL_MM)
+    while (tamanho > AMinimoPt && ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > ALarguraMm)
         tamanho -= APassoPt;
     return tamanho;
 }
@@ -121,27 +127,33 @@ double TamanhoAjustado(ICanvasPagina& ACanvas, const std::string& ATexto, double
 } // namespace
 
 void TextoCentradoAjustado(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
-                           double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito) {
-    ACanvas.Texto(CENTRO_X_MM, AY, ATexto,
-                  TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito),
+                           double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito,
+                           const TAreaTexto& AArea) {
+    ACanvas.Texto(AArea.Centro(), AY, ATexto,
+                  TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito,
+                                  AArea.Largura()),
                   ANegrito, CINZA_PRETO, TAlinhamento::alCentro);
 }
 
 void TextoCentradoQueCabe(ICanvasPagina& ACanvas, double AY, const std::string& ATexto,
-                          double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito) {
-    double tamanho = TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito);
+                          double ATamanhoPt, double AMinimoPt, double APassoPt, bool ANegrito,
+                          const TAreaTexto& AArea) {
+    const double larguraUtil = AArea.Largura();
+    double tamanho =
+        TamanhoAjustado(ACanvas, ATexto, ATamanhoPt, AMinimoPt, APassoPt, ANegrito, larguraUtil);
     const double largura = ACanvas.LarguraTexto(ATexto, tamanho, ANegrito);
-    if (largura > LARGURA_UTIL_MM) {
+    if (largura > larguraUtil) {
         // Widths grow with the size, so the proportional size almost fits; the last
         // quarter points absorb the rounding of the measured widths.
-        tamanho = std::max(MINIMO_ABSOLUTO_PT,
-                           std::floor(tamanho * LARGURA_UTIL_MM / largura / PASSO_FINO_PT) *
-                               PASSO_FINO_PT);
+        tamanho =
+            std::max(MINIMO_ABSOLUTO_PT,
+                     std::floor(tamanho * larguraUtil / largura / PASSO_FINO_PT) * PASSO_FINO_PT);
         while (tamanho > MINIMO_ABSOLUTO_PT &&
-               ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > LARGURA_UTIL_MM)
+               ACanvas.LarguraTexto(ATexto, tamanho, ANegrito) > larguraUtil)
             tamanho -= PASSO_FINO_PT;
     }
-    ACanvas.Texto(CENTRO_X_MM, AY, ATexto, tamanho, ANegrito, CINZA_PRETO, TAlinhamento::alCentro);
+    ACanvas.Texto(AArea.Centro(), AY, ATexto, tamanho, ANegrito, CINZA_PRETO,
+                  TAlinhamento::alCentro);
 }
 
 } // namespace palvorin
