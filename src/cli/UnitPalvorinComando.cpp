@@ -3,14 +3,18 @@
 #include "UnitPalvorinArgumentos.hpp"
 #include "UnitPalvorinCorrida.hpp"
 #include "UnitPalvorinErros.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinJson.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinRefazer.hpp"
+#include "UnitPalvorinSha256.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTextos.hpp"
 
 #include <algorithm>
+#include <cerrno>
+#include <sstream>
 
 namespace palvorin {
 
@@ -38,6 +42,10 @@ std::u32string PontosVisiveis(std::string_view ATexto) {
     return pontos;
 }
 
+std::string TextoVisivel(std::string_view ATexto) {
+    return Utf8DePontos(PontosVisiveis(ATexto));
+}
+
 // A refused line as it can be shown, cut short when long.
 std::string RecusaVisivel(const std::string& ADetalhe) {
     std::u32string pontos = PontosVisiveis(ADetalhe);
@@ -54,6 +62,12 @@ void MostrarRecusas(const TRelatorioDic& ARel, std::ostream& AErro) {
         AErro << "  (e mais " << Plural(outras, "linha rejeitada", "linhas rejeitadas") << ")\n";
 }
 
+// The load's summary and its first refused lines, for a list file.
+void MostrarCarga(const TRelatorioDic& ARel, std::ostream& AErro) {
+    AErro << ResumoDoDicionario(ARel) << '\n';
+    MostrarRecusas(ARel, AErro);
+}
+
 std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADicionario,
                                            const std::filesystem::path& APastaPrograma,
                                            std::ostream& AErro, TListaUsada& ALista) {
@@ -64,9 +78,34 @@ std::unique_ptr<TDicionario> CarregarLista(const std::optional<std::string>& ADi
         return dic;
     }
     auto dic = CarregarDicionarioDeFicheiro(*ADicionario, rel);
-    AErro << ResumoDoDicionario(rel) << '\n';
     ALista = rel.Lista;
-    MostrarRecusas(rel, AErro);
+    MostrarCarga(rel, AErro);
+    return dic;
+}
+
+// The list a book is made again from. Its hash is compared before anything is said of a file:
+// the recipe names the file, and the recipe may come from anyone.
+std::unique_ptr<TDicionario> CarregarListaDoLivro(const TReceitaLivro& AReceita,
+                                                  const std::filesystem::path& ALivro,
+                                                  const std::optional<std::string>& ADicionario,
+                                                  const std::filesystem::path& APastaPrograma,
+                                                  std::ostream& AErro, TListaUsada& ALista) {
+    if (!ADicionario && AReceita.Lista.Embutida) {
+        auto dic = CarregarLista(std::nullopt, APastaPrograma, AErro, ALista);
+        VerificarLista(AReceita, ALista);
+        return dic;
+    }
+    TListaEncontrada encontrada;
+    if (ADicionario) {
+        encontrada = {*ADicionario, LerFicheiroDaLista(*ADicionario)};
+        VerificarLista(AReceita, {false, *ADicionario, Sha256Hex(encontrada.Bytes)});
+    } else {
+        encontrada = ProcurarListaDoLivro(AReceita, ALivro);
+    }
+    TRelatorioDic rel;
+    auto dic = CarregarDicionarioDeBytes(encontrada.Bytes, encontrada.Caminho, rel);
+    ALista = rel.Lista;
+    MostrarCarga(rel, AErro);
     return dic;
 }
 
@@ -81,7 +120,7 @@ public:
     TComando(std::ostream& ASaida, std::ostream& AErro) : FSaida(ASaida), FErro(AErro) {}
 
     int Falhar(const std::string& AMensagem, int ACodigo) {
-        FErro << "palvorin-livro: " << Utf8DePontos(PontosVisiveis(AMensagem)) << '\n';
+        FErro << "palvorin-livro: " << TextoVisivel(AMensagem) << '\n';
         return ACodigo;
     }
 
@@ -95,11 +134,11 @@ public:
         }
         if (args.Ajuda) {
             FSaida << TextoAjuda();
-            return SAIDA_SUCESSO;
+            return Concluir();
         }
         if (args.Versao) {
             FSaida << "palvorin-livro " << VERSAO_PALVORIN << '\n';
-            return SAIDA_SUCESSO;
+            return Concluir();
         }
         // From here until the book is in place a signal cancels the run instead of killing it.
         const TGuardaSinais sinais;
@@ -122,18 +161,23 @@ public:
             return Falhar("O livro refeito ia substituir «" + *args.Refazer +
                               "»; indique outro ficheiro com -o.",
                           SAIDA_INVALIDO);
+        // A target that cannot be written fails now, not after a long generation.
+        if (!args.Json)
+            VerificarDestino(caminho);
 
         std::unique_ptr<TDicionario> dic;
         TListaUsada lista;
         try {
-            if (receita && !args.Dicionario && !receita->Lista.Embutida)
-                args.Dicionario = receita->Lista.Ficheiro;
-            dic = CarregarLista(args.Dicionario, APastaPrograma, FErro, lista);
-            if (receita)
-                VerificarLista(*receita, lista);
+            dic = receita ? CarregarListaDoLivro(*receita, *args.Refazer, args.Dicionario,
+                                                 APastaPrograma, FErro, lista)
+                          : CarregarLista(args.Dicionario, APastaPrograma, FErro, lista);
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
+        if (!args.Json && !lista.Embutida && MesmoFicheiro(caminho, lista.Ficheiro))
+            return Falhar("O livro ia substituir a lista de palavras «" + lista.Ficheiro +
+                              "»; indique outro ficheiro com -o.",
+                          SAIDA_INVALIDO);
         if (sinais.Parar())
             return Cancelado(sinais, 0, config.NumPuzzles);
         FErro << "Semente: " << config.Semente << '\n';
@@ -151,11 +195,29 @@ public:
         if (!args.Json)
             return GravarPdf(caminho, TDadosLivro{config, std::move(corrida.Puzzles), lista},
                              sinais);
-        EscreverLivroJson(FSaida, config, rel, corrida.Puzzles);
-        FSaida.flush();
-        if (!FSaida)
-            return Falhar("Não foi possível escrever o livro na saída padrão.", SAIDA_INVALIDO);
+        // Through the writer, as a PDF on standard output: a reader that stalls cannot hold
+        // off a signal.
+        std::ostringstream json;
+        EscreverLivroJson(json, config, rel, corrida.Puzzles);
+        const std::string texto = std::move(json).str();
+        if (!GravarFicheiroInteiro(
+                NOME_SAIDA_PADRAO,
+                {reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()},
+                [&] { return sinais.Parar(); }))
+            return Cancelado(sinais, rel.Gerados, rel.Pedidos);
         return SAIDA_SUCESSO;
+    }
+
+    // Standard output's lines must have arrived: a failed write there is an error too.
+    int Concluir() {
+        errno = 0;
+        FSaida.flush();
+        if (FSaida)
+            return SAIDA_SUCESSO;
+        const int erro = errno;
+        return Falhar("Não foi possível escrever na saída padrão" +
+                          (erro != 0 ? ": " + DescricaoDoErro(erro) : std::string()) + ".",
+                      SAIDA_INVALIDO);
     }
 
     // Exit code 128 + the signal, as a shell reports a program that signal ended.
@@ -174,8 +236,8 @@ public:
         std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
         resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
         if (ACaminho != NOME_SAIDA_PADRAO)
-            resumo << "Ficheiro: " << ACaminho << '\n';
-        return SAIDA_SUCESSO;
+            resumo << "Ficheiro: " << TextoVisivel(ACaminho) << '\n';
+        return Concluir();
     }
 
 private:

@@ -13,7 +13,9 @@ inline constexpr int SAIDA_INVALIDO = 2;
 inline constexpr int SAIDA_INTERROMPIDO = 130; // 128 + SIGINT, as shells report it
 
 // palvorin-livro from its arguments to its exit code. APastaPrograma is where Dicionario.txt
-// is looked for when the program carries no list; messages go to AErro, the book to ASaida.
+// is looked for when the program carries no list; messages go to AErro, the help, the version
+// and the summary to ASaida. The book itself, PDF or JSON, goes through the writer to its file
+// or to standard output, so that a signal can stop a write a reader holds up.
 int ExecutarPalvorinLivro(const std::vector<std::string>& AArgumentos,
                           const std::filesystem::path& APastaPrograma, std::ostream& ASaida,
                           std::ostream& AErro, bool AErroNoTerminal);

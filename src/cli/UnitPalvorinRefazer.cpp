@@ -1,9 +1,40 @@
 #include "UnitPalvorinRefazer.hpp"
 
+#include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinInfoPdf.hpp"
+#include "UnitPalvorinLerFicheiro.hpp"
 #include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinSha256.hpp"
+
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 namespace palvorin {
+
+namespace {
+
+// The bytes at ACaminho when it is a regular file not read before; a device or a pipe is never
+// opened, since opening some has effects of its own.
+std::optional<std::vector<std::uint8_t>>
+BytesDoLugar(const std::filesystem::path& ACaminho,
+             std::vector<std::pair<dev_t, ino_t>>& AJaLidos) {
+    struct stat estado {};
+    if (stat(ACaminho.c_str(), &estado) != 0 || !S_ISREG(estado.st_mode))
+        return std::nullopt;
+    const std::pair<dev_t, ino_t> id{estado.st_dev, estado.st_ino};
+    for (const auto& lido : AJaLidos)
+        if (lido == id)
+            return std::nullopt;
+    AJaLidos.push_back(id);
+    try {
+        return LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
+    } catch (const ELeitura&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 TReceitaLivro ReceitaDoLivro(const std::filesystem::path& ALivro) {
     const std::string nome = "«" + ALivro.string() + "»";
@@ -30,6 +61,35 @@ void VerificarLista(const TReceitaLivro& AReceita, const TListaUsada& ALista) {
         ALista.Embutida ? "A lista de palavras do programa" : "A lista «" + ALista.Ficheiro + "»";
     throw EPalvorin(lista + " não é a que fez o livro (SHA-256 " + ALista.Sha256 + " em vez de " +
                     AReceita.Lista.Sha256 + "): o livro não pode ser refeito.");
+}
+
+std::vector<std::filesystem::path> LugaresDaLista(const TReceitaLivro& AReceita,
+                                                  const std::filesystem::path& ALivro) {
+    const std::filesystem::path gravado(AReceita.Lista.Ficheiro);
+    const std::filesystem::path nome = gravado.filename();
+    std::vector<std::filesystem::path> lugares;
+    if (!nome.empty()) {
+        lugares.push_back(ALivro.parent_path() / nome);
+        lugares.push_back(nome);
+    }
+    if (!gravado.empty())
+        lugares.push_back(gravado);
+    return lugares;
+}
+
+TListaEncontrada ProcurarListaDoLivro(const TReceitaLivro& AReceita,
+                                      const std::filesystem::path& ALivro) {
+    std::vector<std::pair<dev_t, ino_t>> jaLidos;
+    for (const std::filesystem::path& lugar : LugaresDaLista(AReceita, ALivro)) {
+        auto bytes = BytesDoLugar(lugar, jaLidos);
+        if (bytes && Sha256Hex(*bytes) == AReceita.Lista.Sha256)
+            return {lugar, std::move(*bytes)};
+    }
+    const std::filesystem::path gravado(AReceita.Lista.Ficheiro);
+    throw EPalvorin("Não se encontrou a lista de palavras que fez o livro («" +
+                    gravado.filename().string() + "», SHA-256 " + AReceita.Lista.Sha256 +
+                    ") ao lado do livro, na pasta actual nem em «" + gravado.string() +
+                    "»: indique-a com --dicionario.");
 }
 
 } // namespace palvorin

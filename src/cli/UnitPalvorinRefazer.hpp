@@ -2,7 +2,10 @@
 
 #include "UnitPalvorinReceita.hpp"
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace palvorin {
 
@@ -12,5 +15,22 @@ TReceitaLivro ReceitaDoLivro(const std::filesystem::path& ALivro);
 
 // EPalvorin unless ALista has the bytes the book was made from.
 void VerificarLista(const TReceitaLivro& AReceita, const TListaUsada& ALista);
+
+struct TListaEncontrada {
+    std::filesystem::path Caminho;
+    std::vector<std::uint8_t> Bytes;
+};
+
+// Where the list of a book is looked for, in order: the recorded file name beside the book, the
+// same name in the current folder, and the recorded path. A recipe may come from anyone, so its
+// path is only a hint.
+std::vector<std::filesystem::path> LugaresDaLista(const TReceitaLivro& AReceita,
+                                                  const std::filesystem::path& ALivro);
+
+// The first of those places holding a regular file with the recipe's SHA-256. Nothing about a
+// file that does not match is told: not its content, not its hash, not even whether it exists.
+// EPalvorin when none matches.
+TListaEncontrada ProcurarListaDoLivro(const TReceitaLivro& AReceita,
+                                      const std::filesystem::path& ALivro);
 
 } // namespace palvorin

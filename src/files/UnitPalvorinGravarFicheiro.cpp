@@ -17,6 +17,9 @@ namespace palvorin {
 
 namespace {
 
+// How long a write to a channel waits for room before asking again whether to stop.
+constexpr int ESPERA_CANAL_MS = 100;
+
 // Links followed before giving up, as the kernel does.
 constexpr int MAX_LIGACOES = 40;
 
@@ -24,11 +27,12 @@ constexpr int MAX_LIGACOES = 40;
     FalharComCausa(ACaminho, DescricaoDoErro(AErro));
 }
 
-// A new file gets the usual permissions; a replaced file keeps its own.
+// A new file gets the usual permissions; a replaced file keeps its own, but never setuid,
+// setgid or sticky: the new content is not the program those bits were given to.
 mode_t PermissoesDoDestino(const std::string& ACaminho) {
     struct stat estado {};
     if (stat(ACaminho.c_str(), &estado) == 0 && S_ISREG(estado.st_mode))
-        return estado.st_mode & 07777;
+        return estado.st_mode & 0777;
     const mode_t mascara = umask(0);
     umask(mascara);
     return 0666 & ~mascara;
@@ -81,12 +85,13 @@ bool EscreverTudo(int ADescritor, std::span<const std::uint8_t> ADados, bool ACa
         if (AParar && AParar())
             return false;
         if (ACanal) {
+            // A bounded wait: a signal that lands just before poll is still seen soon.
             pollfd vez{ADescritor, POLLOUT, 0};
-            if (poll(&vez, 1, -1) < 0) {
-                if (errno == EINTR)
-                    continue;
+            const int prontos = poll(&vez, 1, ESPERA_CANAL_MS);
+            if (prontos < 0 && errno != EINTR)
                 Falhar(ACaminho, errno);
-            }
+            if (prontos <= 0)
+                continue;
         }
         const std::size_t resto = ADados.size() - escritos;
         const std::size_t bloco = ACanal ? std::min<std::size_t>(resto, PIPE_BUF) : resto;
@@ -115,6 +120,17 @@ bool EscreverNoCanal(const TDestino& ADestino, std::span<const std::uint8_t> ADa
     return escrito;
 }
 
+// The temporary name adds a dot in front and this suffix: std::size counts the dot as the NUL.
+constexpr char SUFIXO_TEMPORARIO[] = ".XXXXXX";
+
+// The longest file name the folder's file system takes.
+std::size_t MaximoDoNome(const std::filesystem::path& APasta) {
+    const long maximo = pathconf(APasta.c_str(), _PC_NAME_MAX);
+    return maximo > static_cast<long>(std::size(SUFIXO_TEMPORARIO))
+               ? static_cast<std::size_t>(maximo)
+               : NAME_MAX;
+}
+
 // Closes and removes the temporary file unless it was handed over.
 class TFicheiroTemporario {
 public:
@@ -123,10 +139,12 @@ public:
         std::filesystem::path pasta = destino.parent_path();
         if (pasta.empty())
             pasta = ".";
-        // Hidden beside the target, so the rename stays within one file system.
+        // Hidden beside the target, so the rename stays within one file system; a long name is
+        // cut so that the temporary one is not longer than the name it stands for.
         std::string nome = destino.filename().string();
+        nome.resize(std::min(nome.size(), MaximoDoNome(pasta) - std::size(SUFIXO_TEMPORARIO)));
         nome.insert(nome.begin(), '.');
-        nome += ".XXXXXX";
+        nome += SUFIXO_TEMPORARIO;
         const std::string modelo = (pasta / nome).string();
         FCaminho.assign(modelo.begin(), modelo.end());
         FCaminho.push_back('\0');
@@ -187,6 +205,26 @@ void FalharComCausa(const std::string& ACaminho, const std::string& ACausa) {
     if (ACaminho == NOME_SAIDA_PADRAO)
         throw EPalvorin("Não foi possível escrever na saída padrão: " + ACausa + ".");
     throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho + "\": " + ACausa + ".");
+}
+
+void VerificarDestino(const std::string& ACaminho) {
+    if (ACaminho.empty())
+        throw EPalvorin("Não foi possível gravar o ficheiro: o nome está vazio.");
+    if (ACaminho == NOME_SAIDA_PADRAO)
+        return;
+    const TDestino destino = Destino(ACaminho);
+    if (destino.Canal)
+        return;
+    std::filesystem::path pasta = std::filesystem::path(destino.Caminho).parent_path();
+    if (pasta.empty())
+        pasta = ".";
+    struct stat estado {};
+    if (stat(pasta.c_str(), &estado) != 0)
+        Falhar(ACaminho, errno);
+    if (!S_ISDIR(estado.st_mode))
+        Falhar(ACaminho, ENOTDIR);
+    if (access(pasta.c_str(), W_OK | X_OK) != 0)
+        Falhar(ACaminho, errno);
 }
 
 bool GravarFicheiroInteiro(const std::string& ACaminho, std::span<const std::uint8_t> ADados,

@@ -23,6 +23,11 @@ inline constexpr const char* NOME_SAIDA_PADRAO = "-";
 bool GravarFicheiroInteiro(const std::string& ACaminho, std::span<const std::uint8_t> ADados,
                            const TPedidoParagem& AParar = {});
 
+// Raises the EPalvorin GravarFicheiroInteiro would raise for what it can know before any byte
+// exists: a folder, a name too long, a folder that is missing or cannot be written to. A long
+// run checks this first, so that it does not fail only at its end.
+void VerificarDestino(const std::string& ACaminho);
+
 // Raises the EPalvorin of a failed write to ACaminho (a file, or standard output), ACausa a
 // Portuguese phrase.
 [[noreturn]] void FalharComCausa(const std::string& ACaminho, const std::string& ACausa);

@@ -49,6 +49,36 @@ std::string DescricaoDoErro(int AErro) {
         return "o dispositivo não está disponível";
     case EPIPE:
         return "o programa do outro lado deixou de ler";
+    case EBADF:
+        return "a saída não está aberta";
+    case EINVAL:
+        return "o sistema recusou o pedido para este ficheiro";
+    case EAGAIN:
+        return "o sistema está sem recursos de momento";
+    case EINTR:
+        return "a operação foi interrompida";
+    case EEXIST:
+        return "já existe";
+    case ENOTEMPTY:
+        return "a pasta não está vazia";
+    case EMLINK:
+        return "há ligações demais a este ficheiro";
+    case EOVERFLOW:
+        return "o ficheiro é grande demais para este sistema";
+    case ESPIPE:
+        return "não se pode andar para trás e para a frente neste ficheiro";
+    case ETIMEDOUT:
+        return "o tempo de espera esgotou-se";
+    case ECONNRESET:
+    case ENOTCONN:
+        return "a ligação foi cortada";
+    case ESTALE:
+    case ENOLINK:
+        return "o ficheiro de rede deixou de estar disponível";
+    case ENOLCK:
+        return "não foi possível trancar o ficheiro";
+    case ECANCELED:
+        return "a operação foi cancelada";
     default:
         // strerror would bring English into a Portuguese sentence.
         return "erro do sistema número " + std::to_string(AErro);

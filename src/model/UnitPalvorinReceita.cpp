@@ -12,6 +12,33 @@ namespace {
 constexpr std::string_view MARCA = "palvorin-receita";
 constexpr std::string_view FORMATO = "1";
 
+// Bounds on what a recipe may hold, well above anything this program writes: a recipe comes
+// from a file that may come from anyone, and its text reaches messages.
+constexpr std::size_t MAXIMO_RECEITA = 16 * 1024; // the whole line, as encoded
+constexpr std::size_t MAXIMO_VERSAO = 32;
+constexpr std::size_t MAXIMO_TITULO = 1024;   // bytes; the title's own rules come later
+constexpr std::size_t MAXIMO_FICHEIRO = 4096; // a path the system can open
+constexpr std::size_t MAXIMO_NOME_MOSTRADO = 40;
+
+bool VersaoValida(const std::string& AVersao) {
+    if (AVersao.empty() || AVersao.size() > MAXIMO_VERSAO)
+        return false;
+    for (const char c : AVersao)
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+              c == '.' || c == '-' || c == '+' || c == '~'))
+            return false;
+    return true;
+}
+
+bool Sha256Valido(const std::string& ASoma) {
+    if (ASoma.size() != 64)
+        return false;
+    for (const char c : ASoma)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
 std::string Percentagem(std::string_view ATexto) {
     static const char HEX[] = "0123456789ABCDEF";
     std::string texto;
@@ -86,7 +113,7 @@ const TCampoReceita CAMPOS[] = {
     {"versao", [](const TReceitaLivro& r) { return r.Versao; },
      [](TReceitaLivro& r, const std::string& v) {
          r.Versao = v;
-         return !v.empty();
+         return VersaoValida(v);
      }},
     {"gerador", [](const TReceitaLivro& r) { return std::to_string(r.Gerador); },
      [](TReceitaLivro& r, const std::string& v) { return LerInteiro(v, r.Gerador); }},
@@ -101,7 +128,7 @@ const TCampoReceita CAMPOS[] = {
     {"titulo", [](const TReceitaLivro& r) { return r.Config.Titulo; },
      [](TReceitaLivro& r, const std::string& v) {
          r.Config.Titulo = v;
-         return true;
+         return v.size() <= MAXIMO_TITULO;
      }},
     {"lista",
      [](const TReceitaLivro& r) { return std::string(r.Lista.Embutida ? "embutida" : "ficheiro"); },
@@ -112,12 +139,12 @@ const TCampoReceita CAMPOS[] = {
     {"ficheiro", [](const TReceitaLivro& r) { return r.Lista.Ficheiro; },
      [](TReceitaLivro& r, const std::string& v) {
          r.Lista.Ficheiro = v;
-         return true;
+         return v.size() <= MAXIMO_FICHEIRO;
      }},
     {"sha256", [](const TReceitaLivro& r) { return r.Lista.Sha256; },
      [](TReceitaLivro& r, const std::string& v) {
          r.Lista.Sha256 = v;
-         return v.size() == 64;
+         return Sha256Valido(v);
      }},
 };
 
@@ -129,8 +156,15 @@ std::string_view Aparado(std::string_view ATexto) {
     return ATexto;
 }
 
+// A field's name as a message shows it: a long one is cut.
+std::string NomeMostrado(std::string_view ANome) {
+    if (ANome.size() <= MAXIMO_NOME_MOSTRADO)
+        return std::string(ANome);
+    return std::string(ANome.substr(0, MAXIMO_NOME_MOSTRADO)) + "\u2026";
+}
+
 EPalvorin Danificada(std::string_view ACampo) {
-    return EPalvorin("A receita do livro está danificada (campo «" + std::string(ACampo) + "»).");
+    return EPalvorin("A receita do livro está danificada (campo «" + NomeMostrado(ACampo) + "»).");
 }
 
 } // namespace
@@ -158,6 +192,11 @@ std::string ResumoDaReceita(const TReceitaLivro& AReceita) {
 }
 
 std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
+    const std::string marca = std::string(MARCA) + "=";
+    if (Aparado(ATexto).substr(0, marca.size()) != marca)
+        return std::nullopt;
+    if (ATexto.size() > MAXIMO_RECEITA)
+        throw EPalvorin("A receita do livro está danificada (longa demais).");
     std::vector<std::string_view> pares;
     for (std::size_t inicio = 0; inicio <= ATexto.size();) {
         std::size_t fim = ATexto.find(';', inicio);
@@ -166,9 +205,6 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
         pares.push_back(Aparado(ATexto.substr(inicio, fim - inicio)));
         inicio = fim + 1;
     }
-    const std::string marca = std::string(MARCA) + "=";
-    if (pares.front().substr(0, marca.size()) != marca)
-        return std::nullopt;
     if (pares.front().substr(marca.size()) != FORMATO)
         throw EPalvorin("A receita do livro tem um formato que esta versão não conhece.");
 
@@ -182,17 +218,21 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
             ++k;
         if (k == std::size(CAMPOS))
             throw EPalvorin("A receita do livro tem um campo que esta versão não conhece: «" +
-                            std::string(nome) + "».");
+                            NomeMostrado(nome) + "».");
         if (igual == std::string_view::npos || lidos[k])
             throw Danificada(nome);
         const auto valor = SemPercentagem(pares[i].substr(igual + 1));
-        if (!valor || !CAMPOS[k].Ler(receita, *valor))
+        // No text of a recipe holds a NUL: one would cut a path short where it is opened.
+        if (!valor || valor->find('\0') != std::string::npos || !CAMPOS[k].Ler(receita, *valor))
             throw Danificada(nome);
         lidos[k] = true;
     }
     for (std::size_t k = 0; k < std::size(CAMPOS); ++k)
         if (!lidos[k])
             throw Danificada(CAMPOS[k].Nome);
+    // A list file has a name; the built-in list has none.
+    if (receita.Lista.Embutida != receita.Lista.Ficheiro.empty())
+        throw Danificada("ficheiro");
     return receita;
 }
 

@@ -14,6 +14,10 @@ namespace {
 
 // Books of 100 puzzles are a few megabytes; this keeps a wrong file from filling memory.
 constexpr std::uint64_t MAXIMO_BYTES = 256u << 20;
+// What is kept of the dictionary: its entries are short lines, and a crafted one must not fill
+// memory. A longer string is kept cut at the bound, so its reader sees it is too long.
+constexpr std::size_t MAXIMO_TEXTO = 64 * 1024;
+constexpr std::size_t MAXIMO_ENTRADAS = 64;
 
 bool Espaco(char c) {
     return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
@@ -93,11 +97,11 @@ public:
             }
             if (c == '(' || c == ')') {
                 profundidade += c == '(' ? 1 : -1;
-                bytes += c;
+                Guardar(bytes, std::string_view(&c, 1));
             } else if (c == '\\' && FPos + 1 < FTexto.size()) {
-                bytes += Escape();
+                Guardar(bytes, Escape());
             } else {
-                bytes += c;
+                Guardar(bytes, std::string_view(&c, 1));
             }
         }
         return bytes;
@@ -114,12 +118,15 @@ public:
             if (alto < 0) {
                 alto = v;
             } else {
-                bytes += static_cast<char>(alto * 16 + v);
+                const char c = static_cast<char>(alto * 16 + v);
+                Guardar(bytes, std::string_view(&c, 1));
                 alto = -1;
             }
         }
-        if (alto >= 0)
-            bytes += static_cast<char>(alto * 16);
+        if (alto >= 0) {
+            const char c = static_cast<char>(alto * 16);
+            Guardar(bytes, std::string_view(&c, 1));
+        }
         ++FPos;
         return bytes;
     }
@@ -152,6 +159,11 @@ public:
     }
 
 private:
+    static void Guardar(std::string& ABytes, std::string_view AMais) {
+        if (ABytes.size() < MAXIMO_TEXTO)
+            ABytes.append(AMais.substr(0, MAXIMO_TEXTO - ABytes.size()));
+    }
+
     // The escape at FPos (a backslash); leaves FPos on its last character.
     std::string Escape() {
         const char c = FTexto[++FPos];
@@ -236,12 +248,14 @@ std::map<std::string, std::string> LerInfoPdf(std::span<const std::uint8_t> AByt
             continue;
         }
         leitor.Avancar(1);
-        const std::string chave(leitor.Palavra());
+        const std::string_view chave = leitor.Palavra();
         leitor.SaltarEspacos();
-        if (leitor.Comeca("("))
-            info[chave] = TextoDeString(leitor.Literal());
+        if (info.size() >= MAXIMO_ENTRADAS || chave.size() > MAXIMO_TEXTO)
+            leitor.SaltarValor();
+        else if (leitor.Comeca("("))
+            info[std::string(chave)] = TextoDeString(leitor.Literal());
         else if (leitor.Comeca("<") && !leitor.Comeca("<<"))
-            info[chave] = TextoDeString(leitor.Hexadecimal());
+            info[std::string(chave)] = TextoDeString(leitor.Hexadecimal());
         else
             leitor.SaltarValor();
     }

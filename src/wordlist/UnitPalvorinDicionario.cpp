@@ -225,20 +225,28 @@ std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALi
     return dic;
 }
 
-std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
-                                                          TRelatorioDic& ARel) {
-    std::vector<std::uint8_t> bytes;
+std::vector<std::uint8_t> LerFicheiroDaLista(const std::filesystem::path& ACaminho) {
     try {
-        bytes = LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
+        return LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
     } catch (const ELeitura& e) {
         if (e.Erro() == ENOENT)
             throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
         throw EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " + e.what() +
                         ".");
     }
-    auto dic = DicionarioDeBytes(bytes, ARel);
-    ARel.Lista = {false, ACaminho.string(), Sha256Hex(bytes)};
+}
+
+std::unique_ptr<TDicionario> CarregarDicionarioDeBytes(std::span<const std::uint8_t> ABytes,
+                                                       const std::filesystem::path& ACaminho,
+                                                       TRelatorioDic& ARel) {
+    auto dic = DicionarioDeBytes(ABytes, ARel);
+    ARel.Lista = {false, ACaminho.string(), Sha256Hex(ABytes)};
     return dic;
+}
+
+std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
+                                                          TRelatorioDic& ARel) {
+    return CarregarDicionarioDeBytes(LerFicheiroDaLista(ACaminho), ACaminho, ARel);
 }
 
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,

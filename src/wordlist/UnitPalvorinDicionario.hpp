@@ -80,6 +80,12 @@ private:
 
 std::unique_ptr<TDicionario> CriarDicionario(const std::vector<std::string>& ALinhas,
                                              TRelatorioDic& ARel);
+// The bytes of a list file; EPalvorin, naming the file, when it cannot be read or is too large.
+std::vector<std::uint8_t> LerFicheiroDaLista(const std::filesystem::path& ACaminho);
+// A list whose bytes were read from ACaminho, recorded as that file.
+std::unique_ptr<TDicionario> CarregarDicionarioDeBytes(std::span<const std::uint8_t> ABytes,
+                                                       const std::filesystem::path& ACaminho,
+                                                       TRelatorioDic& ARel);
 std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem::path& ACaminho,
                                                           TRelatorioDic& ARel);
 // The built-in list when the program carries one, else APasta/Dicionario.txt.

@@ -16,6 +16,8 @@
 #include <poll.h>
 #include <regex>
 #include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -98,6 +100,11 @@ std::vector<std::string> Linhas(const std::string& ATexto) {
     for (std::size_t fim; (fim = ATexto.find('\n', inicio)) != std::string::npos; inicio = fim + 1)
         linhas.push_back(ATexto.substr(inicio, fim - inicio));
     return linhas;
+}
+
+std::string LerTudo(const std::string& ACaminho) {
+    std::ifstream ficheiro(ACaminho, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ficheiro), {}};
 }
 
 struct TCasoInvalido {
@@ -361,6 +368,146 @@ TEST(PalvorinLivro, PdfNaSaidaPadraoComOResumoNoErro) {
     EXPECT_EQ(Linhas(e.Erro).back(), "Livro gerado: 1 puzzle, 6 páginas.");
 }
 
+// Standard output that cannot take the lines: full, or closed. Every way of writing there reports
+// it, in Portuguese, with exit 2.
+TEST(PalvorinLivro, SaidaPadraoQueFalha) {
+    const std::string pasta = PastaVazia("palvorin_saida_falha");
+    const std::string livro = pasta + "/livro.pdf";
+    const std::vector<std::string> umPuzzle = {
+        "--lado", "9", "--puzzles", "1", "--semente", "3", "--dicionario", PALVORIN_LISTA_FIXA};
+    const auto com = [&](std::vector<std::string> AMais) {
+        std::vector<std::string> args = umPuzzle;
+        args.insert(args.end(), AMais.begin(), AMais.end());
+        return args;
+    };
+    const std::string cheia = "Não foi possível escrever na saída padrão: não há espaço no disco.";
+    const std::string fechada =
+        "Não foi possível escrever na saída padrão: a saída não está aberta.";
+    const struct {
+        const char* Redireccao;
+        std::vector<std::string> Argumentos;
+        std::string Mensagem;
+    } casos[] = {
+        {">/dev/full", {"--versao"}, cheia},
+        {">/dev/full", {"--ajuda"}, cheia},
+        {">&-", {"--versao"}, fechada},
+        {">/dev/full", com({"-o", livro}), cheia},
+        {">/dev/full", com({"--json"}), "Erro: " + cheia},
+        {">&-", com({"--json"}), "Erro: " + fechada},
+        {">&-", com({"-o", "-"}), "Erro: " + fechada},
+    };
+    for (const auto& c : casos) {
+        const TExecucao e =
+            Executar(c.Argumentos, {}, "",
+                     {"/bin/sh", "-c", std::string("exec \"$0\" \"$@\" ") + c.Redireccao});
+        EXPECT_EQ(e.Codigo, 2) << c.Redireccao << " " << c.Argumentos.back();
+        EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: " + c.Mensagem) << e.Erro;
+    }
+}
+
+// The output is known before the list is read and the book generated: a target that cannot be
+// written, or that is the list in use, stops the run before it starts.
+TEST(PalvorinLivro, DestinoVerificadoAntesDeGerar) {
+    const std::string pasta = PastaVazia("palvorin_destino_antes");
+    const std::string lista = pasta + "/minha.txt";
+    std::filesystem::copy_file(PALVORIN_LISTA_FIXA, lista);
+    std::filesystem::create_symlink("minha.txt", pasta + "/ligacao.txt");
+    const std::string conteudo = LerTudo(lista);
+    const std::string nada = pasta + "/nao/existe/x.pdf";
+    const std::vector<std::string> livro100 = {"--lado", "15",        "--puzzles",
+                                               "100",    "--semente", "1"};
+    const auto com = [](std::vector<std::string> A, std::vector<std::string> B) {
+        A.insert(A.end(), B.begin(), B.end());
+        return A;
+    };
+    const struct {
+        std::vector<std::string> Argumentos;
+        std::string Mensagem;
+    } casos[] = {
+        {com(livro100, {"-o", nada}), "Erro: Não foi possível gravar o ficheiro \"" + nada +
+                                          "\": a pasta ou o ficheiro não existe."},
+        {com(livro100, {"-o", pasta}), "Erro: Não foi possível gravar o ficheiro \"" + pasta +
+                                           "\": é uma pasta, não um ficheiro."},
+        {com(livro100, {"--dicionario", lista, "-o", lista}),
+         "O livro ia substituir a lista de palavras «" + lista +
+             "»; indique outro ficheiro com -o."},
+        {com(livro100, {"--dicionario", lista, "-o", pasta + "/ligacao.txt"}),
+         "O livro ia substituir a lista de palavras «" + lista +
+             "»; indique outro ficheiro com -o."},
+    };
+    for (const auto& c : casos) {
+        const TExecucao e = Executar(c.Argumentos, {}, pasta);
+        EXPECT_EQ(e.Codigo, 2) << e.Erro;
+        EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: " + c.Mensagem) << e.Erro;
+        // Nothing generated: no seed, no progress.
+        EXPECT_EQ(e.Erro.find("Semente:"), std::string::npos) << e.Erro;
+        EXPECT_EQ(e.Erro.find("A gerar"), std::string::npos) << e.Erro;
+        EXPECT_TRUE(LerTudo(lista) == conteudo);
+    }
+}
+
+// The lines of standard output that echo a path show control characters as the error lines do.
+TEST(PalvorinLivro, FicheiroMostradoSemControlos) {
+    const std::string pasta = PastaVazia("palvorin_ficheiro_visivel");
+    const TExecucao e = Executar({"--lado", "9", "--puzzles", "1", "--semente", "3", "--dicionario",
+                                  PALVORIN_LISTA_FIXA, "-o", "a\x1b[2J\nb.pdf"},
+                                 {}, pasta);
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    EXPECT_EQ(Linhas(e.Saida).back(), "Ficheiro: a\uFFFD[2J\uFFFDb.pdf");
+    EXPECT_TRUE(std::filesystem::exists(pasta + "/a\x1b[2J\nb.pdf"));
+}
+
+// A book in JSON into a pipe nobody reads: the write waits, but a signal still ends the run with
+// its exit code.
+TEST(PalvorinLivro, SinalComASaidaParada) {
+    for (const int sinal : {SIGTERM, SIGINT, SIGHUP}) {
+        int saida[2], erro[2];
+        ASSERT_EQ(pipe(saida), 0);
+        ASSERT_EQ(pipe(erro), 0);
+        // The smallest pipe, so that the book does not fit in it.
+        fcntl(saida[1], F_SETPIPE_SZ, 4096);
+        posix_spawn_file_actions_t accoes;
+        posix_spawn_file_actions_init(&accoes);
+        posix_spawn_file_actions_adddup2(&accoes, saida[1], 1);
+        posix_spawn_file_actions_adddup2(&accoes, erro[1], 2);
+        std::vector<std::string> args = {
+            PALVORIN_LIVRO,      "--lado", "9", "--puzzles", "4", "--semente", "3", "--dicionario",
+            PALVORIN_LISTA_FIXA, "--json"};
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, argv[0], &accoes, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&accoes);
+        close(saida[1]);
+        close(erro[1]);
+        // Once the book has begun to arrive, the command is in its write, which the full pipe
+        // holds up.
+        int estado = 0;
+        bool terminou = false;
+        for (int n = 0; ioctl(saida[0], FIONREAD, &n) == 0 && n == 0;) {
+            if ((terminou = waitpid(pid, &estado, WNOHANG) == pid))
+                break;
+            usleep(10'000);
+        }
+        ASSERT_FALSE(terminou);
+        kill(pid, sinal);
+        ASSERT_EQ(waitpid(pid, &estado, 0), pid);
+        std::string textoErro;
+        char bloco[4096];
+        for (ssize_t n; (n = read(erro[0], bloco, sizeof bloco)) > 0;)
+            textoErro.append(bloco, static_cast<std::size_t>(n));
+        close(saida[0]);
+        close(erro[0]);
+        EXPECT_TRUE(WIFEXITED(estado)) << sinal;
+        EXPECT_EQ(WEXITSTATUS(estado), 128 + sinal);
+        EXPECT_EQ(Linhas(textoErro).back(),
+                  "Geração cancelada aos 4 de 4 puzzles. Nada foi gravado.")
+            << textoErro;
+    }
+}
+
 // Over the file size limit the write fails (EFBIG) instead of the program dying of SIGXFSZ
 // with the temporary file left behind.
 TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
@@ -412,9 +559,10 @@ TEST(PalvorinLivro, LinhasRecusadasDaLista) {
 
 namespace {
 
-std::string LerTudo(const std::string& ACaminho) {
-    std::ifstream ficheiro(ACaminho, std::ios::binary);
-    return {std::istreambuf_iterator<char>(ficheiro), {}};
+// A PDF that carries nothing but a recipe, as anyone can craft one.
+void EscreverPdfComReceita(const std::string& ACaminho, const TReceitaLivro& AReceita) {
+    std::ofstream(ACaminho) << "%PDF-1.4\n1 0 obj\n<< /Keywords (" << TextoDaReceita(AReceita)
+                            << ") >>\nendobj\ntrailer\n<< /Info 1 0 R >>\n";
 }
 
 // Books made again from their recipe, with one creation date so that bytes can be compared.
@@ -474,8 +622,7 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     receitaVelha.Versao = "0.1.0";
     receitaVelha.Gerador = REVISAO_GERADOR - 1;
     const std::string velho = FPasta + "/velho.pdf";
-    std::ofstream(velho) << "%PDF-1.4\n1 0 obj\n<< /Keywords (" << TextoDaReceita(receitaVelha)
-                         << ") >>\nendobj\ntrailer\n<< /Info 1 0 R >>\n";
+    EscreverPdfComReceita(velho, receitaVelha);
     // The list the book names, changed after the book was made.
     const std::string somaAntes = receitaVelha.Lista.Sha256;
     std::ofstream(FLista, std::ios::app) << "PALAVRA\n";
@@ -497,6 +644,10 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
              "o Palvorin " +
              VERSAO_PALVORIN + " não o pode refazer."},
         {{"--refazer", livro},
+         "Não se encontrou a lista de palavras que fez o livro («lista.txt», SHA-256 " + somaAntes +
+             ") ao lado do livro, na pasta actual nem em «" + FLista +
+             "»: indique-a com --dicionario."},
+        {{"--refazer", livro, "--dicionario", FLista},
          "A lista «" + FLista + "» não é a que fez o livro (SHA-256 " + somaDepois + " em vez de " +
              somaAntes + "): o livro não pode ser refeito."},
         {{"--refazer", livro, "-o", FPasta + "/./livro.pdf"},
@@ -514,6 +665,87 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     std::sort(ficheiros.begin(), ficheiros.end());
     EXPECT_EQ(ficheiros,
               (std::vector<std::string>{"lista.txt", "livro.pdf", "sem.pdf", "velho.pdf"}));
+}
+
+// The list is looked for by its file name beside the book, then in the current folder, then at
+// the recorded path; whichever place holds the same bytes makes the same puzzles.
+TEST_F(Refazer, ListaProcuradaAoLadoDoLivroNaPastaActualENoCaminhoGravado) {
+    ASSERT_EQ(Livro("livro.pdf").Codigo, 0);
+    const std::string json = Executar({"--lado", "9", "--puzzles", "2", "--semente", "11",
+                                       "--dicionario", FLista, "--json"})
+                                 .Saida;
+    const std::string lista = LerTudo(FLista);
+    const std::string outra = PastaVazia(FPasta + "/outra");
+    const std::string aqui = PastaVazia(FPasta + "/aqui");
+    std::filesystem::copy_file(FPasta + "/livro.pdf", outra + "/livro.pdf");
+    const struct {
+        const char* Nome;
+        std::string Junto;   // a copy of the list beside the moved book, if not empty
+        std::string NaPasta; // ... in the current folder
+        bool Gravada;        // the recorded path still holds it
+    } casos[] = {
+        {"no caminho gravado", "", "", true},
+        {"ao lado do livro", lista, "", false},
+        {"na pasta actual", "", lista, false},
+    };
+    for (const auto& c : casos) {
+        std::ofstream(FLista, std::ios::binary) << (c.Gravada ? lista : lista + "MUDOU\n");
+        std::filesystem::remove(outra + "/lista.txt");
+        std::filesystem::remove(aqui + "/lista.txt");
+        if (!c.Junto.empty())
+            std::ofstream(outra + "/lista.txt", std::ios::binary) << c.Junto;
+        if (!c.NaPasta.empty())
+            std::ofstream(aqui + "/lista.txt", std::ios::binary) << c.NaPasta;
+        const TExecucao e = Executar({"--refazer", outra + "/livro.pdf", "--json"}, {}, aqui);
+        EXPECT_EQ(e.Codigo, 0) << c.Nome << "\n" << e.Erro;
+        EXPECT_TRUE(e.Saida == json) << c.Nome;
+        EXPECT_NE(e.Erro.find("Dicionário: "), std::string::npos) << c.Nome << "\n" << e.Erro;
+    }
+}
+
+// A crafted recipe names a file that is not the list: nothing of that file reaches the screen,
+// not a line, not its hash, not even whether it exists; a device or a pipe is never opened.
+TEST_F(Refazer, ReceitaForjadaNaoMostraNadaDoFicheiroQueNomeia) {
+    ASSERT_EQ(Livro("livro.pdf").Codigo, 0);
+    const TReceitaLivro verdadeira = ReceitaDoLivro(FPasta + "/livro.pdf");
+    const std::string segredo = "SEGREDO-1 linha\nSEGREDO-2 çãé\nSEGREDO-3\n";
+    const std::string somaDoSegredo =
+        Sha256Hex({reinterpret_cast<const std::uint8_t*>(segredo.data()), segredo.size()});
+    const std::string cofre = PastaVazia(FPasta + "/cofre");
+    std::ofstream(cofre + "/chave") << segredo;
+    std::ofstream(FPasta + "/ao_lado") << segredo;
+    mkfifo((FPasta + "/tubo").c_str(), 0600);
+    setenv("PALVORIN_TESTE_SEGREDO", "SEGREDO-ENV", 1);
+    const struct {
+        std::string Ficheiro;
+        std::string Soma;
+    } casos[] = {
+        {cofre + "/chave", verdadeira.Lista.Sha256},
+        {cofre + "/chave", std::string(64, '0')},
+        {"cofre/chave", verdadeira.Lista.Sha256},
+        {"/proc/self/environ", verdadeira.Lista.Sha256},
+        {"/nao/existe/ao_lado", verdadeira.Lista.Sha256},
+        {FPasta + "/tubo", verdadeira.Lista.Sha256},
+        {"/dev/zero", verdadeira.Lista.Sha256},
+        {cofre, verdadeira.Lista.Sha256},
+    };
+    for (const auto& c : casos) {
+        TReceitaLivro forjada = verdadeira;
+        forjada.Lista.Ficheiro = c.Ficheiro;
+        forjada.Lista.Sha256 = c.Soma;
+        EscreverPdfComReceita(FPasta + "/forjado.pdf", forjada);
+        const TExecucao e = Executar({"--refazer", FPasta + "/forjado.pdf", "--json"}, {}, FPasta);
+        EXPECT_EQ(e.Codigo, 2) << c.Ficheiro;
+        EXPECT_EQ(e.Saida, "");
+        EXPECT_EQ(e.Erro.find("SEGREDO"), std::string::npos) << e.Erro;
+        EXPECT_EQ(e.Erro.find(somaDoSegredo), std::string::npos) << e.Erro;
+        EXPECT_EQ(e.Erro,
+                  "palvorin-livro: Não se encontrou a lista de palavras que fez o livro («" +
+                      std::filesystem::path(c.Ficheiro).filename().string() + "», SHA-256 " +
+                      c.Soma + ") ao lado do livro, na pasta actual nem em «" + c.Ficheiro +
+                      "»: indique-a com --dicionario.\n");
+    }
+    unsetenv("PALVORIN_TESTE_SEGREDO");
 }
 
 } // namespace

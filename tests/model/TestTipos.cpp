@@ -69,6 +69,9 @@ TEST(Erros, CausasDosErrosDoSistema) {
         {ENOSYS, "o disco não permite esta operação"},
         {ELOOP, "as ligações simbólicas do caminho dão a volta sem chegar a um ficheiro"},
         {ENAMETOOLONG, "o nome é demasiado comprido"},
+        {EBADF, "a saída não está aberta"},
+        {EAGAIN, "o sistema está sem recursos de momento"},
+        {ESTALE, "o ficheiro de rede deixou de estar disponível"},
         {EOWNERDEAD, "erro do sistema número " + std::to_string(EOWNERDEAD)},
     };
     for (const auto& c : casos)

@@ -78,6 +78,41 @@ TEST(InfoPdf, DicionariosEscritosAMao) {
         EXPECT_EQ(Info(c.Pdf), c.Esperado) << c.Nome;
 }
 
+// A crafted dictionary cannot make the reader hold more than a bounded amount.
+TEST(InfoPdf, TextosEEntradasLimitados) {
+    const std::string enorme(5'000'000, 'A');
+    std::string enormeHex;
+    for (int i = 0; i < 1'000'000; ++i)
+        enormeHex += "41";
+    std::string entradas;
+    for (int i = 0; i < 200; ++i)
+        entradas += "/E" + std::to_string(1000 + i) + " (x) ";
+    const struct {
+        const char* Nome;
+        std::string Pdf;
+        std::size_t Entradas;
+        std::size_t TamanhoKeywords;
+    } casos[] = {
+        {"literal enorme",
+         "%PDF-1.4\n1 0 obj\n<< /Keywords (" + enorme + ") >>\nendobj\n/Info 1 0 R", 1, 64 * 1024},
+        {"hexadecimal enorme",
+         "%PDF-1.4\n1 0 obj\n<< /Keywords <" + enormeHex + "> >>\nendobj\n/Info 1 0 R", 1,
+         64 * 1024},
+        {"escapes enormes",
+         "%PDF-1.4\n1 0 obj\n<< /Keywords (" + std::string(400'000, '\\') +
+             ") >>\nendobj\n/Info 1 0 R",
+         1, 64 * 1024},
+        {"entradas demais",
+         "%PDF-1.4\n1 0 obj\n<< " + entradas + "/Keywords (k) >>\nendobj\n/Info 1 0 R", 64, 0},
+    };
+    for (const auto& c : casos) {
+        const TInfo info = Info(c.Pdf);
+        EXPECT_EQ(info.size(), c.Entradas) << c.Nome;
+        EXPECT_EQ(info.contains("Keywords") ? info.at("Keywords").size() : 0, c.TamanhoKeywords)
+            << c.Nome;
+    }
+}
+
 TEST(InfoPdf, FicheiroQueNaoEUmPdf) {
     TPastaTemporaria pasta;
     std::ofstream(pasta / "texto.pdf") << "isto não é um PDF /Info 1 0 R";
