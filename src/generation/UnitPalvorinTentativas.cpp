@@ -8,11 +8,12 @@
 #include <exception>
 #include <map>
 #include <mutex>
-#include <oneapi/tbb/global_control.h>
-#include <oneapi/tbb/info.h>
-#include <oneapi/tbb/task_arena.h>
+#include <new>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace palvorin {
 
@@ -70,8 +71,7 @@ struct TOficinaTentativas::TPartilha {
     std::mutex Trinco;
     std::condition_variable Mudou;
     std::map<TChave, std::shared_ptr<TItem>> Itens; // in the order workers take them
-    std::int32_t NosTrabalhadores = 0;              // attempts a worker is making
-    std::int32_t NaFila = 0;                        // queued tasks not yet started
+    std::int32_t NaFila = 0; // attempts handed out that no worker has looked for yet
     bool Encerrada = false;
 
     // Under Trinco: the first attempt nobody has started, now marked as started.
@@ -107,78 +107,79 @@ struct TOficinaTentativas::TPartilha {
         Mudou.notify_all();
     }
 
-    // One queued task: makes the most urgent attempt left, if any. A task that starts after the
-    // workshop is gone finds it closed and touches nothing else.
-    void Trabalhar() {
+    // A worker thread's life: makes the most urgent attempt handed out, until the workshop
+    // closes.
+    void Servir() {
         std::unique_lock trinco(Trinco);
-        --NaFila;
-        Mudou.notify_all();
-        if (Encerrada)
-            return;
-        auto [chave, item] = Reservar();
-        if (!item)
-            return;
-        ++NosTrabalhadores;
-        trinco.unlock();
-        Fazer(chave, item, [&item = item] { return item->Parar.load(); });
-        trinco.lock();
-        --NosTrabalhadores;
-        Mudou.notify_all();
+        for (;;) {
+            Mudou.wait(trinco, [this] { return NaFila > 0 || Encerrada; });
+            if (Encerrada)
+                return;
+            --NaFila;
+            auto [chave, item] = Reservar();
+            if (!item)
+                continue;
+            trinco.unlock();
+            Fazer(chave, item, [&item = item] { return item->Parar.load(); });
+            trinco.lock();
+        }
     }
 };
 
+// The worker threads, all started here, on the caller's thread: a system that cannot give that
+// many (a process or memory limit) gives fewer workers, and the book is the same. Started later,
+// from inside a worker, a failure could only end the program.
 struct TOficinaTentativas::TFios {
-    explicit TFios(std::int32_t ATrabalhadores) : Arena(ATrabalhadores, 0) {
-        // By default the library keeps one worker per core; more were asked for.
-        if (ATrabalhadores + 1 > oneapi::tbb::info::default_concurrency())
-            Limite.emplace(oneapi::tbb::global_control::max_allowed_parallelism,
-                           static_cast<std::size_t>(ATrabalhadores) + 1);
+    TFios(const std::shared_ptr<TPartilha>& APartilha, std::int32_t AQuantos) {
+        for (std::int32_t i = 0; i < AQuantos; ++i) {
+            try {
+                Fios.emplace_back([APartilha] { APartilha->Servir(); });
+            } catch (const std::system_error&) {
+                break;
+            } catch (const std::bad_alloc&) {
+                break;
+            }
+        }
     }
 
-    std::optional<oneapi::tbb::global_control> Limite;
-    oneapi::tbb::task_arena Arena;
+    std::vector<std::thread> Fios;
 };
 
 TOficinaTentativas::TOficinaTentativas(const TDicionario& ADic, const TConfigLivro& AConfig,
                                        std::int32_t ATrabalhadores)
-    : FTrabalhadores(std::max(ATrabalhadores, 0)),
-      FPartilha(std::make_shared<TPartilha>(ADic, AConfig)) {
-    if (FTrabalhadores > 0)
-        FFios = std::make_unique<TFios>(FTrabalhadores);
+    : FPartilha(std::make_shared<TPartilha>(ADic, AConfig)),
+      FFios(std::make_unique<TFios>(FPartilha, std::max(ATrabalhadores, 0))) {
+    FTrabalhadores = static_cast<std::int32_t>(FFios->Fios.size());
 }
 
 TOficinaTentativas::~TOficinaTentativas() {
-    std::unique_lock trinco(FPartilha->Trinco);
-    FPartilha->Encerrada = true;
-    for (auto& [chave, item] : FPartilha->Itens)
-        item->Parar = true;
-    FPartilha->Itens.clear();
-    // Queued tasks find the workshop closed and return at once; waiting for them too means none
-    // is left holding the shared part when the program ends.
-    FPartilha->Mudou.wait(
-        trinco, [this] { return FPartilha->NosTrabalhadores == 0 && FPartilha->NaFila == 0; });
+    {
+        const std::lock_guard trinco(FPartilha->Trinco);
+        FPartilha->Encerrada = true;
+        for (auto& [chave, item] : FPartilha->Itens)
+            item->Parar = true;
+        FPartilha->Itens.clear();
+    }
+    FPartilha->Mudou.notify_all();
+    for (std::thread& fio : FFios->Fios)
+        fio.join();
 }
 
 void TOficinaTentativas::Pedir(std::int32_t APosicao, std::int32_t ATentativa,
                                const std::shared_ptr<const TOpcoesGerador>& AOpcoes) {
-    if (!FFios)
+    if (FTrabalhadores == 0)
         return;
     const TChave chave{APosicao, ATentativa};
-    const std::lock_guard trinco(FPartilha->Trinco);
-    if (FPartilha->Itens.contains(chave))
-        return;
-    auto item = std::make_shared<TItem>();
-    item->Opcoes = AOpcoes;
-    const auto it = FPartilha->Itens.emplace(chave, std::move(item)).first;
-    try {
-        // The library may release a task a moment after it ran, past the workshop's end, so
-        // tasks hold the shared part.
-        FFios->Arena.enqueue([partilha = FPartilha] { partilha->Trabalhar(); });
+    {
+        const std::lock_guard trinco(FPartilha->Trinco);
+        if (FPartilha->Itens.contains(chave))
+            return;
+        auto item = std::make_shared<TItem>();
+        item->Opcoes = AOpcoes;
+        FPartilha->Itens.emplace(chave, std::move(item));
         ++FPartilha->NaFila;
-    } catch (...) {
-        FPartilha->Itens.erase(it);
-        throw;
     }
+    FPartilha->Mudou.notify_all();
 }
 
 TTentativa TOficinaTentativas::Obter(std::int32_t APosicao, std::int32_t ATentativa,

@@ -25,7 +25,8 @@ std::uint32_t SementeDaTentativa(std::uint32_t ASementeLivro, std::int32_t APosi
 // thread made it, and when, never shows in its result.
 class TOficinaTentativas {
 public:
-    // ATrabalhadores: worker threads besides the caller's; 0 makes every attempt on the caller's.
+    // ATrabalhadores: worker threads besides the caller's, or fewer when the system cannot start
+    // that many (Trabalhadores says how many); 0 makes every attempt on the caller's.
     TOficinaTentativas(const TDicionario& ADic, const TConfigLivro& AConfig,
                        std::int32_t ATrabalhadores);
     // Stops the attempts under way and waits for them.
@@ -52,9 +53,9 @@ public:
 private:
     struct TPartilha;
     struct TFios;
-    std::int32_t FTrabalhadores;
-    std::shared_ptr<TPartilha> FPartilha; // also held by every queued task
+    std::shared_ptr<TPartilha> FPartilha; // also held by every worker thread
     std::unique_ptr<TFios> FFios;
+    std::int32_t FTrabalhadores = 0;
 };
 
 } // namespace palvorin

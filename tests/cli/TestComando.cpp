@@ -508,6 +508,31 @@ TEST(PalvorinLivro, SinalComASaidaParada) {
     }
 }
 
+// Under an address-space limit not all the threads asked for can start: the run makes do with
+// those it has, and the book is the same.
+TEST(PalvorinLivro, MenosFiosDoQueOsPedidos) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "o AddressSanitizer reserva mais memória virtual do que o limite";
+#endif
+    const std::vector<std::string> livro = {"--lado",    "13", "--puzzles",    "6",
+                                            "--semente", "1",  "--dicionario", PALVORIN_LISTA_FIXA,
+                                            "--json"};
+    const auto com = [&](const char* ATarefas) {
+        std::vector<std::string> args = livro;
+        args.insert(args.end(), {"--tarefas", ATarefas});
+        return args;
+    };
+    const TExecucao umFio = Executar(com("1"));
+    ASSERT_EQ(umFio.Codigo, 0) << umFio.Erro;
+    for (const char* limite : {"600000", "300000"}) {
+        const TExecucao e = Executar(
+            com("64"), {}, "",
+            {"/bin/sh", "-c", std::string("ulimit -v ") + limite + " && exec \"$0\" \"$@\""});
+        EXPECT_EQ(e.Codigo, 0) << limite << "\n" << e.Erro;
+        EXPECT_TRUE(e.Saida == umFio.Saida) << limite;
+    }
+}
+
 // Over the file size limit the write fails (EFBIG) instead of the program dying of SIGXFSZ
 // with the temporary file left behind.
 TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
