@@ -7,7 +7,10 @@
 #include <QTranslator>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace palvorin {
@@ -35,7 +38,31 @@ void ReterDuranteOArranque(QtMsgType ATipo, const QMessageLogContext& AContexto,
     Retidas().push_back({ATipo, AContexto.category, ATexto});
 }
 
+bool PastaDeExecucaoValida(const char* ACaminho) {
+    struct stat estado {};
+    return ACaminho != nullptr && ACaminho[0] == '/' && stat(ACaminho, &estado) == 0 &&
+           S_ISDIR(estado.st_mode) && estado.st_uid == geteuid() && (estado.st_mode & 0777) == 0700;
+}
+
 } // namespace
+
+TPastaDeExecucao::TPastaDeExecucao() {
+    if (PastaDeExecucaoValida(std::getenv("XDG_RUNTIME_DIR")))
+        return;
+    std::error_code erro;
+    std::string modelo = (std::filesystem::temp_directory_path(erro) / "palvorin-XXXXXX").string();
+    if (erro || mkdtemp(modelo.data()) == nullptr)
+        return; // Qt's own fallback, and its warning, remain
+    FCriada = modelo;
+    setenv("XDG_RUNTIME_DIR", FCriada.c_str(), 1);
+}
+
+TPastaDeExecucao::~TPastaDeExecucao() {
+    if (FCriada.empty())
+        return;
+    std::error_code erro;
+    std::filesystem::remove_all(FCriada, erro);
+}
 
 void IgnorarSinaisDeEscrita() {
     std::signal(SIGXFSZ, SIG_IGN);

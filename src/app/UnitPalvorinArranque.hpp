@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QApplication;
 
@@ -19,6 +20,22 @@ bool HaEcra(const std::function<const char*(const char*)>& ALerAmbiente);
 // given: Qt would print English lines and abort. Qt's messages while it starts are held back
 // and passed on once it has started.
 std::unique_ptr<QApplication> AbrirAplicacao(int& AArgc, char** AArgv);
+
+// Qt wants a private folder for its run-time files (XDG_RUNTIME_DIR: absolute, ours, mode 0700)
+// and says so in English when there is none, as under su or in a bare session. Without a usable
+// one, this makes one in the temporary folder and points XDG_RUNTIME_DIR at it for the program's
+// life; made before QApplication.
+class TPastaDeExecucao {
+public:
+    TPastaDeExecucao();
+    // Removes the folder it made, if any.
+    ~TPastaDeExecucao();
+    TPastaDeExecucao(const TPastaDeExecucao&) = delete;
+    TPastaDeExecucao& operator=(const TPastaDeExecucao&) = delete;
+
+private:
+    std::string FCriada;
+};
 
 // A book over the file size limit, or written into a pipe nobody reads, fails with an error
 // the window shows, instead of the program dying mid-write with the temporary file left behind:

@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
         std::cerr << TEXTO_SEM_ECRA << '\n';
         return 1;
     }
+    const TPastaDeExecucao pastaDeExecucao;
     // No other options, not even Qt's own.
     int argcQt = argc > 0 ? 1 : 0;
     const auto app = AbrirAplicacao(argcQt, argv);

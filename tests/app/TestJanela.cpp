@@ -11,10 +11,15 @@
 #include <QDate>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -411,6 +416,61 @@ TEST(Arranque, HaEcra) {
         };
         EXPECT_EQ(HaEcra(ler), c.ecra);
     }
+}
+
+std::vector<QString>& AvisosDoQt() {
+    static std::vector<QString> avisos;
+    return avisos;
+}
+
+void GuardarAviso(QtMsgType, const QMessageLogContext&, const QString& ATexto) {
+    AvisosDoQt().push_back(ATexto);
+}
+
+// Whatever XDG_RUNTIME_DIR holds, Qt finds a private run-time folder and says nothing; a folder
+// the window made for itself goes with it.
+TEST(Arranque, PastaDeExecucaoSemAvisosDoQt) {
+    const char* original = std::getenv("XDG_RUNTIME_DIR");
+    const std::optional<std::string> antes =
+        original ? std::optional<std::string>(original) : std::nullopt;
+    std::string base = (std::filesystem::temp_directory_path() / "palvorin-xdg-XXXXXX").string();
+    ASSERT_NE(mkdtemp(base.data()), nullptr);
+    const std::string boa = base + "/boa";
+    const std::string aberta = base + "/aberta";
+    std::filesystem::create_directory(boa);
+    std::filesystem::create_directory(aberta);
+    chmod(boa.c_str(), 0700);
+    chmod(aberta.c_str(), 0755);
+    std::ofstream(base + "/ficheiro") << "x";
+    const std::optional<std::string> casos[] = {
+        std::nullopt, "", "relativa", base + "/nao/existe", base + "/ficheiro", aberta, boa,
+    };
+    for (const auto& c : casos) {
+        if (c)
+            setenv("XDG_RUNTIME_DIR", c->c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        std::string usada;
+        {
+            const TPastaDeExecucao pasta;
+            AvisosDoQt().clear();
+            const QtMessageHandler anterior = qInstallMessageHandler(GuardarAviso);
+            usada = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
+            qInstallMessageHandler(anterior);
+            EXPECT_TRUE(AvisosDoQt().empty())
+                << c.value_or("(nada)") << ": " << AvisosDoQt().front().toStdString();
+            EXPECT_EQ(usada, std::getenv("XDG_RUNTIME_DIR"));
+        }
+        if (c == boa)
+            EXPECT_EQ(usada, boa);
+        else
+            EXPECT_FALSE(std::filesystem::exists(usada)) << usada;
+    }
+    if (antes)
+        setenv("XDG_RUNTIME_DIR", antes->c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
+    std::filesystem::remove_all(base);
 }
 
 TEST(Arranque, DialogosEmPortuguesSejaQualForOIdiomaDoSistema) {
