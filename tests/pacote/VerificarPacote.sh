@@ -14,6 +14,12 @@ falhar() {
 
 dpkg-deb -x "$pacote" "$pasta/raiz"
 
+# Nothing in it may be written by anyone but root, whatever the umask it was built under (a
+# link's own bits mean nothing).
+escreviveis=$(dpkg-deb -c "$pacote" | awk 'substr($1, 1, 1) != "l" && (substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w")')
+[ -z "$escreviveis" ] || falhar "entradas que o grupo ou todos podem escrever:
+$escreviveis"
+
 (cd "$pasta/raiz" && find . -type f | sed 's|^\.||' | LC_ALL=C sort) > "$pasta/ficheiros"
 LC_ALL=C sort > "$pasta/esperados" <<FIM
 /usr/bin/palvorin
