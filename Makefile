@@ -41,9 +41,10 @@ bench: deps build
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALVORIN_FUZZ=ON -DPALVORIN_TESTS=OFF -DPALVORIN_BENCH=OFF
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_dicionario
-	mkdir -p fuzz-corpus
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_dicionario fuzz_receita
+	mkdir -p fuzz-corpus fuzz-corpus-receita
 	./build-fuzz/fuzz_dicionario -max_total_time=60 -max_len=4096 fuzz-corpus tests/wordlist/fuzz-regressoes
+	./build-fuzz/fuzz_receita -max_total_time=60 -max_len=8192 fuzz-corpus-receita fuzz/sementes-receita
 
 # The Debian package build/palvorin_<versão>_<arquitetura>.deb, checked by lintian.
 pacote: deps build

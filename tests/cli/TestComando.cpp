@@ -677,6 +677,10 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
              somaAntes + "): o livro não pode ser refeito."},
         {{"--refazer", livro, "-o", FPasta + "/./livro.pdf"},
          "O livro refeito ia substituir «" + livro + "»; indique outro ficheiro com -o."},
+        // The output is checked before the list: the changed list is not reached.
+        {{"--refazer", livro, "-o", FPasta + "/nao/x.pdf"},
+         "Erro: Não foi possível gravar o ficheiro \"" + FPasta +
+             "/nao/x.pdf\": a pasta ou o ficheiro não existe."},
         {{"--refazer", livro, "--semente", "3"}, fixados},
         {{"--refazer", livro, "--dificuldade", "facil"}, fixados},
     };
