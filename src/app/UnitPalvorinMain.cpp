@@ -52,11 +52,18 @@ QLabel* CriarRotulo(QWidget* APai, const char* ANome, const QString& ATexto, int
 
 } // namespace
 
-TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* AParent)
+TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, TPedidoParagem AInterrupcao,
+                     QWidget* AParent)
     : QWidget(AParent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      FPlataforma(APlataforma), FMotor(std::move(AMotor)) {
+      FPlataforma(APlataforma), FMotor(std::move(AMotor)),
+      FCorrida(
+          FMotor,
+          [this](std::function<void()> AAcao) {
+              QMetaObject::invokeMethod(this, std::move(AAcao), Qt::QueuedConnection);
+          },
+          EventosDaCorrida(), std::move(AInterrupcao)) {
     FAtualizando = true;
     setObjectName("FormMain");
     setWindowTitle(ParaQString("PALVORIN | " + NOME_AUTOR));
@@ -223,7 +230,7 @@ void TFormMain::AtualizarResumo() {
         bool& Flag;
         ~TLimpar() { Flag = false; }
     } limpar{FAtualizando};
-    if (FGerando)
+    if (Gerando())
         return;
     LabelResumo->clear();
     BitBtnGerar->setEnabled(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UnitPalvorinCorridaLivro.hpp"
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinMotor.hpp"
 #include "UnitPalvorinPlataforma.hpp"
@@ -18,27 +19,18 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
-#include <thread>
 
 namespace palvorin {
 
-// How a run ended, as the worker hands it to the window.
-struct TFimCorrida {
-    std::int32_t Pedidos = 0;
-    std::uint32_t Semente = 0; // shown in the final line
-    TRelatorioLivro Relatorio;
-    std::int32_t Puzzles = 0;
-    std::optional<std::string> Erro;
-};
-
-// The program's one window: the book's options, a live summary and status line,
-// and the generation run (progress, cancelling, closing during a run). The run works on
-// a thread of its own and reports back through queued calls, so the window never waits.
+// The program's one window: the book's options, a live summary and status line, and what
+// the run (TCorridaLivro, on a thread of its own) has to show. The run's reports come through
+// the window's queue, so the window never waits.
 class TFormMain : public QWidget {
 public:
-    TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, QWidget* AParent = nullptr);
+    // AInterrupcao, read by the run's worker, says the program was asked to end.
+    TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, TPedidoParagem AInterrupcao = {},
+              QWidget* AParent = nullptr);
     ~TFormMain() override;
 
     void IniciarDicionario();
@@ -53,10 +45,13 @@ public:
     void BitBtnCancelarClick();
     void BitBtnSairClick() { close(); }
     void FormCloseQuery(bool& APodeFechar);
+    // The program was asked to end (a signal): open boxes go, a run is cancelled, a write
+    // under way is abandoned, and the window closes without a question.
+    void Interromper();
 
     const TDicionario* Dicionario() const { return FDic.get(); }
     const std::string& ErroDicionario() const { return FErroDicionario; }
-    bool Gerando() const { return FGerando; }
+    bool Gerando() const { return FCorrida.Ativa(); }
 
     QGroupBox* GroupBoxLivro;
     QGroupBox* RadioGroupTamanho;
@@ -85,7 +80,7 @@ private:
     void CriarControlos();
     void CentrarNoEcra();
     void MostrarEstado(const std::string& ATexto);
-    void IniciarCorrida(const TConfigLivro& AConfig, const std::filesystem::path& ACaminho);
+    TEventosCorrida EventosDaCorrida();
     void MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal);
     void MostrarGravacao();
     void AcabarCorrida(const TFimCorrida& AFim);
@@ -96,16 +91,9 @@ private:
     std::string FErroDicionario;
     TListaUsada FListaUsada; // recorded in every book's recipe
     bool FAtualizando = false;
-    bool FGerando = false;
-    bool FCancelar = false;
-    bool FFecharNoFim = false;
-    bool FGravando = false;
-    // The end of a run that arrived while the close question was open: handled after it.
-    bool FPerguntando = false;
-    std::optional<TFimCorrida> FFimAdiado;
     std::filesystem::path FCaminho;
-    // Last member, so that it is stopped and joined before anything the run reads goes.
-    std::jthread FTrabalho;
+    // Last member, so that its worker is stopped and joined before anything it reads goes.
+    TCorridaLivro FCorrida;
 };
 
 } // namespace palvorin

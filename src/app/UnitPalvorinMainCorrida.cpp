@@ -1,4 +1,4 @@
-// The window's generation run: the worker thread and what the window does with its reports.
+// What the window shows of a run, and the window's part in cancelling and closing.
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinOpcoes.hpp"
@@ -8,12 +8,25 @@
 
 #include <QCloseEvent>
 #include <algorithm>
-#include <exception>
 
 namespace palvorin {
 
+TEventosCorrida TFormMain::EventosDaCorrida() {
+    TEventosCorrida eventos;
+    eventos.AoProgredir = [this](std::int32_t AAtual, std::int32_t ATotal) {
+        MostrarProgresso(AAtual, ATotal);
+    };
+    eventos.AoGravar = [this] { MostrarGravacao(); };
+    eventos.AoAcabar = [this](const TFimCorrida& AFim) { AcabarCorrida(AFim); };
+    eventos.ConfirmarSaida = [this] {
+        return FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, TextoConfirmarSaida()) ==
+               TResposta::rsSim;
+    };
+    eventos.Fechar = [this] { close(); };
+    return eventos;
+}
+
 void TFormMain::DefinirOcupado(bool AOcupado) {
-    FGerando = AOcupado;
     if (AOcupado) {
         // Cancelar takes the focus before Gerar goes grey, which would pass it on to Sair.
         BitBtnCancelar->setEnabled(true);
@@ -22,7 +35,6 @@ void TFormMain::DefinirOcupado(bool AOcupado) {
         BitBtnGerar->setEnabled(false);
         return;
     }
-    FGravando = false;
     GroupBoxLivro->setEnabled(true);
     BitBtnGerar->setEnabled(true);
     BitBtnGerar->setFocus();
@@ -31,7 +43,7 @@ void TFormMain::DefinirOcupado(bool AOcupado) {
 }
 
 void TFormMain::GerarLivroPdf() {
-    if (FGerando || !FDic)
+    if (Gerando() || !FDic)
         return;
     TConfigLivro config;
     std::string mensagem;
@@ -50,52 +62,18 @@ void TFormMain::GerarLivroPdf() {
     if (!caminho)
         return;
 
-    FCancelar = false;
+    TDadosLivro livro;
+    livro.Config = config;
+    livro.Lista = FListaUsada;
+    if (!FCorrida.Iniciar(*FDic, std::move(livro), *caminho))
+        return;
     FCaminho = *caminho;
     DefinirOcupado(true);
     ProgressBarLote->setRange(0, config.NumPuzzles);
     ProgressBarLote->setValue(0);
-    IniciarCorrida(config, *caminho);
-}
-
-void TFormMain::IniciarCorrida(const TConfigLivro& AConfig, const std::filesystem::path& ACaminho) {
-    // The worker touches no control: everything it has to say goes through the window's queue.
-    FTrabalho = std::jthread([this, AConfig, ACaminho, dic = FDic.get(), motor = FMotor,
-                              lista = FListaUsada](std::stop_token AParar) {
-        const auto naJanela = [this](auto AAcao) {
-            QMetaObject::invokeMethod(this, std::move(AAcao), Qt::QueuedConnection);
-        };
-        TFimCorrida fim;
-        fim.Pedidos = AConfig.NumPuzzles;
-        fim.Semente = AConfig.Semente;
-        try {
-            TDadosLivro livro;
-            livro.Config = AConfig;
-            livro.Lista = lista;
-            livro.Puzzles = motor.GerarLivro(
-                *dic, AConfig,
-                [&](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
-                    naJanela([this, AAtual, ATotal] { MostrarProgresso(AAtual, ATotal); });
-                    if (AParar.stop_requested())
-                        ACancelar = true;
-                },
-                fim.Relatorio);
-            fim.Puzzles = static_cast<std::int32_t>(livro.Puzzles.size());
-            if (!fim.Relatorio.Cancelado && fim.Puzzles > 0) {
-                naJanela([this] { MostrarGravacao(); });
-                motor.GravarLivroPdf(ACaminho, livro);
-            }
-        } catch (const std::exception& e) {
-            fim.Erro = MensagemDoErro(e);
-        }
-        naJanela([this, fim] { AcabarCorrida(fim); });
-    });
 }
 
 void TFormMain::MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal) {
-    // Reports already on their way when Cancelar was pressed would hide "A cancelar…".
-    if (!FGerando || FCancelar || FGravando)
-        return;
     ProgressBarLote->setRange(0, ATotal);
     ProgressBarLote->setValue(AAtual);
     MostrarEstado(TextoProgresso(std::min(AAtual, ATotal - 1), ATotal));
@@ -103,21 +81,17 @@ void TFormMain::MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal) {
 
 void TFormMain::MostrarGravacao() {
     // The writer cannot be stopped halfway, so Cancelar has nothing left to cancel.
-    FGravando = true;
     BitBtnCancelar->setEnabled(false);
     MostrarEstado("A gravar o PDF\u2026");
 }
 
 void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
-    if (FPerguntando) {
-        FFimAdiado = AFim;
-        return;
-    }
     if (AFim.Erro) {
         MostrarEstado("Erro: " + *AFim.Erro);
-        FPlataforma.Mensagem(TTipoMensagem::tmErro,
-                             "Não foi possível gerar o livro.\r\n" + *AFim.Erro);
-    } else if (AFim.Relatorio.Cancelado) {
+        if (!AFim.Interrompida)
+            FPlataforma.Mensagem(TTipoMensagem::tmErro,
+                                 "Não foi possível gerar o livro.\r\n" + *AFim.Erro);
+    } else if (AFim.Relatorio.Cancelado || (AFim.Puzzles > 0 && !AFim.Gravado)) {
         MostrarEstado(TextoCancelado(AFim.Relatorio.Gerados, AFim.Pedidos));
     } else if (AFim.Puzzles == 0) {
         MostrarEstado(TEXTO_NENHUM_PUZZLE);
@@ -125,47 +99,32 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
         const std::string final =
             TextoLivroGeradoComSemente(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles), AFim.Semente);
         MostrarEstado(final);
-        if (!AFim.Relatorio.Falhas.empty())
-            FPlataforma.Mensagem(TTipoMensagem::tmAviso,
-                                 final + "\r\n" + TextoFalhas(AFim.Relatorio));
-        if (CheckBoxAbrirPDF->isChecked())
-            FPlataforma.AbrirDocumento(FCaminho);
+        if (!AFim.Interrompida) {
+            if (!AFim.Relatorio.Falhas.empty())
+                FPlataforma.Mensagem(TTipoMensagem::tmAviso,
+                                     final + "\r\n" + TextoFalhas(AFim.Relatorio));
+            if (CheckBoxAbrirPDF->isChecked())
+                FPlataforma.AbrirDocumento(FCaminho);
+        }
     }
     DefinirOcupado(false);
-    if (FFecharNoFim) {
-        FFecharNoFim = false;
-        close();
-    }
 }
 
 void TFormMain::BitBtnCancelarClick() {
-    if (!FGerando)
+    if (!FCorrida.Cancelar())
         return;
-    FCancelar = true;
-    FTrabalho.request_stop();
     BitBtnCancelar->setEnabled(false);
     MostrarEstado("A cancelar\u2026");
 }
 
 void TFormMain::FormCloseQuery(bool& APodeFechar) {
-    APodeFechar = !FGerando;
-    if (APodeFechar)
-        return;
-    FPerguntando = true;
-    const TResposta resposta =
-        FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, TextoConfirmarSaida());
-    FPerguntando = false;
-    if (resposta == TResposta::rsSim) {
-        FCancelar = true;
-        FFecharNoFim = true;
-        FTrabalho.request_stop();
-    }
-    // Not from here: closing inside a close event would be ignored.
-    if (FFimAdiado) {
-        QMetaObject::invokeMethod(
-            this, [this, fim = *FFimAdiado] { AcabarCorrida(fim); }, Qt::QueuedConnection);
-        FFimAdiado.reset();
-    }
+    APodeFechar = FCorrida.PedirFecho();
+}
+
+void TFormMain::Interromper() {
+    FPlataforma.FecharCaixas();
+    if (!FCorrida.Interromper())
+        close();
 }
 
 void TFormMain::closeEvent(QCloseEvent* AEvento) {

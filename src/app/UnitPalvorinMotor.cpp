@@ -13,9 +13,9 @@ TMotorLivro MotorReal() {
                           const TProgressoLivro& AProgresso, TRelatorioLivro& ARel) {
         return palvorin::GerarLivro(ADic, AConfig, AProgresso, ARel);
     };
-    motor.GravarLivroPdf = [](const std::filesystem::path& ANomeFicheiro,
-                              const TDadosLivro& ALivro) {
-        palvorin::GravarLivroPdf(ANomeFicheiro.string(), ALivro);
+    motor.GravarLivroPdf = [](const std::filesystem::path& ANomeFicheiro, const TDadosLivro& ALivro,
+                              const TPedidoParagem& AParar) {
+        return palvorin::GravarLivroPdf(ANomeFicheiro.string(), ALivro, AParar);
     };
     return motor;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinPaginas.hpp"
 
@@ -20,7 +21,9 @@ struct TMotorLivro {
     std::function<std::vector<TPuzzle>(const TDicionario& ADic, const TConfigLivro& AConfig,
                                        const TProgressoLivro& AProgresso, TRelatorioLivro& ARel)>
         GerarLivro;
-    std::function<void(const std::filesystem::path& ANomeFicheiro, const TDadosLivro& ALivro)>
+    // False, with the file untouched, when AParar stopped the write.
+    std::function<bool(const std::filesystem::path& ANomeFicheiro, const TDadosLivro& ALivro,
+                       const TPedidoParagem& AParar)>
         GravarLivroPdf;
 };
 

@@ -23,6 +23,8 @@ public:
     // Opens the file in the desktop's viewer; the outcome is not reported.
     virtual void AbrirDocumento(const std::filesystem::path& ACaminho) = 0;
     virtual std::filesystem::path PastaDoPrograma() = 0;
+    // Closes every box and dialog still open, as if each were refused.
+    virtual void FecharCaixas() = 0;
 };
 
 } // namespace palvorin

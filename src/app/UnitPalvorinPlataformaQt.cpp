@@ -104,4 +104,11 @@ std::filesystem::path TPlataformaQt::PastaDoPrograma() {
     return ParaCaminho(QDir(QCoreApplication::applicationDirPath()).absolutePath() + "/");
 }
 
+void TPlataformaQt::FecharCaixas() {
+    // Refused rather than closed: a question without an escape button would not close.
+    for (QWidget* janela : QApplication::topLevelWidgets())
+        if (auto* dialogo = qobject_cast<QDialog*>(janela); dialogo && dialogo->isVisible())
+            dialogo->reject();
+}
+
 } // namespace palvorin

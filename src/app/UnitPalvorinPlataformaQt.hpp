@@ -17,6 +17,7 @@ public:
     EscolherFicheiroPdf(const std::string& ANomeProposto) override;
     void AbrirDocumento(const std::filesystem::path& ACaminho) override;
     std::filesystem::path PastaDoPrograma() override;
+    void FecharCaixas() override;
 };
 
 } // namespace palvorin

@@ -1,7 +1,7 @@
 #include "UnitPalvorinArranque.hpp"
 #include "UnitPalvorinIcone.hpp"
-#include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
+#include "UnitPalvorinPrograma.hpp"
 #include "UnitPalvorinVersao.hpp"
 
 #include <QApplication>
@@ -30,7 +30,5 @@ int main(int argc, char* argv[]) {
     CarregarTraducoes(*app);
     AplicarEstilo(*app);
     TPlataformaQt plataforma;
-    TFormMain janela(plataforma, MotorReal());
-    janela.show();
-    return QApplication::exec();
+    return CorrerJanela(plataforma, MotorReal());
 }

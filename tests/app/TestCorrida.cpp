@@ -47,7 +47,7 @@ protected:
 
     TFormMain& Janela() {
         if (!janela) {
-            TMotorLivro motor;
+            TMotorLivro motor = MotorFalso(geracao, gravacao);
             motor.CarregarDicionario = [this](const std::filesystem::path& APasta,
                                               TRelatorioDic& ARel) {
                 pastaPedida = APasta;
@@ -55,14 +55,6 @@ protected:
                     throw EPalvorin(*erroDicionario);
                 ARel.Lista = LISTA;
                 return std::make_unique<TDicionario>();
-            };
-            motor.GerarLivro = [this](const TDicionario&, const TConfigLivro& AConfig,
-                                      const TProgressoLivro& AProgresso, TRelatorioLivro& ARel) {
-                return geracao(AConfig, AProgresso, ARel);
-            };
-            motor.GravarLivroPdf = [this](const std::filesystem::path& ACaminho,
-                                          const TDadosLivro& ALivro) {
-                gravacao(ACaminho, ALivro);
             };
             janela = std::make_unique<TFormMain>(plataforma, motor);
             janela->show();
