@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinQtTexto.hpp"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -45,13 +47,23 @@ public:
 
 protected:
     void accept() override {
-        const QStringList escolhidos = selectedFiles();
-        if (escolhidos.size() == 1) {
-            QString nome = escolhidos.constFirst();
-            if (!QFileInfo(nome).isDir() && !nome.endsWith(".pdf", Qt::CaseInsensitive)) {
+        auto* campo = findChild<QLineEdit*>("fileNameEdit");
+        auto* lista = findChild<QAbstractItemView*>("listView");
+        if (campo != nullptr && lista != nullptr && !campo->text().isEmpty()) {
+            // The name field decides, as the user sees it: the rows its completion selected on
+            // the way to a typed path would otherwise count as chosen files.
+            const QString escrito = campo->text();
+            lista->selectionModel()->clearSelection();
+            campo->setText(escrito);
+            const QStringList escolhidos = selectedFiles();
+            if (escolhidos.size() == 1 && !QFileInfo(escolhidos.constFirst()).isDir() &&
+                !escolhidos.constFirst().endsWith(".pdf", Qt::CaseInsensitive)) {
+                QString nome = escrito;
                 while (nome.endsWith('.'))
                     nome.chop(1);
-                selectFile(nome + ".pdf");
+                // Into the field itself: selectFile leaves it alone while it has the focus,
+                // which it has when Enter was pressed there.
+                campo->setText(nome + ".pdf");
             }
         }
         QFileDialog::accept();

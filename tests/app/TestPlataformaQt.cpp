@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -152,6 +154,78 @@ TEST_F(DialogoPdf, NomeFinalAcabaEmPdfEAPerguntaEPorEle) {
             EXPECT_EQ(escolhido, std::nullopt);
         } else {
             EXPECT_EQ(escolhido, pasta / c.final);
+        }
+    }
+}
+
+TEST_F(DialogoPdf, NomeEscritoConfirmadoComEnterOuGravar) {
+    std::ofstream(pasta / "livro.pdf") << "antigo";
+    std::filesystem::create_directories(pasta / "sub");
+    struct {
+        QString escrito;
+        bool comEnter;
+        const char* final;
+    } casos[] = {
+        {"Férias 2.0", true, "Férias 2.0.pdf"},
+        {"Férias 2.0", false, "Férias 2.0.pdf"},
+        {"notas.", true, "notas.pdf"},
+        {"CAPA.PDF", true, "CAPA.PDF"},
+        {"livro", true, "livro.pdf"}, // replaced: the question is answered Sim
+        {QString::fromStdString((pasta / "sub" / "Verão 1.5").string()), true, "sub/Verão 1.5.pdf"},
+        {"sub/dentro", true, "sub/dentro.pdf"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.escrito.toStdString() << " " << c.comEnter);
+        QString pergunta;
+        QuandoAbrir([&](QWidget* AModal) {
+            auto* dialogo = qobject_cast<QFileDialog*>(AModal);
+            ASSERT_NE(dialogo, nullptr);
+            dialogo->setDirectory(QString::fromStdString(pasta.string()));
+            auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(nome, nullptr);
+            nome->setFocus();
+            QTest::keyClick(nome, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(nome, Qt::Key_Backspace);
+            for (const QChar letra : c.escrito) {
+                if (letra.unicode() < 128)
+                    QTest::keyClick(nome, letra.toLatin1());
+                else
+                    QTest::sendKeyEvent(QTest::Click, nome, Qt::Key_unknown, QString(letra),
+                                        Qt::NoModifier);
+                // At a person's pace: the completion has time to act, as it does for them.
+                QTest::qWait(15);
+            }
+            QuandoAbrir([&](QWidget* AResposta) {
+                if (auto* caixa = qobject_cast<QMessageBox*>(AResposta)) {
+                    pergunta = caixa->text();
+                    QTest::mouseClick(caixa->button(QMessageBox::Yes), Qt::LeftButton);
+                }
+            });
+            if (c.comEnter) {
+                QTest::keyClick(nome, Qt::Key_Return);
+            } else {
+                auto* caixa = dialogo->findChild<QDialogButtonBox*>("buttonBox");
+                ASSERT_NE(caixa, nullptr);
+                QTest::mouseClick(caixa->button(QDialogButtonBox::Save) != nullptr
+                                      ? caixa->button(QDialogButtonBox::Save)
+                                      : caixa->buttons().constFirst(),
+                                  Qt::LeftButton);
+            }
+        });
+        // A dialog still open after the keys would wait for ever.
+        QTimer vigia;
+        vigia.setSingleShot(true);
+        QObject::connect(&vigia, &QTimer::timeout, [] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "ficou aberta: " << modal->metaObject()->className();
+                modal->reject();
+            }
+        });
+        vigia.start(5000);
+        const auto escolhido = plataforma.EscolherFicheiroPdf("Palvorin_11x11_30.pdf");
+        EXPECT_EQ(escolhido, pasta / c.final);
+        if (std::string(c.final) == "livro.pdf") {
+            EXPECT_TRUE(pergunta.contains("livro.pdf")) << pergunta.toStdString();
         }
     }
 }
