@@ -56,7 +56,8 @@ std::vector<std::uint8_t> LerFicheiroInteiro(const std::filesystem::path& ACamin
     const auto tamanho = static_cast<std::uint64_t>(estado.st_size);
     if (tamanho > ALimite)
         GrandeDemais(tamanho, ALimite);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamanho));
+    // One byte more than the file holds, so that the read that finds its end needs no copy.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(tamanho) + 1);
     std::size_t lidos = 0;
     for (;;) {
         // A file that grows while it is read stops at one byte past the limit.
