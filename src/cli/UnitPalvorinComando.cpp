@@ -200,11 +200,15 @@ public:
         std::ostringstream json;
         EscreverLivroJson(json, config, rel, corrida.Puzzles);
         const std::string texto = std::move(json).str();
+        int perguntas = 0;
         if (!GravarFicheiroInteiro(
                 NOME_SAIDA_PADRAO,
-                {reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()},
-                [&] { return sinais.Parar(); }))
-            return Cancelado(sinais, rel.Gerados, rel.Pedidos);
+                {reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()}, [&] {
+                    ++perguntas;
+                    return sinais.Parar();
+                }))
+            return CanceladoAEscrever(sinais, NOME_SAIDA_PADRAO, perguntas, rel.Gerados,
+                                      rel.Pedidos);
         return SAIDA_SUCESSO;
     }
 
@@ -226,12 +230,27 @@ public:
         return 128 + ASinais.Sinal();
     }
 
+    // The writer asks once before each block: a stop at any question but the first, on standard
+    // output, comes after part of the book went out, and that cannot be taken back.
+    int CanceladoAEscrever(const TGuardaSinais& ASinais, const std::string& ACaminho,
+                           int APerguntas, std::int32_t AGerados, std::int32_t APedidos) {
+        if (ACaminho != NOME_SAIDA_PADRAO || APerguntas <= 1)
+            return Cancelado(ASinais, AGerados, APedidos);
+        FErro << "Escrita cancelada: a saída padrão recebeu só parte do livro.\n";
+        return 128 + ASinais.Sinal();
+    }
+
     // To -o FICHEIRO, or to the window's default name in the current folder.
     int GravarPdf(const std::string& ACaminho, const TDadosLivro& ALivro,
                   const TGuardaSinais& ASinais) {
         const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
-        if (!GravarLivroPdf(ACaminho, ALivro, [&] { return ASinais.Parar(); }))
-            return Cancelado(ASinais, puzzles, ALivro.Config.NumPuzzles);
+        int perguntas = 0;
+        if (!GravarLivroPdf(ACaminho, ALivro, [&] {
+                ++perguntas;
+                return ASinais.Parar();
+            }))
+            return CanceladoAEscrever(ASinais, ACaminho, perguntas, puzzles,
+                                      ALivro.Config.NumPuzzles);
         // With the book on standard output, the summary goes with the messages.
         std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
         resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
