@@ -120,6 +120,14 @@ void TFormMain::CriarControlos() {
     EditTituloLivro->setMaxLength(MAX_TITULO);
     EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
+    LabelNivel = CriarRotulo(this, "LabelNivel", "Nível", 15, {390, 149});
+    ComboBoxNivel = Criar<QComboBox>(this, "ComboBoxNivel", 15, {446, 144, 120, 31});
+    ComboBoxNivel->addItem("Qualquer");
+    for (const TNivelDificuldade nivel :
+         {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil})
+        ComboBoxNivel->addItem(ParaQString(TextoDoNivel(nivel)));
+    LabelNivel->setBuddy(ComboBoxNivel);
+
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
     for (QLabel* rotulo : {LabelResumo, LabelEstado}) {
@@ -181,6 +189,7 @@ void TFormMain::LigarEventos() {
     });
     connect(EditNumPuzzles, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
     connect(EditTituloLivro, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
+    connect(ComboBoxNivel, &QComboBox::currentIndexChanged, this, [this] { AtualizarResumo(); });
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
@@ -219,6 +228,8 @@ bool TFormMain::LerConfig(TConfigLivro& AConfig, std::string& AMensagem) const {
         return false;
     }
     AConfig.Titulo = Aparar(ParaUtf8(EditTituloLivro->text()));
+    if (const int nivel = ComboBoxNivel->currentIndex(); nivel > 0)
+        AConfig.Nivel = static_cast<TNivelDificuldade>(nivel - 1);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +64,9 @@ public:
     QCheckBox* CheckBoxAbrirPDF;
     QLabel* LabelTituloLivro;
     QLineEdit* EditTituloLivro;
+    QLabel* LabelNivel;
+    // "Qualquer" (a book as drawn), then the levels, easiest first.
+    QComboBox* ComboBoxNivel;
     QLabel* LabelResumo;
     QLabel* LabelEstado;
     QProgressBar* ProgressBarLote;

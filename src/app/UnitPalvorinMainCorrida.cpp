@@ -27,6 +27,7 @@ TEventosCorrida TFormMain::EventosDaCorrida() {
 }
 
 void TFormMain::DefinirOcupado(bool AOcupado) {
+    ComboBoxNivel->setEnabled(!AOcupado);
     if (AOcupado) {
         // Cancelar takes the focus before Gerar goes grey, which would pass it on to Sair.
         BitBtnCancelar->setEnabled(true);

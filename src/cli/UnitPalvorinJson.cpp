@@ -1,6 +1,5 @@
 #include "UnitPalvorinJson.hpp"
 
-#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinVersao.hpp"
 
@@ -23,7 +22,7 @@ void Lista(std::ostream& ASaida, const std::vector<T>& AItens, TEscrever AEscrev
     ASaida << ']';
 }
 
-void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle, bool AComDificuldade) {
+void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
     ASaida << "{\"lado\":" << APuzzle.Lado << ",\"letras\":" << TextoJson(APuzzle.Letras)
            << ",\"ranhuras\":";
     Lista(ASaida, APuzzle.Ranhuras, [&](const TRanhura& r) {
@@ -36,11 +35,10 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle, bool AComDific
         ASaida << "{\"texto\":" << TextoJson(p.Texto) << ",\"grelha\":" << TextoJson(p.Grelha)
                << ",\"ranhura\":" << p.Ranhura << '}';
     });
-    if (AComDificuldade) {
-        const TDificuldade dificuldade = Classificar(APuzzle);
-        ASaida << ",\"dificuldade\":{\"nivel\":" << TextoJson(TextoDoNivel(dificuldade.Nivel))
-               << ",\"pontos\":" << dificuldade.Pontos << '}';
-    }
+    // Only a book of one level grades its puzzles: other books keep their bytes.
+    if (const auto& d = APuzzle.Dificuldade)
+        ASaida << ",\"dificuldade\":{\"nivel\":" << TextoJson(TextoDoNivel(d->Nivel))
+               << ",\"pontos\":" << d->Pontos << '}';
     ASaida << '}';
 }
 
@@ -93,9 +91,7 @@ void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
            << ",\"comRaras\":" << ARel.ComRaras << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });
     ASaida << ",\"puzzles\":";
-    // Graded only in a book of one level: other books keep their bytes.
-    Lista(ASaida, APuzzles,
-          [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p, AConfig.Nivel.has_value()); });
+    Lista(ASaida, APuzzles, [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p); });
     ASaida << "}\n";
 }
 

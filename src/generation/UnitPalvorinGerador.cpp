@@ -1,5 +1,7 @@
 #include "UnitPalvorinGerador.hpp"
 
+#include "UnitPalvorinDificuldade.hpp"
+
 #include <cstdlib>
 
 namespace palvorin {
@@ -23,10 +25,12 @@ TOpcoesGerador OpcoesGeradorPadrao() {
     return opc;
 }
 
-TOpcoesGerador OpcoesGeradorDeNivel() {
+TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel) {
     TOpcoesGerador opc = OpcoesGeradorPadrao();
     opc.Preenchimento.Tentativas = TENTATIVAS_DO_GERADOR_DE_NIVEL;
     opc.PermitirRaras = false;
+    opc.Classificar = true;
+    opc.Rumo = ANivel;
     return opc;
 }
 
@@ -110,7 +114,8 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
             GerarPadrao(ALado, ger, AOpc.Densidade, AOpc.ProbEvitarCurtas), ALado);
         ++AEstat.Padroes;
         if (!MotivoRejeicao(padrao).empty() ||
-            (AOpc.MaxFraccaoCurtas > 0 && DemasiadasCurtas(padrao, AOpc.MaxFraccaoCurtas))) {
+            (AOpc.MaxFraccaoCurtas > 0 && DemasiadasCurtas(padrao, AOpc.MaxFraccaoCurtas)) ||
+            (AOpc.Rumo && !PadraoParaNivel(padrao, *AOpc.Rumo))) {
             ++AEstat.PadroesRejeitados;
             continue;
         }
@@ -127,13 +132,15 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
             }
             ++AEstat.Preenchimentos;
             bool interrompida = false;
-            const std::int32_t solucoes =
-                ContarSolucoes(padrao, GrelhasDoPuzzle(preenchido), MAXIMO_CONTAGEM,
-                               AOpc.LimiteNosContagem, interrompida);
+            const std::vector<std::string> grelhas = GrelhasDoPuzzle(preenchido);
+            const std::int32_t solucoes = ContarSolucoes(padrao, grelhas, MAXIMO_CONTAGEM,
+                                                         AOpc.LimiteNosContagem, interrompida);
             if (interrompida) {
                 ++AEstat.ContagensInterrompidas;
             } else if (solucoes == 1) {
                 AEstat.ComRaras = UsaPalavraRara(ADic, preenchido) ? 1 : 0;
+                if (AOpc.Classificar)
+                    preenchido.Dificuldade = Classificar(padrao, grelhas);
                 APuzzle = std::move(preenchido);
                 return true;
             } else {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct TOpcoesGerador {
     double Densidade = 0.3;
     double ProbEvitarCurtas = 0.7;
     double MaxFraccaoCurtas = 0.4; // largest share of 3-cell slots; 0 or less: no test
+    bool Classificar = false;      // grade the puzzle (TPuzzle::Dificuldade) from its pattern
+    // Keep only patterns that make this level likely (PadraoParaNivel); absent: any pattern.
+    std::optional<TNivelDificuldade> Rumo;
 };
 
 struct TEstatisticasGerador {
@@ -36,9 +40,10 @@ struct TEstatisticasGerador {
 };
 
 TOpcoesGerador OpcoesGeradorPadrao();
-// For books of one level, which throw most puzzles away: a pattern that does not fill quickly
-// with common words is dropped for the next one. Cheaper puzzles, and no rare words.
-TOpcoesGerador OpcoesGeradorDeNivel();
+// For books of one level, which throw puzzles of other levels away: a pattern that does not
+// fill quickly with common words is dropped for the next one, and only patterns that make the
+// level likely are filled. Cheaper puzzles, no rare words, and graded.
+TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel);
 
 // Why a pattern's shape is unsuitable, or empty when it passes.
 std::string MotivoRejeicao(const TPadraoAnalisado& APadrao);

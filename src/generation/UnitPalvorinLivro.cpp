@@ -1,6 +1,5 @@
 #include "UnitPalvorinLivro.hpp"
 
-#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinTentativas.hpp"
 #include "UnitPalvorinUsoPalavras.hpp"
@@ -79,7 +78,7 @@ std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
 
 // A puzzle drawn for a book: any one for a book of any level, else one of the book's level.
 bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
-    return !AConfig.Nivel || Classificar(APuzzle).Nivel == *AConfig.Nivel;
+    return !AConfig.Nivel || APuzzle.Dificuldade->Nivel == *AConfig.Nivel;
 }
 
 // Positions ahead of the current one whose first attempts the workers may make, per thread:
@@ -169,8 +168,8 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     if (AExecucao.Tentativas)
         AExecucao.Tentativas->clear();
 
-    const auto base = std::make_shared<const TOpcoesGerador>(AConfig.Nivel ? OpcoesGeradorDeNivel()
-                                                                           : OpcoesGeradorPadrao());
+    const auto base = std::make_shared<const TOpcoesGerador>(
+        AConfig.Nivel ? OpcoesGeradorDeNivel(*AConfig.Nivel) : OpcoesGeradorPadrao());
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;
     TUsoPalavras uso(ADic);

@@ -40,18 +40,30 @@ struct TPalavraColocada {
     bool operator==(const TPalavraColocada&) const = default;
 };
 
+// How hard a puzzle is to solve by hand, easiest first.
+enum class TNivelDificuldade { ndFacil, ndMedio, ndDificil };
+
+// A puzzle's grade: the level, the points of the deductions beyond reading that set it, and
+// the words looked through per word placed, times ten, which only breaks ties.
+struct TDificuldade {
+    TNivelDificuldade Nivel = TNivelDificuldade::ndFacil;
+    std::int32_t Pontos = 0;
+    std::int32_t Leitura = 0;
+
+    bool operator==(const TDificuldade&) const = default;
+};
+
 // A finished puzzle with its solution. Letras is row-major, '#' for black.
 struct TPuzzle {
     std::int32_t Lado = 0;
     std::string Letras;
     std::vector<TRanhura> Ranhuras;
     std::vector<TPalavraColocada> Palavras;
+    // Graded when made for a book of one level; absent otherwise.
+    std::optional<TDificuldade> Dificuldade{};
 
     bool operator==(const TPuzzle&) const = default;
 };
-
-// How hard a puzzle is to solve by hand, easiest first.
-enum class TNivelDificuldade { ndFacil, ndMedio, ndDificil };
 
 struct TConfigLivro {
     std::int32_t NumPuzzles = 0;

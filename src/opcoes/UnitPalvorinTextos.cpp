@@ -17,8 +17,11 @@ std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
 }
 
 std::string TextoResumo(const TConfigLivro& AConfig) {
-    return Plural(AConfig.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " +
-           TextoDoTamanho(AConfig.Lado);
+    std::string resumo =
+        Plural(AConfig.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " + TextoDoTamanho(AConfig.Lado);
+    if (AConfig.Nivel)
+        resumo += " \u00B7 nível " + TextoDoNivel(*AConfig.Nivel);
+    return resumo;
 }
 
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas) {

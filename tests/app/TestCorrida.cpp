@@ -2,6 +2,8 @@
 #include "Falsos.hpp"
 #include "UnitPalvorinMain.hpp"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QTest>
 #include <atomic>
 #include <chrono>
@@ -93,6 +95,55 @@ protected:
         EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnGerar);
     }
 };
+
+// The level, chosen with the keys and with the mouse, is named in the summary, goes to the
+// run, and cannot change while the run lasts.
+TEST_F(Corrida, NivelEscolhidoVaiParaOLivro) {
+    Puzzles("2");
+    QComboBox* nivel = Janela().ComboBoxNivel;
+    const auto escolherComOsDedos = [&](int AItem) {
+        nivel->setFocus();
+        while (nivel->currentIndex() < AItem)
+            QTest::keyClick(nivel, Qt::Key_Down);
+        while (nivel->currentIndex() > AItem)
+            QTest::keyClick(nivel, Qt::Key_Up);
+    };
+    const auto escolherComORato = [&](int AItem) {
+        QTest::mouseClick(nivel, Qt::LeftButton);
+        QAbstractItemView* lista = nivel->view();
+        ASSERT_TRUE(QTest::qWaitFor([lista] { return lista->isVisible(); }));
+        // The list ignores a release that comes as fast as the end of the click that opened it.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QRect item = lista->visualRect(nivel->model()->index(AItem, 0));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, item.center());
+        ASSERT_TRUE(QTest::qWaitFor([lista] { return !lista->isVisible(); }));
+    };
+    using enum TNivelDificuldade;
+    const struct {
+        int Item;
+        bool Rato;
+        std::optional<TNivelDificuldade> Nivel;
+        const char* Resumo;
+    } casos[] = {
+        {2, false, ndMedio, "2 puzzles \u00B7 11 \u00D7 11 \u00B7 n\u00EDvel M\u00E9dio"},
+        {0, false, std::nullopt, "2 puzzles \u00B7 11 \u00D7 11"},
+        {3, true, ndDificil, "2 puzzles \u00B7 11 \u00D7 11 \u00B7 n\u00EDvel Dif\u00EDcil"},
+        {1, true, ndFacil, "2 puzzles \u00B7 11 \u00D7 11 \u00B7 n\u00EDvel F\u00E1cil"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.Resumo);
+        if (c.Rato)
+            escolherComORato(c.Item);
+        else
+            escolherComOsDedos(c.Item);
+        EXPECT_EQ(nivel->currentIndex(), c.Item);
+        EXPECT_EQ(Janela().LabelResumo->text().toStdString(), c.Resumo);
+        acao = [nivel](std::size_t) { EXPECT_FALSE(nivel->isEnabled()); };
+        Gerar();
+        EXPECT_EQ(geracao.Chamadas.back().Nivel, c.Nivel);
+        EXPECT_TRUE(nivel->isEnabled());
+    }
+}
 
 TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
     for (const bool abrir : {true, false}) {

@@ -86,6 +86,8 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         {janela.CheckBoxAbrirPDF, {257, 108, 104, 17}, 17, "Abrir PDF", true},
         {janela.LabelTituloLivro, {12, 138, -1, -1}, 15, "Título do livro", true},
         {janela.EditTituloLivro, {12, 162, 339, 31}, 17, "", true},
+        {janela.LabelNivel, {390, 149, -1, -1}, 15, "Nível", true},
+        {janela.ComboBoxNivel, {446, 144, 120, 31}, 15, "", true},
         {janela.LabelResumo, {12, 227, 366, 32}, 12, "30 puzzles \u00B7 11 \u00D7 11", true},
         {janela.LabelEstado, {12, 265, 366, 32}, 12, "", true},
         {janela.ProgressBarLote, {12, 307, 366, 21}, -1, "", true},
@@ -132,6 +134,11 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         EXPECT_EQ(janela.RadioTamanhos[i]->text().toStdString(), tamanhos[i]);
         EXPECT_EQ(janela.RadioTamanhos[i]->isChecked(), i == 1);
     }
+    const char* niveis[] = {"Qualquer", "Fácil", "Médio", "Difícil"};
+    ASSERT_EQ(janela.ComboBoxNivel->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(janela.ComboBoxNivel->itemText(i).toStdString(), niveis[i]);
+    EXPECT_EQ(janela.ComboBoxNivel->currentIndex(), 0);
     EXPECT_TRUE(PodeGerar());
 }
 

@@ -1,4 +1,3 @@
-#include "UnitPalvorinDificuldade.hpp"
 #include "UnitPalvorinJson.hpp"
 #include "UnitPalvorinVersao.hpp"
 
@@ -40,26 +39,27 @@ TEST(EscreverLivroJson, FormaExata) {
                   "{\"texto\":\"AMÓ\",\"grelha\":\"AMO\",\"ranhura\":1}]}]}\n");
 }
 
-// A book of one level grades each puzzle; the rest of the text is unchanged.
-TEST(EscreverLivroJson, DificuldadeSoNumLivroDeUmNivel) {
+// A puzzle graded when it was made carries its grade into the text, as it was given: the
+// writer does not grade again. Other puzzles keep their bytes.
+TEST(EscreverLivroJson, DificuldadeDoPuzzle) {
     TPuzzle p;
     p.Lado = 4;
     p.Letras = "SAPOE##VRATO####";
     p.Ranhuras = {{0, 0, true, 4}, {2, 0, true, 4}, {0, 0, false, 3}, {0, 3, false, 3}};
     p.Palavras = {{"SAPO", "SAPO", 0}, {"RATO", "RATO", 1}, {"SER", "SER", 2}, {"OVO", "OVO", 3}};
-    TConfigLivro config{1, 4, "", 1, {}};
+    const TConfigLivro config{1, 4, "", 1, TNivelDificuldade::ndDificil};
     const TRelatorioLivro rel{1, 1, false, 0, {}};
-    std::ostringstream semNivel;
-    EscreverLivroJson(semNivel, config, rel, {p});
-    config.Nivel = TNivelDificuldade::ndFacil;
-    std::ostringstream comNivel;
-    EscreverLivroJson(comNivel, config, rel, {p});
-    const TDificuldade d = Classificar(p);
-    std::string esperado = semNivel.str();
-    esperado.insert(esperado.size() - 4, ",\"dificuldade\":{\"nivel\":\"" + TextoDoNivel(d.Nivel) +
-                                             "\",\"pontos\":" + std::to_string(d.Pontos) + "}");
-    EXPECT_EQ(comNivel.str(), esperado);
-    EXPECT_EQ(semNivel.str().find("dificuldade"), std::string::npos);
+    std::ostringstream semGrau;
+    EscreverLivroJson(semGrau, config, rel, {p});
+    // Not what grading this board gives (Médio, 7 points).
+    p.Dificuldade = TDificuldade{TNivelDificuldade::ndDificil, 99, 40};
+    std::ostringstream comGrau;
+    EscreverLivroJson(comGrau, config, rel, {p});
+    std::string esperado = semGrau.str();
+    esperado.insert(esperado.size() - 4,
+                    ",\"dificuldade\":{\"nivel\":\"Dif\u00EDcil\",\"pontos\":99}");
+    EXPECT_EQ(comGrau.str(), esperado);
+    EXPECT_EQ(semGrau.str().find("dificuldade"), std::string::npos);
 }
 
 TEST(EscreverLivroJson, LivroVazio) {

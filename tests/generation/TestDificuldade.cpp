@@ -30,42 +30,95 @@ TEST(Dificuldade, ResolucaoConcordaComAsSolucoesGeradas) {
     }
 }
 
-TEST(Dificuldade, NiveisDosTabuleirosFeitosAMao) {
-    const TDificuldade so =
-        Classificar(PuzzleDasLinhas({"PATOS", "E####", "R####", "UVA##", "#####"}));
-    const TDificuldade elim = Classificar(PuzzleDasLinhas({"SAPO", "E##V", "RATO", "####"}));
-    const TDificuldade tentativa =
-        Classificar(PuzzleDasLinhas({"AAC#A", "A#C#A", "B#C#B", "A#C#C", "C#AAA"}));
-    EXPECT_EQ(so.Nivel, TNivelDificuldade::ndFacil);
-    EXPECT_LT(so.Pontos, elim.Pontos);
-    EXPECT_EQ(tentativa.Nivel, TNivelDificuldade::ndDificil);
-    EXPECT_GT(tentativa.Pontos, elim.Pontos);
-}
-
-TEST(Dificuldade, LimitesDosNiveis) {
-    TRegistoResolucao resolvido;
-    resolvido.Resolvido = true;
-    TRegistoResolucao comTentativa = resolvido;
-    comTentativa.Usos[static_cast<std::size_t>(TTecnica::tcTentativa)] = 1;
-    const TRegistoResolucao porResolver;
+// Boards whose difficulty shows at a glance.
+TEST(Dificuldade, TabuleirosFeitosAMao) {
     using enum TNivelDificuldade;
     const struct {
-        std::int32_t Lado;
-        const TRegistoResolucao& Registo;
-        std::int32_t Pontos;
+        const char* Nome;
+        std::vector<std::string> Linhas;
+        TNivelDificuldade Nivel;
+        std::vector<TParagem> Paragens; // without trial
+    } casos[] = {
+        // One word of each length: read straight through.
+        {"leitura", {"PATOS", "E####", "R####", "UVA##", "#####"}, ndFacil, {}},
+        // Two words of each length, each fitting every slot of its length: RATO on top would
+        // leave the left column without a word, and then everything reads.
+        {"eliminação", {"SAPO", "E##V", "RATO", "####"}, ndMedio, {{{2}, 0, 0}}},
+        // Four words of five letters in four slots: three slots in a row lose a word before
+        // any can be written.
+        {"cadeia", {"A##DA", "NOVEL", "T##VE", "ENFIM", "SEARA"}, ndDificil, {{{4, 4, 4}, 0, 0}}},
+        // A unique filling that no chain of deductions reaches.
+        {"tentativa", {"AAC#A", "A#C#A", "B#C#B", "A#C#C", "C#AAA"}, ndDificil, {}},
+    };
+    std::int32_t anteriores = -1;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.Nome);
+        const TPuzzle puzzle = PuzzleDasLinhas(c.Linhas);
+        const TRegistoResolucao r = ResolverComoPessoa(SemLetras(puzzle));
+        EXPECT_EQ(r.Letras, puzzle.Letras);
+        if (r.UsosDe(TTecnica::tcTentativa) == 0) {
+            EXPECT_EQ(r.Paragens, c.Paragens);
+        }
+        const TDificuldade d = Classificar(puzzle);
+        EXPECT_EQ(d.Nivel, c.Nivel);
+        EXPECT_GT(d.Pontos, anteriores) << "mais fácil do que o tabuleiro anterior";
+        anteriores = d.Pontos;
+    }
+}
+
+// What each level allows, in stalls a reader can picture.
+TEST(Dificuldade, NiveisDasParagens) {
+    using enum TNivelDificuldade;
+    const auto registo = [](std::vector<TParagem> AParagens, std::int32_t ATentativas = 0) {
+        TRegistoResolucao r;
+        r.Resolvido = true;
+        r.Paragens = std::move(AParagens);
+        r.Usos[static_cast<std::size_t>(TTecnica::tcTentativa)] = ATentativas;
+        return r;
+    };
+    const TParagem doisAUm{{2}, 0, 0};
+    TRegistoResolucao porResolver;
+    const struct {
+        const char* Nome;
+        TRegistoResolucao Registo;
         TNivelDificuldade Nivel;
     } casos[] = {
-        {9, resolvido, 34, ndFacil},    {9, resolvido, 35, ndMedio},
-        {9, resolvido, 41, ndMedio},    {9, resolvido, 42, ndDificil},
-        {11, resolvido, 52, ndFacil},   {11, resolvido, 64, ndDificil},
-        {13, resolvido, 66, ndFacil},   {13, resolvido, 80, ndDificil},
-        {15, resolvido, 83, ndFacil},   {15, resolvido, 98, ndMedio},
-        {15, resolvido, 99, ndDificil}, {9, comTentativa, 0, ndDificil},
-        {9, porResolver, 0, ndDificil},
+        {"sem paragem", registo({}), ndFacil},
+        {"uma eliminação entre duas palavras", registo({doisAUm}), ndMedio},
+        {"duas dessas", registo({doisAUm, doisAUm}), ndMedio},
+        {"três dessas", registo({doisAUm, doisAUm, doisAUm}), ndDificil},
+        {"uma eliminação entre quatro", registo({{{4}, 0, 0}}), ndMedio},
+        {"duas seguidas entre três", registo({{{3, 3}, 0, 0}}), ndMedio},
+        {"duas seguidas entre quatro", registo({{{4, 4}, 0, 0}}), ndDificil},
+        {"um par", registo({{{}, 1, 0}}), ndDificil},
+        {"uma tentativa", registo({{{}, 0, 1}}, 1), ndDificil},
+        {"por resolver", porResolver, ndDificil},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(NivelDaResolucao(c.Lado, c.Registo, c.Pontos), c.Nivel)
-            << c.Lado << " " << c.Pontos;
+        EXPECT_EQ(NivelDaResolucao(c.Registo, PontosDaResolucao(c.Registo)), c.Nivel) << c.Nome;
+}
+
+// A pattern's shortest list of one length decides where a person starts.
+TEST(Dificuldade, PadraoParaNivel) {
+    using enum TNivelDificuldade;
+    const struct {
+        std::vector<std::string> Linhas;
+        TNivelDificuldade Nivel;
+    } casos[] = {
+        {{"...", "..#", "..."}, ndFacil},            // one slot of two cells, four of three
+        {{"....", ".##.", "....", "####"}, ndMedio}, // two of four, two of three
+        {{"...", "...", "..."}, ndDificil},          // six of three
+    };
+    for (const auto& c : casos) {
+        std::string letras;
+        for (const std::string& linha : c.Linhas)
+            letras += linha;
+        const TPadraoAnalisado padrao(PadraoDasLetras(letras),
+                                      static_cast<std::int32_t>(c.Linhas.size()));
+        for (const TNivelDificuldade nivel : {ndFacil, ndMedio, ndDificil})
+            EXPECT_EQ(PadraoParaNivel(padrao, nivel), nivel == c.Nivel)
+                << c.Linhas[0] << " " << TextoDoNivel(nivel);
+    }
 }
 
 TEST(Dificuldade, LivroDeUmNivel) {
@@ -80,8 +133,12 @@ TEST(Dificuldade, LivroDeUmNivel) {
         ASSERT_EQ(puzzles.size(), 6u);
         EXPECT_TRUE(rel.Falhas.empty());
         EXPECT_EQ(rel.ComRaras, 0);
-        for (const TPuzzle& p : puzzles)
-            EXPECT_EQ(Classificar(p).Nivel, nivel) << TextoDoNivel(nivel);
+        // Graded once, as it was made; grading the record again agrees.
+        for (const TPuzzle& p : puzzles) {
+            ASSERT_TRUE(p.Dificuldade.has_value());
+            EXPECT_EQ(p.Dificuldade->Nivel, nivel) << TextoDoNivel(nivel);
+            EXPECT_EQ(*p.Dificuldade, Classificar(p));
+        }
         // Drawn with the level book's own generator options, from the attempt's seed (before
         // the attempts that forbid words already used).
         std::int32_t comparados = 0;
@@ -92,7 +149,7 @@ TEST(Dificuldade, LivroDeUmNivel) {
             TEstatisticasGerador estat;
             ASSERT_TRUE(GerarPuzzle(ListaEmbutida(), 9,
                                     SementeDaTentativa(2026, i, tentativas[i] - 1),
-                                    OpcoesGeradorDeNivel(), {}, esperado, estat));
+                                    OpcoesGeradorDeNivel(nivel), {}, esperado, estat));
             EXPECT_EQ(puzzles[i], esperado) << "posição " << i;
             ++comparados;
         }

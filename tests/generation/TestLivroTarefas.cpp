@@ -76,8 +76,8 @@ const TCasoLivro CASOS[] = {
     // The third position gets no puzzle; at the fifth three attempts repeat too many words and
     // the fourth, with forbidden words, is accepted.
     {"terco_falha_e_quarta_tentativa", TercoDaListaFixa, {5, 9, "", 7}, 4, true},
-    // A book of one level: most positions discard attempts of the other levels.
-    {"nivel_medio_11", ListaEmbutida, {8, 11, "", 5, TNivelDificuldade::ndMedio}, 2, false},
+    // A book of the scarcest level: most positions discard attempts of the other levels.
+    {"nivel_dificil_9", ListaEmbutida, {8, 9, "", 5, TNivelDificuldade::ndDificil}, 2, false},
 };
 
 class LivroComTarefas : public testing::TestWithParam<TCasoLivro> {};

@@ -13,6 +13,9 @@ const std::vector<std::string> SO_COMPRIMENTOS = {"PATOS", "E####", "R####", "UV
 // Two words of each length, and every word fits every slot of its length: only RATO on top
 // would leave the left column with no word (none starts with R).
 const std::vector<std::string> COM_ELIMINACAO = {"SAPO", "E##V", "RATO", "####"};
+// Eliminations leave two slots of one length with the same two words, and another slot of that
+// length must lose them before anything else moves.
+const std::vector<std::string> COM_PAR = {"TI##R", "U#P#I", "R#AI#", "FA#SO", "ASA#S"};
 // A unique filling that no chain of deductions reaches.
 const std::vector<std::string> COM_TENTATIVA = {"AAC#A", "A#C#A", "B#C#B", "A#C#C", "C#AAA"};
 
@@ -29,6 +32,7 @@ TEST(ResolucaoHumana, TabuleirosFeitosAMao) {
         TTecnica MaisCara;
     } casos[] = {{SO_COMPRIMENTOS, TTecnica::tcComprimentoUnico},
                  {COM_ELIMINACAO, TTecnica::tcEliminacao},
+                 {COM_PAR, TTecnica::tcPar},
                  {COM_TENTATIVA, TTecnica::tcTentativa}};
     for (const auto& c : casos) {
         const TPuzzle puzzle = PuzzleDasLinhas(c.Linhas);
