@@ -34,6 +34,8 @@ LC_ALL=C sort > "$pasta/esperados" <<FIM
 /usr/share/icons/hicolor/64x64/apps/palvorin.png
 /usr/share/icons/hicolor/128x128/apps/palvorin.png
 /usr/share/icons/hicolor/256x256/apps/palvorin.png
+/usr/share/man/man1/palvorin-livro.1.gz
+/usr/share/man/man1/palvorin.1.gz
 /usr/share/man/pt/man1/palvorin-livro.1.gz
 /usr/share/man/pt/man1/palvorin.1.gz
 FIM
@@ -50,6 +52,15 @@ for biblioteca in libc6 libcairo2 libfreetype6 libqt6widgets6 libstdc++6; do
     *) falhar "sem dependência de $biblioteca: $dependencias" ;;
     esac
 done
+
+# What the programs need besides their libraries: the window's face is required; Qt's
+# Portuguese catalogues and xdg-open are recommended.
+case "$dependencias" in
+*"fonts-liberation2"*) ;;
+*) falhar "sem dependência de fonts-liberation2: $dependencias" ;;
+esac
+[ "$(dpkg-deb -f "$pacote" Recommends)" = "qt6-translations-l10n, xdg-utils" ] ||
+    falhar "recomendações: $(dpkg-deb -f "$pacote" Recommends)"
 
 bin=$pasta/raiz/usr/bin
 [ "$("$bin/palvorin-livro" --versao)" = "palvorin-livro $versao" ] || falhar "palvorin-livro --versao"
@@ -70,6 +81,14 @@ for pagina in palvorin palvorin-livro; do
     texto=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$ficheiro" 2>/dev/null)
     for seccao in NOME SINOPSE OPÇÕES "ESTADO DE SAÍDA" EXEMPLOS FICHEIROS; do
         printf '%s\n' "$texto" | grep -qx "$seccao" || falhar "$pagina sem a secção $seccao"
+    done
+done
+
+# The pages are found in any language, not only in Portuguese.
+for lingua in C en_US.UTF-8 pt_PT.UTF-8; do
+    for pagina in palvorin palvorin-livro; do
+        encontrada=$(LC_ALL=$lingua LANG=$lingua MANPATH=$pasta/raiz/usr/share/man man -w "$pagina" 2>/dev/null)
+        [ -n "$encontrada" ] || falhar "man $pagina não encontra a página com LANG=$lingua"
     done
 done
 
