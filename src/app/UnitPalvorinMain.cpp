@@ -89,7 +89,7 @@ void TFormMain::CriarControlos() {
     GroupBoxLivro->setTitle("Livro");
 
     RadioGroupTamanho = Criar<QGroupBox>(GroupBoxLivro, "RadioGroupTamanho", 15, {12, 31, 339, 58});
-    RadioGroupTamanho->setTitle("Tamanho");
+    RadioGroupTamanho->setTitle("&Tamanho");
     GrupoTamanhos = new QButtonGroup(this);
     const int margem = 10;
     const int coluna = (RadioGroupTamanho->width() - 2 * margem) / int(RadioTamanhos.size());
@@ -104,7 +104,7 @@ void TFormMain::CriarControlos() {
     new TTeclasGrupo(GrupoTamanhos);
 
     LabelNumPuzzles =
-        CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "Número de puzzles", 15, {16, 103});
+        CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "&Número de puzzles", 15, {16, 103});
     EditNumPuzzles = Criar<QLineEdit>(GroupBoxLivro, "EditNumPuzzles", 17, {151, 101, 57, 31});
     UpDownNumPuzzles = Criar<TUpDown>(GroupBoxLivro, "UpDownNumPuzzles", 12, {208, 101, 25, 31});
     UpDownNumPuzzles->Associar(EditNumPuzzles);
@@ -112,12 +112,17 @@ void TFormMain::CriarControlos() {
     UpDownNumPuzzles->SetPosicao(PUZZLES_OMISSAO);
     EditNumPuzzles->setText(QString::number(PUZZLES_OMISSAO));
     CheckBoxAbrirPDF = Criar<QCheckBox>(GroupBoxLivro, "CheckBoxAbrirPDF", 17, {257, 108, 104, 17});
-    CheckBoxAbrirPDF->setText("Abrir PDF");
+    CheckBoxAbrirPDF->setText("Abrir &PDF");
     CheckBoxAbrirPDF->setChecked(true);
     LabelTituloLivro =
-        CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do livro", 15, {12, 138});
+        CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do &livro", 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
     EditTituloLivro->setMaxLength(MAX_TITULO);
+    // Sized again once they have their buddies: until then the "&" counts as a character.
+    LabelNumPuzzles->setBuddy(EditNumPuzzles);
+    LabelTituloLivro->setBuddy(EditTituloLivro);
+    LabelNumPuzzles->adjustSize();
+    LabelTituloLivro->adjustSize();
     EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
     LabelNivel = CriarRotulo(this, "LabelNivel", "Nível", 15, {390, 149});
@@ -154,12 +159,12 @@ void TFormMain::CriarControlos() {
     LabelAutor->setAlignment(Qt::AlignCenter);
 
     BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 190, 140, 40});
-    BitBtnGerar->setText("Gerar");
+    BitBtnGerar->setText("&Gerar");
     BitBtnCancelar = Criar<QPushButton>(this, "BitBtnCancelar", 15, {426, 239, 140, 40});
-    BitBtnCancelar->setText("Cancelar");
+    BitBtnCancelar->setText("&Cancelar");
     BitBtnCancelar->setEnabled(false);
     BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
-    BitBtnSair->setText("Sair");
+    BitBtnSair->setText("&Sair");
     // Enter presses the button with the focus, as Space does.
     for (QPushButton* botao : {BitBtnGerar, BitBtnCancelar, BitBtnSair})
         botao->setAutoDefault(true);

@@ -79,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* AEvento) override;
+    void keyPressEvent(QKeyEvent* AEvento) override;
 
 private:
     void CriarControlos();
@@ -87,6 +88,7 @@ private:
     TEventosCorrida EventosDaCorrida();
     void MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal);
     void MostrarGravacao();
+    void DesativarCancelar();
     void AcabarCorrida(const TFimCorrida& AFim);
 
     IPlataforma& FPlataforma;

@@ -7,6 +7,7 @@
 #include "UnitPalvorinTextos.hpp"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace palvorin {
@@ -82,7 +83,7 @@ void TFormMain::MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal) {
 
 void TFormMain::MostrarGravacao() {
     // The writer cannot be stopped halfway, so Cancelar has nothing left to cancel.
-    BitBtnCancelar->setEnabled(false);
+    DesativarCancelar();
     MostrarEstado("A gravar o PDF\u2026");
 }
 
@@ -114,8 +115,28 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
 void TFormMain::BitBtnCancelarClick() {
     if (!FCorrida.Cancelar())
         return;
-    BitBtnCancelar->setEnabled(false);
+    DesativarCancelar();
     MostrarEstado("A cancelar\u2026");
+}
+
+void TFormMain::DesativarCancelar() {
+    // Qt would pass the focus on to Sair, where one Space or Enter quits: the window keeps
+    // it, and Esc still reaches the window.
+    if (BitBtnCancelar->hasFocus())
+        setFocus();
+    BitBtnCancelar->setEnabled(false);
+}
+
+void TFormMain::keyPressEvent(QKeyEvent* AEvento) {
+    if (AEvento->key() != Qt::Key_Escape || AEvento->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(AEvento);
+        return;
+    }
+    // Cancelar while there is a run to cancel; otherwise a close, which asks during a run.
+    if (BitBtnCancelar->isEnabled())
+        BitBtnCancelarClick();
+    else
+        close();
 }
 
 void TFormMain::FormCloseQuery(bool& APodeFechar) {

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace palvorin {
@@ -28,6 +29,10 @@ void TUpDown::Associar(QLineEdit* AEdit) {
 }
 
 bool TUpDown::eventFilter(QObject* AObjeto, QEvent* AEvento) {
+    if (AObjeto == FEdit && AEvento->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(AEvento));
+        return true;
+    }
     if (AObjeto == FEdit && AEvento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(AEvento)->key();
         if (tecla == Qt::Key_Up || tecla == Qt::Key_Down) {
@@ -36,6 +41,17 @@ bool TUpDown::eventFilter(QObject* AObjeto, QEvent* AEvento) {
         }
     }
     return QWidget::eventFilter(AObjeto, AEvento);
+}
+
+void TUpDown::wheelEvent(QWheelEvent* AEvento) {
+    // One step per notch; a touchpad's small deltas add up to notches.
+    constexpr int ENTALHE = 120;
+    FRoda += AEvento->angleDelta().y();
+    for (; FRoda >= ENTALHE; FRoda -= ENTALHE)
+        Passo(+1);
+    for (; FRoda <= -ENTALHE; FRoda += ENTALHE)
+        Passo(-1);
+    AEvento->accept();
 }
 
 void TUpDown::SetMin(std::int32_t AMin) {

@@ -8,9 +8,9 @@ class QLineEdit;
 
 namespace palvorin {
 
-// Spin buttons bound to a one-line edit: each click, or the Up and Down keys in the
-// edit, steps the number in the edit (or the last position when the edit holds no
-// number) within the range and writes the result back into the edit.
+// Spin buttons bound to a one-line edit: each click, the Up and Down keys in the edit, or a
+// notch of the mouse wheel over either, steps the number in the edit (or the last position when the
+// edit holds no number) within the range and writes the result back into the edit.
 class TUpDown : public QWidget {
 public:
     explicit TUpDown(QWidget* AParent = nullptr);
@@ -28,6 +28,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* AEvento) override;
     bool eventFilter(QObject* AObjeto, QEvent* AEvento) override;
+    void wheelEvent(QWheelEvent* AEvento) override;
 
 private:
     void Passo(std::int32_t ADelta);
@@ -38,6 +39,7 @@ private:
     std::int32_t FMin = 0;
     std::int32_t FMax = 100;
     std::int32_t FPosicao = 0;
+    int FRoda = 0; // wheel movement not yet a whole notch
 };
 
 } // namespace palvorin

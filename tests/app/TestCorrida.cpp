@@ -164,6 +164,8 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
             if (Janela().BitBtnCancelar->isEnabled()) {
                 EXPECT_EQ(Janela().focusWidget(), Janela().BitBtnCancelar);
             }
+            // Not even while "A gravar o PDF..." shows, when Cancelar has gone grey.
+            EXPECT_NE(Janela().focusWidget(), Janela().BitBtnSair);
         };
         Gerar();
 
@@ -228,6 +230,7 @@ TEST_F(Corrida, CancelarDesativaLogoEAcabaSemFicheiro) {
         Clicar(Janela().BitBtnCancelar);
         EXPECT_FALSE(Janela().BitBtnCancelar->isEnabled());
         EXPECT_EQ(Estado(), "A cancelar\u2026");
+        EXPECT_NE(Janela().focusWidget(), Janela().BitBtnSair);
     };
     Gerar();
     EXPECT_EQ(passagens.size(), 4u);
@@ -279,6 +282,41 @@ TEST_F(Corrida, ACancelarVeSeEnquantoAGeracaoPara) {
     EXPECT_EQ(depoisDoReporte, "A cancelar\u2026");
     EXPECT_EQ(Estado(), "Geração cancelada aos 0 de 3 puzzles. Nada foi gravado.");
     EXPECT_TRUE(gravacao.Chamadas.empty());
+}
+
+TEST_F(Corrida, EscCancelaOuPerguntaSeSai) {
+    // 3 puzzles with one throttled report each: pass 2 is inside the first position, 8 the
+    // moment "A gravar o PDF..." is shown, when there is nothing left to cancel.
+    struct {
+        std::size_t passagem;
+        std::vector<std::string> registo;
+        int gravados;
+    } casos[] = {{2, {}, 0}, {8, {CONFIRMAR}, 1}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.passagem);
+        janela.reset();
+        passagens.clear();
+        gravacao.Chamadas.clear();
+        plataforma.Registo.clear();
+        plataforma.Respostas = {TResposta::rsNao};
+        geracao.ReportesPorPuzzle = 1;
+        Janela().CheckBoxAbrirPDF->setChecked(false);
+        Puzzles("3");
+        acao = [&](std::size_t APassagem) {
+            if (APassagem != c.passagem)
+                return;
+            QWidget* foco = Janela().focusWidget();
+            QTest::keyClick(foco != nullptr ? foco : &Janela(), Qt::Key_Escape);
+            if (c.gravados == 0) {
+                EXPECT_EQ(Estado(), "A cancelar\u2026");
+            }
+        };
+        Gerar();
+        EXPECT_EQ(plataforma.Registo, c.registo);
+        EXPECT_EQ(int(gravacao.Chamadas.size()), c.gravados);
+        EXPECT_TRUE(Janela().isVisible());
+        EsperarInativa();
+    }
 }
 
 TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {

@@ -13,6 +13,7 @@
 #include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -79,12 +80,12 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         bool ativo;
     } casos[] = {
         {janela.GroupBoxLivro, {12, 12, 366, 205}, 17, "Livro", true},
-        {janela.RadioGroupTamanho, {12, 31, 339, 58}, 15, "Tamanho", true},
-        {janela.LabelNumPuzzles, {16, 103, -1, -1}, 15, "Número de puzzles", true},
+        {janela.RadioGroupTamanho, {12, 31, 339, 58}, 15, "&Tamanho", true},
+        {janela.LabelNumPuzzles, {16, 103, -1, -1}, 15, "&Número de puzzles", true},
         {janela.EditNumPuzzles, {151, 101, 57, 31}, 17, "30", true},
         {janela.UpDownNumPuzzles, {208, 101, 25, 31}, -1, "", true},
-        {janela.CheckBoxAbrirPDF, {257, 108, 104, 17}, 17, "Abrir PDF", true},
-        {janela.LabelTituloLivro, {12, 138, -1, -1}, 15, "Título do livro", true},
+        {janela.CheckBoxAbrirPDF, {257, 108, 104, 17}, 17, "Abrir &PDF", true},
+        {janela.LabelTituloLivro, {12, 138, -1, -1}, 15, "Título do &livro", true},
         {janela.EditTituloLivro, {12, 162, 339, 31}, 17, "", true},
         {janela.LabelNivel, {390, 149, -1, -1}, 15, "Nível", true},
         {janela.ComboBoxNivel, {446, 144, 120, 31}, 15, "", true},
@@ -94,9 +95,9 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         {janela.BevelApp, {390, 21, 212, 110}, -1, "", true},
         {janela.LabelNome, {-1, 33, -1, 54}, 40, "PALVORIN", true},
         {janela.LabelAutor, {-1, 81, -1, 23}, 17, "by Teodoro Valquim", true},
-        {janela.BitBtnGerar, {426, 190, 140, 40}, 15, "Gerar", true},
-        {janela.BitBtnCancelar, {426, 239, 140, 40}, 15, "Cancelar", false},
-        {janela.BitBtnSair, {426, 288, 140, 40}, 15, "Sair", true},
+        {janela.BitBtnGerar, {426, 190, 140, 40}, 15, "&Gerar", true},
+        {janela.BitBtnCancelar, {426, 239, 140, 40}, 15, "&Cancelar", false},
+        {janela.BitBtnSair, {426, 288, 140, 40}, 15, "&Sair", true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.controlo->objectName().toStdString());
@@ -142,12 +143,74 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
     EXPECT_TRUE(PodeGerar());
 }
 
+TEST_F(Janela, AtalhosComAlt) {
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    struct {
+        Qt::Key tecla;
+        QWidget* foco;
+    } casos[] = {{Qt::Key_N, janela.EditNumPuzzles},
+                 {Qt::Key_L, janela.EditTituloLivro},
+                 {Qt::Key_T, janela.RadioTamanhos[1]}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.foco->objectName().toStdString());
+        QTest::keyClick(&janela, c.tecla, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), c.foco);
+    }
+    // A button's shortcut presses it as a click would be seen, a moment later.
+    QTest::keyClick(&janela, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !janela.CheckBoxAbrirPDF->isChecked(); }));
+    // Gerar asks for the file; the script answers none, so nothing more happens.
+    QTest::keyClick(&janela, Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return plataforma.Propostos.size() == 1; }));
+    QTest::keyClick(&janela, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !janela.isVisible(); }));
+}
+
+TEST_F(Janela, EscFechaAJanelaParada) {
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(janela.isVisible());
+    EXPECT_TRUE(plataforma.Registo.empty());
+}
+
+TEST_F(Janela, RodaDoRatoMudaONumeroDePuzzles) {
+    struct {
+        const char* antes;
+        QWidget* sobre;
+        std::vector<int> rodadas;
+        const char* depois;
+    } casos[] = {
+        {"30", janela.EditNumPuzzles, {120}, "31"},
+        {"30", janela.EditNumPuzzles, {-240}, "28"},
+        {"30", janela.UpDownNumPuzzles, {120, 120}, "32"},
+        {"100", janela.EditNumPuzzles, {120}, "100"},
+        // A touchpad's small steps add up to a notch, across events.
+        {"30", janela.EditNumPuzzles, {40, 40, 39}, "30"},
+        {"30", janela.EditNumPuzzles, {1}, "31"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.antes << " " << c.sobre->objectName().toStdString());
+        Substituir(janela.EditNumPuzzles, c.antes);
+        for (const int rodada : c.rodadas) {
+            const QPointF ponto = c.sobre->rect().center();
+            QWheelEvent roda(ponto, c.sobre->mapToGlobal(ponto), QPoint(), QPoint(0, rodada),
+                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(c.sobre, &roda);
+        }
+        EXPECT_EQ(janela.EditNumPuzzles->text().toStdString(), c.depois);
+    }
+}
+
 TEST_F(Janela, TextosCabemNosControlos) {
     for (QLabel* rotulo : janela.findChildren<QLabel*>()) {
         if (rotulo->wordWrap() || rotulo->text().isEmpty())
             continue;
         const QFontMetrics metricas(rotulo->font());
-        EXPECT_LE(metricas.horizontalAdvance(rotulo->text()), rotulo->contentsRect().width())
+        // The shortcut's "&" is drawn as an underline, not as a character.
+        const QString visivel = QString(rotulo->text()).remove('&');
+        EXPECT_LE(metricas.horizontalAdvance(visivel), rotulo->contentsRect().width())
             << rotulo->objectName().toStdString();
         EXPECT_LE(metricas.height(), rotulo->contentsRect().height())
             << rotulo->objectName().toStdString();
