@@ -90,6 +90,7 @@ private:
     void MostrarGravacao();
     void DesativarCancelar();
     void AcabarCorrida(const TFimCorrida& AFim);
+    void OferecerOutroFicheiro(const TFimCorrida& AFim);
 
     IPlataforma& FPlataforma;
     TMotorLivro FMotor;

@@ -3,6 +3,7 @@
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPlano.hpp"
+#include "UnitPalvorinQtTexto.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinTextos.hpp"
 
@@ -88,6 +89,13 @@ void TFormMain::MostrarGravacao() {
 }
 
 void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
+    if (AFim.Erro && AFim.LivroPorGravar) {
+        MostrarEstado("Erro: " + *AFim.Erro);
+        DefinirOcupado(false);
+        if (!AFim.Interrompida)
+            OferecerOutroFicheiro(AFim);
+        return;
+    }
     if (AFim.Erro) {
         MostrarEstado("Erro: " + *AFim.Erro);
         if (!AFim.Interrompida)
@@ -110,6 +118,22 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
         }
     }
     DefinirOcupado(false);
+}
+
+void TFormMain::OferecerOutroFicheiro(const TFimCorrida& AFim) {
+    // The puzzles are made: only the file failed, so they are kept for another one.
+    const std::string pergunta = "O livro foi gerado, mas não foi possível gravá-lo.\r\n" +
+                                 *AFim.Erro + "\r\nGravar o mesmo livro noutro ficheiro?";
+    if (FPlataforma.Mensagem(TTipoMensagem::tmConfirmacao, pergunta) != TResposta::rsSim)
+        return;
+    const auto caminho =
+        FPlataforma.EscolherFicheiroPdf(ParaUtf8(CaminhoParaQString(FCaminho.filename())));
+    if (!caminho || !FCorrida.Regravar(AFim.LivroPorGravar, *caminho))
+        return;
+    FCaminho = *caminho;
+    DefinirOcupado(true);
+    ProgressBarLote->setRange(0, 1);
+    ProgressBarLote->setValue(1);
 }
 
 void TFormMain::BitBtnCancelarClick() {

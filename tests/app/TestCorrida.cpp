@@ -463,11 +463,37 @@ TEST_F(Corrida, ErrosVaoParaOEstadoEParaACaixa) {
         Puzzles("2");
         Gerar();
         EXPECT_EQ(Estado(), std::string("Erro: ") + c.mensagem);
-        EXPECT_EQ(plataforma.Registo,
-                  std::vector<std::string>{
-                      std::string("erro: Não foi possível gerar o livro.\r\n") + c.mensagem});
+        // Only the write failed: the puzzles are made, and can go to another file.
+        const std::string caixa =
+            c.naGravacao ? "confirmar: O livro foi gerado, mas não foi possível gravá-lo.\r\n" +
+                               std::string(c.mensagem) + "\r\nGravar o mesmo livro noutro ficheiro?"
+                         : "erro: Não foi possível gerar o livro.\r\n" + std::string(c.mensagem);
+        EXPECT_EQ(plataforma.Registo, std::vector<std::string>{caixa});
         EsperarInativa();
     }
+}
+
+TEST_F(Corrida, GravacaoFalhadaGravaOsMesmosPuzzlesNoutroFicheiro) {
+    Puzzles("2");
+    gravacao.Erro = "Não foi possível gravar «/tmp/livro.pdf»: disco cheio.";
+    plataforma.Respostas = {TResposta::rsSim};
+    // The second write, into the new file, succeeds.
+    plataforma.AoPerguntar = [this] {
+        gravacao.Erro.reset();
+        plataforma.Ficheiro = "/outra/pasta/livro.pdf";
+    };
+    Clicar(Janela().BitBtnGerar);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return gravacao.Chamadas.size() == 2; }, 30000));
+    EsperarFimDaCorrida();
+    EXPECT_EQ(geracao.Chamadas.size(), 1u);
+    EXPECT_EQ(plataforma.Propostos,
+              (std::vector<std::string>{"Palvorin_11x11_2.pdf", "livro.pdf"}));
+    EXPECT_EQ(gravacao.Chamadas[1].first, "/outra/pasta/livro.pdf");
+    EXPECT_EQ(gravacao.Chamadas[1].second.Puzzles.size(), 2u);
+    EXPECT_EQ(gravacao.Chamadas[1].second.Config, gravacao.Chamadas[0].second.Config);
+    EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 8 páginas."));
+    EXPECT_EQ(plataforma.Registo.back(), "abrir: /outra/pasta/livro.pdf");
+    EsperarInativa();
 }
 
 TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
@@ -500,9 +526,10 @@ TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
         EXPECT_LE(ocupado.width(), rotulo->contentsRect().width());
         EXPECT_LE(ocupado.height(), rotulo->contentsRect().height());
         EXPECT_EQ(rotulo->toolTip().toStdString(), "Erro: " + c.mensagem);
-        EXPECT_EQ(
-            plataforma.Registo,
-            std::vector<std::string>{"erro: Não foi possível gerar o livro.\r\n" + c.mensagem});
+        EXPECT_EQ(plataforma.Registo,
+                  std::vector<std::string>{
+                      "confirmar: O livro foi gerado, mas não foi possível gravá-lo.\r\n" +
+                      c.mensagem + "\r\nGravar o mesmo livro noutro ficheiro?"});
     }
     // A line that fits is left alone, and so is its tooltip.
     gravacao.Erro.reset();
