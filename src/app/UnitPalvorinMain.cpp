@@ -133,6 +133,10 @@ void TFormMain::CriarControlos() {
         ComboBoxNivel->addItem(ParaQString(TextoDoNivel(nivel)));
     LabelNivel->setBuddy(ComboBoxNivel);
 
+    // The edit stops at the limit without a word; this says how close it is.
+    LabelTituloResta = Criar<QLabel>(GroupBoxLivro, "LabelTituloResta", 12, {151, 141, 200, 18});
+    LabelTituloResta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
     LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
     for (QLabel* rotulo : {LabelResumo, LabelEstado}) {
@@ -193,7 +197,11 @@ void TFormMain::LigarEventos() {
             AtualizarResumo();
     });
     connect(EditNumPuzzles, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
-    connect(EditTituloLivro, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
+    connect(EditTituloLivro, &QLineEdit::textChanged, this, [this] {
+        MostrarTituloResta();
+        AtualizarResumo();
+    });
+    MostrarTituloResta();
     connect(ComboBoxNivel, &QComboBox::currentIndexChanged, this, [this] { AtualizarResumo(); });
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
@@ -265,6 +273,13 @@ void TFormMain::AtualizarResumo() {
     } else {
         MostrarEstado(mensagem);
     }
+}
+
+void TFormMain::MostrarTituloResta() {
+    // UTF-16 units, as the edit's limit counts them.
+    const auto resta = std::max<qsizetype>(0, MAX_TITULO - EditTituloLivro->text().size());
+    LabelTituloResta->setText(resta == 1 ? QString("resta 1 carácter")
+                                         : QString("restam %1 caracteres").arg(resta));
 }
 
 void TFormMain::MostrarEstado(const std::string& ATexto) {

@@ -64,6 +64,7 @@ public:
     QCheckBox* CheckBoxAbrirPDF;
     QLabel* LabelTituloLivro;
     QLineEdit* EditTituloLivro;
+    QLabel* LabelTituloResta;
     QLabel* LabelNivel;
     // "Qualquer" (a book as drawn), then the levels, easiest first.
     QComboBox* ComboBoxNivel;
@@ -85,6 +86,7 @@ private:
     void CriarControlos();
     void CentrarNoEcra();
     void MostrarEstado(const std::string& ATexto);
+    void MostrarTituloResta();
     TEventosCorrida EventosDaCorrida();
     void MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal);
     void MostrarGravacao();

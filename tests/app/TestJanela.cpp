@@ -460,6 +460,34 @@ TEST_F(Janela, TituloColadoFicaComAPrimeiraLinha) {
     }
 }
 
+TEST_F(Janela, TituloDizQuantosCaracteresRestam) {
+    struct {
+        QString antes, escrito, colado;
+        const char* resta;
+        const char* titulo;
+    } casos[] = {
+        {"", "", "", "restam 40 caracteres", ""},
+        {"", "Férias", "", "restam 34 caracteres", "Férias"},
+        {"", "", "Passatempos de palavras cruzadas para as férias grandes de Verão",
+         "restam 0 caracteres", "Passatempos de palavras cruzadas para as"},
+        {"", QString(39, 'a'), "", "resta 1 carácter", nullptr},
+        // A character outside the BMP takes two of the 40.
+        {"", QString(37, 'a'), QString::fromUtf8("\U0001F600"), "resta 1 carácter", nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.escrito.toStdString() + c.colado.toStdString());
+        Substituir(janela.EditTituloLivro, c.escrito);
+        if (!c.colado.isEmpty()) {
+            QGuiApplication::clipboard()->setText(c.colado);
+            QTest::keyClick(janela.EditTituloLivro, Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(janela.LabelTituloResta->text().toStdString(), c.resta);
+        if (c.titulo != nullptr) {
+            EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.titulo);
+        }
+    }
+}
+
 TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {
     QTest::mouseClick(janela.BitBtnSair, Qt::LeftButton);
     EXPECT_FALSE(janela.isVisible());
