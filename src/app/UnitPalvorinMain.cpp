@@ -71,6 +71,7 @@ TFormMain::TFormMain(IPlataforma& APlataforma, TMotorLivro AMotor, TPedidoParage
     setFixedSize(LARGURA_JANELA, ALTURA_JANELA);
     CentrarNoEcra();
     CriarControlos();
+    RestaurarPreferencias();
     FAtualizando = false;
     IniciarDicionario();
     LigarEventos();
@@ -174,6 +175,30 @@ void TFormMain::CriarControlos() {
         botao->setAutoDefault(true);
 }
 
+void TFormMain::RestaurarPreferencias() {
+    // Whatever was kept is checked as typed input is: a damaged value is ignored.
+    if (const auto lado = InteiroDeTexto(FPlataforma.LerPreferencia(PREF_LADO));
+        lado && TamanhoValido(*lado))
+        RadioTamanhos[std::size_t(IndiceDoTamanho(*lado))]->setChecked(true);
+    if (const auto puzzles = InteiroDeTexto(FPlataforma.LerPreferencia(PREF_PUZZLES));
+        puzzles && *puzzles >= MIN_PUZZLES && *puzzles <= MAX_PUZZLES) {
+        EditNumPuzzles->setText(QString::number(*puzzles));
+        UpDownNumPuzzles->SetPosicao(*puzzles);
+    }
+    const std::string abrir = FPlataforma.LerPreferencia(PREF_ABRIR_PDF);
+    if (abrir == "0" || abrir == "1")
+        CheckBoxAbrirPDF->setChecked(abrir == "1");
+}
+
+std::string TFormMain::NomeProposto(const std::string& ANome) const {
+    const std::filesystem::path pasta =
+        ParaCaminho(ParaQString(FPlataforma.LerPreferencia(PREF_PASTA)));
+    std::error_code erro;
+    if (pasta.empty() || !std::filesystem::is_directory(pasta, erro))
+        return ANome;
+    return ParaUtf8(CaminhoParaQString(pasta / ParaCaminho(ParaQString(ANome))));
+}
+
 void TFormMain::CentrarNoEcra() {
     if (const QScreen* ecra = QGuiApplication::primaryScreen())
         move(ecra->availableGeometry().center() - rect().center());
@@ -193,10 +218,22 @@ void TFormMain::IniciarDicionario() {
 
 void TFormMain::LigarEventos() {
     connect(GrupoTamanhos, &QButtonGroup::idToggled, this, [this](int, bool AMarcado) {
-        if (AMarcado)
-            AtualizarResumo();
+        if (!AMarcado)
+            return;
+        FPlataforma.GravarPreferencia(PREF_LADO,
+                                      std::to_string(TamanhoDoIndice(GrupoTamanhos->checkedId())));
+        AtualizarResumo();
     });
-    connect(EditNumPuzzles, &QLineEdit::textChanged, this, [this] { AtualizarResumo(); });
+    connect(EditNumPuzzles, &QLineEdit::textChanged, this, [this] {
+        std::int32_t puzzles = 0;
+        if (LerInteiro(*EditNumPuzzles, puzzles) && puzzles >= MIN_PUZZLES &&
+            puzzles <= MAX_PUZZLES)
+            FPlataforma.GravarPreferencia(PREF_PUZZLES, std::to_string(puzzles));
+        AtualizarResumo();
+    });
+    connect(CheckBoxAbrirPDF, &QCheckBox::toggled, this, [this](bool AMarcado) {
+        FPlataforma.GravarPreferencia(PREF_ABRIR_PDF, AMarcado ? "1" : "0");
+    });
     connect(EditTituloLivro, &QLineEdit::textChanged, this, [this] {
         MostrarTituloResta();
         AtualizarResumo();

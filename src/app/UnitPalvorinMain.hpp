@@ -24,6 +24,12 @@
 
 namespace palvorin {
 
+// The names under which the window keeps the user's choices.
+inline constexpr const char* PREF_LADO = "lado";
+inline constexpr const char* PREF_PUZZLES = "puzzles";
+inline constexpr const char* PREF_ABRIR_PDF = "abrirPdf";
+inline constexpr const char* PREF_PASTA = "pasta";
+
 // The program's one window: the book's options, a live summary and status line, and what
 // the run (TCorridaLivro, on a thread of its own) has to show. The run's reports come through
 // the window's queue, so the window never waits.
@@ -84,6 +90,9 @@ protected:
 
 private:
     void CriarControlos();
+    void RestaurarPreferencias();
+    // ANome in the folder of the last book, while that folder exists.
+    std::string NomeProposto(const std::string& ANome) const;
     void CentrarNoEcra();
     void MostrarEstado(const std::string& ATexto);
     void MostrarTituloResta();

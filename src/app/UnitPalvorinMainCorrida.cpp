@@ -60,10 +60,11 @@ void TFormMain::GerarLivroPdf() {
         return;
     }
     config.Semente = SementeDoRelogio();
-    const auto caminho =
-        FPlataforma.EscolherFicheiroPdf(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
+    const auto caminho = FPlataforma.EscolherFicheiroPdf(
+        NomeProposto(NomeFicheiroPadrao(config.Lado, config.NumPuzzles)));
     if (!caminho)
         return;
+    FPlataforma.GravarPreferencia(PREF_PASTA, ParaUtf8(CaminhoParaQString(caminho->parent_path())));
 
     TDadosLivro livro;
     livro.Config = config;

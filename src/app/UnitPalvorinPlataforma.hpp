@@ -23,6 +23,10 @@ public:
     // Opens the file in the desktop's viewer; the outcome is not reported.
     virtual void AbrirDocumento(const std::filesystem::path& ACaminho) = 0;
     virtual std::filesystem::path PastaDoPrograma() = 0;
+    // The user's choices kept across runs of the program, by name; empty when never kept.
+    // Written at once, so that a crash loses nothing.
+    virtual std::string LerPreferencia(const std::string& AChave) = 0;
+    virtual void GravarPreferencia(const std::string& AChave, const std::string& AValor) = 0;
     // Closes every box and dialog still open, as if each were refused.
     virtual void FecharCaixas() = 0;
 };

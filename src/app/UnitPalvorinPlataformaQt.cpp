@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
 
 namespace palvorin {
@@ -114,6 +115,17 @@ void TPlataformaQt::AbrirDocumento(const std::filesystem::path& ACaminho) {
 
 std::filesystem::path TPlataformaQt::PastaDoPrograma() {
     return ParaCaminho(QDir(QCoreApplication::applicationDirPath()).absolutePath() + "/");
+}
+
+// ~/.config/palvorin/palvorin.conf
+std::string TPlataformaQt::LerPreferencia(const std::string& AChave) {
+    return ParaUtf8(QSettings("palvorin", "palvorin").value(ParaQString(AChave)).toString());
+}
+
+void TPlataformaQt::GravarPreferencia(const std::string& AChave, const std::string& AValor) {
+    QSettings preferencias("palvorin", "palvorin");
+    preferencias.setValue(ParaQString(AChave), ParaQString(AValor));
+    preferencias.sync();
 }
 
 void TPlataformaQt::FecharCaixas() {

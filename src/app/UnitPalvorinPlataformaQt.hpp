@@ -17,6 +17,8 @@ public:
     EscolherFicheiroPdf(const std::string& ANomeProposto) override;
     void AbrirDocumento(const std::filesystem::path& ACaminho) override;
     std::filesystem::path PastaDoPrograma() override;
+    std::string LerPreferencia(const std::string& AChave) override;
+    void GravarPreferencia(const std::string& AChave, const std::string& AValor) override;
     void FecharCaixas() override;
 };
 

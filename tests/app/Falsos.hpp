@@ -10,6 +10,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,14 @@ public:
         Registo.push_back("abrir: " + ACaminho.string());
     }
     std::filesystem::path PastaDoPrograma() override { return Pasta; }
+    std::map<std::string, std::string> Preferencias;
+    std::string LerPreferencia(const std::string& AChave) override {
+        const auto achada = Preferencias.find(AChave);
+        return achada == Preferencias.end() ? std::string() : achada->second;
+    }
+    void GravarPreferencia(const std::string& AChave, const std::string& AValor) override {
+        Preferencias[AChave] = AValor;
+    }
     void FecharCaixas() override { Registo.push_back("fechar caixas"); }
 };
 

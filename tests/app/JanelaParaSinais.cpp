@@ -27,6 +27,9 @@ public:
         return FCaminho;
     }
     void AbrirDocumento(const std::filesystem::path&) override {}
+    // The user's own choices are neither read nor touched.
+    std::string LerPreferencia(const std::string&) override { return {}; }
+    void GravarPreferencia(const std::string&, const std::string&) override {}
 
 private:
     std::optional<std::filesystem::path> FCaminho;

@@ -8,8 +8,10 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <thread>
+#include <unistd.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -206,6 +208,46 @@ TEST_F(Corrida, PropoeONomeEDesistirDoFicheiroNaoMudaNada) {
     EXPECT_TRUE(passagens.empty());
     EXPECT_EQ(Estado(), "");
     EsperarInativa();
+}
+
+TEST_F(Corrida, LembraAsEscolhasEntreExecucoes) {
+    const auto pasta =
+        std::filesystem::temp_directory_path() / ("palvorin-escolhas-" + std::to_string(getpid()));
+    std::filesystem::create_directories(pasta);
+    plataforma.Ficheiro = pasta / "livro.pdf";
+    QTest::mouseClick(Janela().RadioTamanhos[3], Qt::LeftButton);
+    Janela().EditNumPuzzles->setFocus();
+    QTest::keyClick(Janela().EditNumPuzzles, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Janela().EditNumPuzzles, "7");
+    QTest::mouseClick(Janela().CheckBoxAbrirPDF, Qt::LeftButton);
+    QTest::keyClicks(Janela().EditTituloLivro, "Ferias");
+    // Kept as soon as chosen, before any book.
+    EXPECT_EQ(plataforma.Preferencias, (std::map<std::string, std::string>{
+                                           {"lado", "15"}, {"puzzles", "7"}, {"abrirPdf", "0"}}));
+    Gerar();
+    EXPECT_EQ(plataforma.Preferencias["pasta"], pasta.string());
+
+    // The program again: the choices come back, the title starts empty, the dialog opens
+    // in the last book's folder.
+    janela.reset();
+    EXPECT_TRUE(Janela().RadioTamanhos[3]->isChecked());
+    EXPECT_EQ(Janela().EditNumPuzzles->text(), "7");
+    EXPECT_FALSE(Janela().CheckBoxAbrirPDF->isChecked());
+    EXPECT_EQ(Janela().EditTituloLivro->text(), "");
+    plataforma.Ficheiro.reset();
+    Clicar(Janela().BitBtnGerar);
+    EXPECT_EQ(plataforma.Propostos.back(), (pasta / "Palvorin_15x15_7.pdf").string());
+
+    // What cannot be right is ignored, and the defaults stay.
+    plataforma.Preferencias = {
+        {"lado", "12"}, {"puzzles", "500"}, {"abrirPdf", "talvez"}, {"pasta", pasta / "não"}};
+    janela.reset();
+    EXPECT_TRUE(Janela().RadioTamanhos[1]->isChecked());
+    EXPECT_EQ(Janela().EditNumPuzzles->text(), "30");
+    EXPECT_TRUE(Janela().CheckBoxAbrirPDF->isChecked());
+    Clicar(Janela().BitBtnGerar);
+    EXPECT_EQ(plataforma.Propostos.back(), "Palvorin_11x11_30.pdf");
+    std::filesystem::remove_all(pasta);
 }
 
 TEST_F(Corrida, OpcoesInvalidasNaoAbremODialogo) {

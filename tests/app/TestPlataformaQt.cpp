@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -61,6 +62,25 @@ TEST(PlataformaQt, CaixasDeMensagem) {
         EXPECT_EQ(plataforma.Mensagem(c.tipo, "Linha 1\r\nLinha 2 ção"), c.resposta);
         EXPECT_TRUE(vista);
     }
+}
+
+TEST(PlataformaQt, PreferenciasFicamNoFicheiroDoUtilizador) {
+    const std::filesystem::path pasta = std::filesystem::temp_directory_path() /
+                                        ("palvorin-preferencias-" + std::to_string(::getpid()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(pasta.string()));
+    {
+        TPlataformaQt plataforma;
+        EXPECT_EQ(plataforma.LerPreferencia("pasta"), "");
+        plataforma.GravarPreferencia("pasta", "/home/ana/Férias 2.0");
+        plataforma.GravarPreferencia("lado", "15");
+        // On disk at once, not when the program ends.
+        EXPECT_TRUE(std::filesystem::exists(pasta / "palvorin" / "palvorin.conf"));
+    }
+    TPlataformaQt outra;
+    EXPECT_EQ(outra.LerPreferencia("pasta"), "/home/ana/Férias 2.0");
+    EXPECT_EQ(outra.LerPreferencia("lado"), "15");
+    std::filesystem::remove_all(pasta);
 }
 
 class DialogoPdf : public ::testing::Test {
