@@ -259,7 +259,8 @@ TEST_F(CorridaLivro, FimComAPerguntaAbertaEsperaPelaResposta) {
         passagens = 0;
         respostaSair = sair;
         // The run ends while the question is open: the end is published after the write.
-        std::atomic<bool> depoisDeGravar = false, fimPublicado = false;
+        std::atomic<bool> depoisDeGravar = false;
+        bool fimRodado = false; // the end has reached the owner, who is still asking
         corrida = nullptr;
         TEventosCorrida e;
         e.AoAcabar = [&](const TFimCorrida& AFim) {
@@ -268,7 +269,7 @@ TEST_F(CorridaLivro, FimComAPerguntaAbertaEsperaPelaResposta) {
         };
         e.ConfirmarSaida = [&] {
             eventos.push_back("perguntar");
-            EXPECT_TRUE(fila.RodarAte([&] { return fimPublicado.load(); }));
+            EXPECT_TRUE(fila.RodarAte([&] { return fimRodado; }));
             fila.RodarPendentes();
             EXPECT_FALSE(fim);
             return respostaSair;
@@ -286,9 +287,14 @@ TEST_F(CorridaLivro, FimComAPerguntaAbertaEsperaPelaResposta) {
         corrida = std::make_unique<TCorridaLivro>(
             motor,
             [&](auto ATarefa) {
-                fila.Publicar(ATarefa);
-                if (depoisDeGravar)
-                    fimPublicado = true;
+                // Marked when the owner runs it, not when it is queued, so the owner cannot
+                // look between the two and wait for work that has already come.
+                if (!depoisDeGravar)
+                    return fila.Publicar(ATarefa);
+                fila.Publicar([&, ATarefa] {
+                    ATarefa();
+                    fimRodado = true;
+                });
             },
             e);
         acao = [&](std::size_t APassagem) {
