@@ -20,7 +20,8 @@ from frequencia import evidencia_propria, pontuar
 from lexico import Lexico
 from nota import Notas
 from regras import ler_lista, ler_pares
-from selecao import Contexto, escolher
+from revisao import ler_revisao
+from selecao import Contexto, escolher, familia_excluida
 
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
@@ -99,9 +100,9 @@ def main():
                   ler_pares("brasileiras.txt"))
     leituras = leituras_do_lexico(lexico)
     do_lema = evidencia_propria(lexico, legendas.contagens, pontos)
-    contexto = Contexto(conhecidas, ler_lista("exclusoes.txt"), pontos, do_lema, notas, leituras,
-                        participios_inventados(lexico, leituras),
-                        acentos_corrigidos(participios(lexico), leituras))
+    contexto = Contexto(conhecidas, familia_excluida(lexico, ler_lista("exclusoes.txt")), pontos,
+                        do_lema, notas, leituras, participios_inventados(lexico, leituras),
+                        acentos_corrigidos(participios(lexico), leituras), ler_revisao())
     escolhidas = escolher(lexico, contexto)
     dados = texto_da_lista(escolhidas).encode("utf-8")
     temporario = args.saida + ".tmp"

@@ -4,22 +4,30 @@ palvorin-livro --json, seeds 1 to 3, and prints how well known the placed words 
 
 Usage: python3 tools/wordlist/qualidade.py [--programa build/palvorin-livro]
        [--dicionario FILE] [--zipf pt_wordfreq_zipf.txt] [--sementes N]
+       [--mais-colocadas LETRAS]
 One book moves the share of puzzles with rare words by several points: --sementes 12 gives
 steadier figures.
-Zipf is read on the list form, accents included, in lower case."""
+Zipf is read on the list form, accents included, in lower case. A dubious word is one the
+review (revisao.txt) files as rare or out, or one of exclusoes.txt."""
 
 import argparse
 import json
 import os
 import subprocess
 import sys
+from collections import Counter
 
 from fontes import ler_zipf
+from regras import ler_lista
+from revisao import duvidosas
 
 RAIZ = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 LADOS = (9, 11, 13, 15)
 SEMENTES = 3
 PUZZLES = 100
+# A word in this many puzzles of one book is one readers notice coming back.
+REPETIDA = 10
+MAIS_COLOCADAS = 500
 
 
 def ler_seccoes(caminho):
@@ -40,25 +48,48 @@ def percentagem(parte, todo):
     return 100.0 * parte / todo if todo else 0.0
 
 
-def figuras_do_livro(livro, zipf):
-    """Counts of one book as returned by palvorin-livro --json."""
-    colocadas = [p["texto"].lower() for puzzle in livro["puzzles"] for p in puzzle["palavras"]]
+def palavras_dos_puzzles(livro):
+    """The placed words of each puzzle of a book, in lower case."""
+    return [[p["texto"].lower() for p in puzzle["palavras"]] for puzzle in livro["puzzles"]]
+
+
+def figuras_do_livro(livro, zipf, suspeitas=frozenset()):
+    """Counts of one book as returned by palvorin-livro --json; SUSPEITAS: the dubious words."""
+    puzzles = palavras_dos_puzzles(livro)
+    colocadas = [t for palavras in puzzles for t in palavras]
+    em_quantos = Counter(t for palavras in puzzles for t in set(palavras))
+    mais_repetida = min(em_quantos.items(), key=lambda par: (-par[1], par[0]), default=("", 0))
     return {
         "colocadas": len(colocadas),
         "zipf3": sum(zipf.get(t, 0) >= 3 for t in colocadas),
         "abaixo2": sum(zipf.get(t, 0) < 2 for t in colocadas),
         "puzzles": livro["gerados"],
         "com_raras": livro["comRaras"],
+        "com_duvidosas": sum(any(t in suspeitas for t in palavras) for palavras in puzzles),
+        "repetidas": sum(n >= REPETIDA for n in em_quantos.values()),
+        "mais_repetida": mais_repetida,
         "falhas": len(livro["falhas"]),
     }
 
 
 def somar(figuras):
+    """Counts added up over books; of each book's most repeated word, the worst one."""
     total = {}
     for f in figuras:
         for chave, valor in f.items():
-            total[chave] = total.get(chave, 0) + valor
+            if chave == "mais_repetida":
+                valor = max(total.get(chave, valor), valor, key=lambda par: par[1])
+            else:
+                valor += total.get(chave, 0)
+            total[chave] = valor
     return total
+
+
+def mais_colocadas(livros, letras, quantas=MAIS_COLOCADAS):
+    """The words of LETRAS letters the books place most often, with how many times."""
+    contagem = Counter(t for livro in livros for palavras in palavras_dos_puzzles(livro)
+                       for t in palavras if len(t) == letras)
+    return sorted(contagem.items(), key=lambda par: (-par[1], par[0]))[:quantas]
 
 
 def fazer_livro(programa, lado, semente, dicionario):
@@ -70,19 +101,26 @@ def fazer_livro(programa, lado, semente, dicionario):
     return json.loads(saida)
 
 
+def linha_do_relatorio(nome, figuras):
+    t = somar(figuras)
+    palavra, vezes = t["mais_repetida"]
+    return (f"| {nome} | {t['colocadas']} | {percentagem(t['zipf3'], t['colocadas']):.1f}% "
+            f"| {percentagem(t['abaixo2'], t['colocadas']):.1f}% "
+            f"| {percentagem(t['com_raras'], t['puzzles']):.1f}% "
+            f"| {percentagem(t['com_duvidosas'], t['puzzles']):.1f}% "
+            f"| {palavra.upper()} {vezes} | {t['repetidas'] / len(figuras):.1f} "
+            f"| {t['falhas']} |")
+
+
 def relatorio(por_lado, comuns, raras, zipf, saida=sys.stdout):
     print("| lado | palavras colocadas | Zipf ≥ 3 | Zipf < 2 ou ausente | puzzles com raras "
-          "| posições falhadas |", file=saida)
-    print("|---|---|---|---|---|---|", file=saida)
+          f"| puzzles com duvidosas | mais repetida (puzzles) | repetidas em {REPETIDA} ou mais, "
+          "por livro | posições falhadas |", file=saida)
+    print("|---|---|---|---|---|---|---|---|---|", file=saida)
     for lado in sorted(por_lado):
-        t = somar(por_lado[lado])
-        print(f"| {lado}×{lado} | {t['colocadas']} | {percentagem(t['zipf3'], t['colocadas']):.1f}% "
-              f"| {percentagem(t['abaixo2'], t['colocadas']):.1f}% "
-              f"| {percentagem(t['com_raras'], t['puzzles']):.1f}% | {t['falhas']} |", file=saida)
-    t = somar(f for figuras in por_lado.values() for f in figuras)
-    print(f"| todos | {t['colocadas']} | {percentagem(t['zipf3'], t['colocadas']):.1f}% "
-          f"| {percentagem(t['abaixo2'], t['colocadas']):.1f}% "
-          f"| {percentagem(t['com_raras'], t['puzzles']):.1f}% | {t['falhas']} |", file=saida)
+        print(linha_do_relatorio(f"{lado}×{lado}", por_lado[lado]), file=saida)
+    todas = [f for figuras in por_lado.values() for f in figuras]
+    print(linha_do_relatorio("todos", todas), file=saida)
     comuns_zipf2 = sum(zipf.get(p, 0) >= 2 for p in comuns)
     print(f"\nentradas {len(comuns) + len(raras)}, comuns {len(comuns)}, "
           f"comuns com Zipf ≥ 2: {percentagem(comuns_zipf2, len(comuns)):.1f}%", file=saida)
@@ -97,17 +135,25 @@ def main():
                                                   "pt_wordfreq_zipf.txt"))
     p.add_argument("--sementes", type=int, default=SEMENTES,
                    help="books of seeds 1 to N per side (default %(default)s)")
+    p.add_argument("--mais-colocadas", type=int, metavar="LETRAS",
+                   help=f"also list the {MAIS_COLOCADAS} words of LETRAS letters placed most")
     args = p.parse_args()
     zipf = ler_zipf(args.zipf)
+    suspeitas = duvidosas() | ler_lista("exclusoes.txt")
     lista = args.dicionario or os.path.join(RAIZ, "resources", "Dicionario.txt")
     comuns, raras = ler_seccoes(lista)
     por_lado = {}
+    livros = []
     for lado in LADOS:
         for semente in range(1, args.sementes + 1):
             print(f"livro {lado}×{lado}, semente {semente}…", file=sys.stderr)
             livro = fazer_livro(args.programa, lado, semente, args.dicionario)
-            por_lado.setdefault(lado, []).append(figuras_do_livro(livro, zipf))
+            por_lado.setdefault(lado, []).append(figuras_do_livro(livro, zipf, suspeitas))
+            livros.append(livro)
     relatorio(por_lado, comuns, raras, zipf)
+    if args.mais_colocadas:
+        print(f"\nas {MAIS_COLOCADAS} palavras de {args.mais_colocadas} letras mais colocadas:")
+        print(" ".join(f"{t.upper()} {n}" for t, n in mais_colocadas(livros, args.mais_colocadas)))
 
 
 if __name__ == "__main__":

@@ -55,13 +55,18 @@ _SUFIXOS_SEM_ACENTO = ("mente", "idade", "ismo", "ista", "mento", "dor", "ção"
                        "eiro", "eira", "oso")
 
 
+_PLURAIS_SEM_ACENTO = ("mentes", "idades", "ismos", "istas", "mentos", "dores", "ções", "ices",
+                       "eiros", "eiras", "osos")
+
+
 def acentos_impossiveis(palavra, derivada):
     """True for a spelling no Portuguese word has: two acute or circumflex accents, or (in a
-    derived word) one before a suffix that carries the stress itself."""
+    derived word) one before a suffix that carries the stress itself, in the singular or the
+    plural (imóbilidade, volúbilidades)."""
     acentos = _ACENTO_AGUDO_OU_CIRCUNFLEXO.findall(palavra)
     if len(acentos) > 1:
         return True
-    return derivada and bool(acentos) and palavra.endswith(_SUFIXOS_SEM_ACENTO)
+    return derivada and bool(acentos) and palavra.endswith(_SUFIXOS_SEM_ACENTO + _PLURAIS_SEM_ACENTO)
 
 
 def numeral_romano(palavra):

@@ -6,6 +6,7 @@ from comuns import DERIVACOES_FIAVEIS, ParentesPelaForma, vizinhos
 from confirmacao import feminino_nominal
 from nota import NOTA_DO_PARENTE
 from flexao import reducoes
+from lexico import Lema
 from regras import acentos_impossiveis, grelha, motivo_de_recusa, numeral_romano
 
 # The score a word needs to be common, by length: the longer a word is, the fewer times even
@@ -24,16 +25,43 @@ ZIPF_COMUM_PREFERIDA = 3.0
 ZIPF_RARA_PREFERIDA = 1.5
 
 
+# The review's verdicts that set the section: (common, preferred).
+SECCAO_REVISTA = {"comum": (True, True), "menos": (True, False), "rara": (False, False)}
+
+
 @dataclass
 class Contexto:
     conhecidas: set              # forms wportuguese knows
-    exclusoes: set               # exclusoes.txt
+    exclusoes: set               # exclusoes.txt, with every word derived from one (familia_excluida)
     pontos: dict                 # lemma -> European subtitle frequency (frequencia.pontuar)
     do_lema: dict                # lemma -> subtitle counts no homograph lends it
     notas: object                # nota.Notas
     leituras: dict               # word -> the analyser's categories (analisador.analisar)
     participios_inventados: set  # confirmacao.participios_inventados
     acentos: dict                # confirmacao.acentos_corrigidos
+    revisao: dict = None         # revisao.ler_revisao: word -> (verdict, reason)
+
+
+def familia_excluida(lexico, exclusoes):
+    """EXCLUSOES and every lemma derived from one of them, or its participle, at any number of
+    steps (fornicar: fornicação, fornicador, fornicado): the policy holds for whole families.
+    A feminine is not derived: judia is judeu's, not judio's."""
+    excluidas = set(exclusoes)
+    mudou = True
+    while mudou:
+        novas = {t for t, lema in lexico.lemas.items() if t not in excluidas
+                 and (lema.afixos or "participio" in lema.tipos) and lema.bases & excluidas}
+        excluidas |= novas
+        mudou = bool(novas)
+    return excluidas
+
+
+def juntar_revistas(lexico, contexto):
+    """Everyday words the review files as common although the dictionary yields them only as
+    inflections (prima, sogra, miúda): lemmas of their own when they are known forms."""
+    for texto, (veredicto, _) in sorted((contexto.revisao or {}).items()):
+        if veredicto == "comum" and texto not in lexico.lemas and texto in contexto.conhecidas:
+            lexico.lemas[texto] = Lema(texto, {"revista"})
 
 
 def limiar(texto):
@@ -54,6 +82,11 @@ def admissivel(texto, lema, grelhas_dos_lemas, contexto):
     """True when the lemma TEXTO may be a word of the list (either section)."""
     if motivo_de_recusa(texto) or texto not in contexto.conhecidas or texto in contexto.exclusoes:
         return False
+    veredicto = (contexto.revisao or {}).get(texto, ("",))[0]
+    if veredicto == "fora":
+        return False
+    if veredicto == "comum":
+        return True  # an everyday word, whatever its inflection (costas, sogra)
     if lema.tipos <= {"card"} and numeral_romano(texto):
         return False
     reduzidas = [r for r in reducoes(texto) if grelha(r) in grelhas_dos_lemas]
@@ -68,7 +101,7 @@ def admissivel(texto, lema, grelhas_dos_lemas, contexto):
             return False  # the feminine of an adjective (bonita), or unknown to the analyser
     if lema.tipos == {"participio"} and texto in contexto.participios_inventados:
         return False  # abrido, escrevido: the verb's participle is irregular
-    if acentos_impossiveis(texto, bool(lema.afixos)):
+    if acentos_impossiveis(texto, bool(lema.afixos) or "plural" in lema.tipos):
         return False  # imóbilidade: the derivation rule kept the stem's accent
     if texto.endswith("rmente"):
         return False  # -mente glued to a verb (atrofiarmente), a slip of the dictionary's flags
@@ -81,6 +114,8 @@ def admissivel(texto, lema, grelhas_dos_lemas, contexto):
 def escolher(lexico, contexto):
     """Board form -> (text, common, score) for every word that may enter the list."""
     notas = contexto.notas
+    revisao = contexto.revisao or {}
+    juntar_revistas(lexico, contexto)
     admitidas = {}
     grelhas_dos_lemas = {grelha(t) for t in lexico.lemas}
     for texto in sorted(lexico.lemas):
@@ -114,6 +149,7 @@ def escolher(lexico, contexto):
             preferida = escrita >= ZIPF_COMUM_PREFERIDA or texto in notas.europeias
         else:
             preferida = escrita >= ZIPF_RARA_PREFERIDA and not uso_brasileiro
+        comum, preferida = SECCAO_REVISTA.get(revisao.get(texto, ("",))[0], (comum, preferida))
         chave = grelha(texto)
         atual = por_grelha.get(chave)
         # one entry per board form: the spelling readers meet most, common if either is, and

@@ -14,8 +14,9 @@ from fontes import Legendas, ler_tesauro, preferir_grafias_europeias
 from formato import texto_da_lista
 from frequencia import evidencia_propria, pontuar
 from nota import Notas
-from qualidade import figuras_do_livro, ler_seccoes
-from selecao import Contexto, escolher, limiar, plural_de_uso
+from qualidade import figuras_do_livro, ler_seccoes, mais_colocadas, somar
+from revisao import duvidosas, ler_revisao
+from selecao import Contexto, escolher, familia_excluida, limiar, plural_de_uso
 from flexao import citacoes
 from lexico import Lexico
 from ortografia import mapear_forma
@@ -53,14 +54,15 @@ class Lexicon(unittest.TestCase):
     def escolhidas(self, tesauro=(), exclusoes=(), zipf=None):
         return {t: c for t, (c, _) in self.seccoes(tesauro, exclusoes, zipf).items()}
 
-    def seccoes(self, tesauro=(), exclusoes=(), zipf=None, pares=None):
+    def seccoes(self, tesauro=(), exclusoes=(), zipf=None, pares=None, revisao=None):
         """word -> (common, preferred)"""
         pontos = pontuar(self.lexico, self.frequencias)
         notas = Notas(zipf or {}, legendas(self.frequencias), legendas({}),
                       {t: set() for t in tesauro}, set(), pares)
         do_lema = evidencia_propria(self.lexico, self.frequencias, pontos)
-        contexto = Contexto(set(self.lexico.lemas), set(exclusoes), pontos, do_lema, notas, LEITURAS,
-                            participios_inventados(self.lexico, LEITURAS), {})
+        contexto = Contexto(set(self.lexico.lemas) | {"bonita"}, set(exclusoes), pontos, do_lema,
+                            notas, LEITURAS, participios_inventados(self.lexico, LEITURAS), {},
+                            revisao)
         return {t: (c, f) for t, c, _, f in escolher(self.lexico, contexto).values()}
 
     def test_so_formas_de_dicionario(self):
@@ -133,6 +135,27 @@ class Lexicon(unittest.TestCase):
 
     def test_exclusao(self):
         self.assertNotIn("bonito", self.escolhidas(exclusoes={"bonito"}))
+
+    def test_familia_excluida(self):
+        # derivations, prefixed kin and participles go with the word; a noun spelled like one
+        # of its forms (canto) and a feminine noun of an excluded masculine (filha) do not
+        self.assertEqual(familia_excluida(self.lexico, {"cantar", "filho"}),
+                         {"cantar", "filho", "cantado", "cantador", "recantar", "recantador",
+                          "recantado"})
+
+    def test_veredictos_da_revisao(self):
+        zipf = {"bonito": 5.0, "canto": 5.0, "cantor": 5.0, "cantado": 1.6}
+        revisao = {"bonito": ("rara", ""), "canto": ("menos", ""), "lápis": ("fora", ""),
+                   "bonita": ("comum", ""), "cantado": ("fica", ""), "cantor": ("fica", "")}
+        seccoes = self.seccoes(zipf=zipf, revisao=revisao)
+        casos = [("bonito", (False, False)),   # rare, and not among the rare words tried first
+                 ("canto", (True, False)),     # common, after the preferred words
+                 ("bonita", (True, True)),     # an everyday word the dictionary only inflects
+                 ("cantado", (False, True)),   # as the builder files it
+                 ("cantor", (True, True))]
+        for palavra, esperado in casos:
+            self.assertEqual(seccoes[palavra], esperado, palavra)
+        self.assertNotIn("lápis", seccoes)
 
 
 class Evidence(unittest.TestCase):
@@ -269,7 +292,10 @@ class Shapes(unittest.TestCase):
         casos = [("rapidamente", True, False), ("imóbilidade", True, True),
                  ("miserávelista", True, True), ("amável", True, False),
                  ("cristãmente", True, False), ("médico", False, False),
-                 ("pôrtátil", False, True)]
+                 ("pôrtátil", False, True),
+                 # a plural keeps no accent its singular's suffix took away
+                 ("volúbilidades", True, True), ("índices", False, False),
+                 ("rápidos", True, False)]
         for palavra, derivada, impossivel in casos:
             self.assertEqual(acentos_impossiveis(palavra, derivada), impossivel, palavra)
 
@@ -278,6 +304,27 @@ class Shapes(unittest.TestCase):
             self.assertTrue(numeral_romano(romano), romano)
         for palavra in ("mil", "civil", "dim", "lid"):
             self.assertFalse(numeral_romano(palavra), palavra)
+
+    def test_revisao(self):
+        casos = [("casa fica corrente\n", {"casa": ("fica", "corrente")}),
+                 ("# nota\nice rara lê-se como inglês\n\nses fora\n",
+                  {"ice": ("rara", "lê-se como inglês"), "ses": ("fora", "")}),
+                 ("casa talvez\n", ValueError),              # no such verdict
+                 ("ice rara\nice fora\n", ValueError)]       # read twice
+        for texto, esperado in casos:
+            with tempfile.NamedTemporaryFile("w", encoding="utf-8", dir=TESTES,
+                                             suffix=".txt") as f:
+                f.write(texto)
+                f.flush()
+                nome = os.path.relpath(f.name, os.path.dirname(TESTES))
+                if esperado is ValueError:
+                    self.assertRaises(ValueError, ler_revisao, nome)
+                else:
+                    self.assertEqual(ler_revisao(nome), esperado)
+        self.assertEqual(duvidosas({"ice": ("rara", ""), "ses": ("fora", ""),
+                                    "ora": ("menos", ""), "sol": ("fica", "")}), {"ice", "ses"})
+        # the committed review reads, and the words it takes out include the audit's
+        self.assertLessEqual({"ses", "pro", "anal", "ânus"}, duvidosas())
 
     def test_lista_de_exclusoes(self):
         exclusoes = ler_lista("exclusoes.txt")
@@ -304,15 +351,37 @@ class Format(unittest.TestCase):
         self.assertEqual(grelha("ação"), "ACAO")
 
 
+def livro_de(puzzles, com_raras=0, falhas=()):
+    return {"gerados": len(puzzles), "comRaras": com_raras, "falhas": list(falhas),
+            "puzzles": [{"palavras": [{"texto": t} for t in p]} for p in puzzles]}
+
+
 class QualityReport(unittest.TestCase):
     def test_figuras_de_um_livro(self):
-        livro = {"gerados": 2, "comRaras": 1, "falhas": ["posição 3"], "puzzles": [
-            {"palavras": [{"texto": "CASA"}, {"texto": "ÁGUA"}]},
-            {"palavras": [{"texto": "ISTMO"}, {"texto": "BESOIRAR"}]}]}
+        livro = livro_de([["CASA", "ÁGUA"], ["ISTMO", "BESOIRAR"]], 1, ["posição 3"])
         zipf = {"casa": 5.5, "água": 5.4, "agua": 1.0, "istmo": 2.5}
-        self.assertEqual(figuras_do_livro(livro, zipf),
+        self.assertEqual(figuras_do_livro(livro, zipf, {"besoirar", "ice"}),
                          {"colocadas": 4, "zipf3": 2, "abaixo2": 1, "puzzles": 2, "com_raras": 1,
+                          "com_duvidosas": 1, "repetidas": 0, "mais_repetida": ("besoirar", 1),
                           "falhas": 1})
+
+    def test_repeticao(self):
+        # ORA in ten puzzles (twice in one: it counts once), ELA in nine, ICE in two
+        puzzles = [["ORA", "ELA"]] * 9 + [["ORA", "ORA", "ICE"], ["ICE", "SOL"]]
+        figuras = figuras_do_livro(livro_de(puzzles), {}, {"ice"})
+        self.assertEqual(figuras["mais_repetida"], ("ora", 10))
+        self.assertEqual(figuras["repetidas"], 1)
+        self.assertEqual(figuras["com_duvidosas"], 2)
+        outra = figuras_do_livro(livro_de([["SOL"]] * 12), {})
+        total = somar([figuras, outra])
+        self.assertEqual(total["mais_repetida"], ("sol", 12))   # the worst book's
+        self.assertEqual(total["repetidas"], 2)
+        self.assertEqual(total["puzzles"], 23)
+
+    def test_mais_colocadas(self):
+        livros = [livro_de([["AMORA", "ARARA", "SOL"], ["ARARA"]]), livro_de([["AMORA", "ÉDEN"]])]
+        self.assertEqual(mais_colocadas(livros, 5), [("amora", 2), ("arara", 2)])
+        self.assertEqual(mais_colocadas(livros, 3, quantas=1), [("sol", 1)])
 
     def test_seccoes_da_lista(self):
         with tempfile.NamedTemporaryFile("w", encoding="utf-8-sig", suffix=".txt") as f:
