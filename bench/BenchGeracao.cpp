@@ -1,5 +1,6 @@
 // Puzzle and book generation with the built-in list: puzzles on one thread, books on one and
 // on two, and how fast a cancelled book returns.
+#include "ConfigLivro.hpp"
 #include "ListaEmbutida.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -17,6 +18,7 @@
 #include <thread>
 
 using namespace palvorin;
+using palvorin::teste::ConfigDoLivro;
 using palvorin::teste::ListaEmbutida;
 
 namespace {
@@ -84,16 +86,18 @@ void BM_Livro(benchmark::State& AEstado) {
     const TDicionario& dic = ListaEmbutida();
     // Level -1: a book of any level.
     const auto nivel = AEstado.range(2);
-    TConfigLivro config{
-        static_cast<std::int32_t>(AEstado.range(0)), static_cast<std::int32_t>(AEstado.range(1)),
-        "", 0, nivel < 0 ? std::nullopt : std::optional(static_cast<TNivelDificuldade>(nivel))};
+    TPedidoLivro pedido{.NumPuzzles = static_cast<std::int32_t>(AEstado.range(0)),
+                        .Lado = static_cast<std::int32_t>(AEstado.range(1)),
+                        .Nivel = nivel < 0 ? std::nullopt
+                                           : std::optional(static_cast<TNivelDificuldade>(nivel))};
     std::array<double, 2> ms{}, cpuMs{};
     std::int32_t gerados = 0, posicoes = 0, tardias = 0;
     for (auto _ : AEstado) {
-        ++config.Semente;
+        ++pedido.Semente;
+        const TConfigLivro config = ConfigDoLivro(pedido);
         std::array<std::vector<TPuzzle>, 2> livros;
         for (std::int32_t vez = 0; vez < 2; ++vez) {
-            const std::int32_t k = (config.Semente + vez) % 2; // 0: one thread, 1: two
+            const std::int32_t k = (config.Semente() + vez) % 2; // 0: one thread, 1: two
             TRelatorioLivro rel;
             std::vector<std::int32_t> tentativas;
             TExecucaoLivro execucao;
@@ -138,7 +142,7 @@ BENCHMARK(BM_Livro)
 // report to the return: the workers' attempts noticing the stop.
 void BM_Cancelar(benchmark::State& AEstado) {
     const TDicionario& dic = ListaEmbutida();
-    TConfigLivro config{100, 15, "", 0};
+    TPedidoLivro livro{.NumPuzzles = 100, .Lado = 15};
     TExecucaoLivro execucao;
     execucao.Tarefas = static_cast<std::int32_t>(AEstado.range(0));
     std::mt19937 sorteio(2026);
@@ -146,7 +150,8 @@ void BM_Cancelar(benchmark::State& AEstado) {
     std::uniform_int_distribution<std::int32_t> esperaMs(50, 700);
     std::vector<double> atrasos, paragens;
     for (auto _ : AEstado) {
-        ++config.Semente;
+        ++livro.Semente;
+        const TConfigLivro config = ConfigDoLivro(livro);
         std::atomic<bool> pedido{false};
         std::chrono::steady_clock::time_point momento, ouvido;
         std::jthread relogio([&, ms = esperaMs(sorteio)](std::stop_token AParar) {

@@ -1,5 +1,6 @@
 // Laying out and writing whole books: the 100-puzzle 15 x 15 book (time) and the
 // 30-puzzle 11 x 11 book (file size), from hand-made boards and from generated ones.
+#include "ConfigLivro.hpp"
 #include "FixturasLivro.hpp"
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -13,10 +14,11 @@ using namespace palvorin;
 namespace {
 
 TDadosLivro LivroDeTeste(std::int32_t ALado, std::int32_t ANumero) {
-    TDadosLivro livro;
-    livro.Config = {ANumero, ALado, "Livro de referência", 1, {}};
-    livro.Puzzles = teste::PuzzlesDeTeste(ALado, ANumero);
-    return livro;
+    return TDadosLivro{
+        .Config = teste::ConfigDoLivro(
+            {.NumPuzzles = ANumero, .Lado = ALado, .Titulo = "Livro de referência", .Semente = 1}),
+        .Puzzles = teste::PuzzlesDeTeste(ALado, ANumero),
+        .Lista = {}};
 }
 
 // Generating a hundred 15 x 15 puzzles takes minutes: AGerados generated puzzles are
@@ -24,11 +26,12 @@ TDadosLivro LivroDeTeste(std::int32_t ALado, std::int32_t ANumero) {
 TDadosLivro LivroGerado(std::int32_t ALado, std::int32_t ANumero, std::int32_t AGerados) {
     TRelatorioDic relDic;
     const auto dic = CarregarDicionario(".", relDic);
-    TDadosLivro livro;
-    livro.Config = {AGerados, ALado, "Livro de referência", 2026, {}};
+    TPedidoLivro pedido{
+        .NumPuzzles = AGerados, .Lado = ALado, .Titulo = "Livro de referência", .Semente = 2026};
     TRelatorioLivro rel;
-    const std::vector<TPuzzle> gerados = GerarLivro(*dic, livro.Config, {}, rel);
-    livro.Config.NumPuzzles = ANumero;
+    const std::vector<TPuzzle> gerados = GerarLivro(*dic, teste::ConfigDoLivro(pedido), {}, rel);
+    pedido.NumPuzzles = ANumero;
+    TDadosLivro livro{.Config = teste::ConfigDoLivro(pedido), .Puzzles = {}, .Lista = {}};
     for (std::int32_t i = 0; i < ANumero && !gerados.empty(); ++i)
         livro.Puzzles.push_back(gerados[static_cast<std::size_t>(i) % gerados.size()]);
     return livro;

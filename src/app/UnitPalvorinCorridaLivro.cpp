@@ -19,8 +19,8 @@ bool TCorridaLivro::Iniciar(const TDicionario& ADic, TDadosLivro ALivro,
         return false;
     Lancar([this, &ADic, livro = std::move(ALivro),
             caminho = std::move(ACaminho)](TFimCorrida& AFim, std::stop_token AParar) mutable {
-        AFim.Pedidos = livro.Config.NumPuzzles;
-        AFim.Semente = livro.Config.Semente;
+        AFim.Pedidos = livro.Config.NumPuzzles();
+        AFim.Semente = livro.Config.Semente();
         livro.Puzzles = FMotor.GerarLivro(
             ADic, livro.Config,
             [&](std::int32_t AAtual, std::int32_t ATotal, bool& ACancelar) {
@@ -42,8 +42,8 @@ bool TCorridaLivro::Regravar(std::shared_ptr<const TDadosLivro> ALivro,
         return false;
     Lancar([this, livro = std::move(ALivro), caminho = std::move(ACaminho)](TFimCorrida& AFim,
                                                                             std::stop_token) {
-        AFim.Pedidos = livro->Config.NumPuzzles;
-        AFim.Semente = livro->Config.Semente;
+        AFim.Pedidos = livro->Config.NumPuzzles();
+        AFim.Semente = livro->Config.Semente();
         AFim.Puzzles = static_cast<std::int32_t>(livro->Puzzles.size());
         AFim.Relatorio.Pedidos = AFim.Pedidos;
         AFim.Relatorio.Gerados = AFim.Puzzles;

@@ -90,7 +90,7 @@ void TFormMain::CriarControlos() {
     GroupBoxLivro->setTitle("Livro");
 
     RadioGroupTamanho = Criar<QGroupBox>(GroupBoxLivro, "RadioGroupTamanho", 15, {12, 31, 339, 58});
-    RadioGroupTamanho->setTitle("&Tamanho");
+    RadioGroupTamanho->setTitle(ParaQString(std::string(Opcao("--lado").RotuloJanela)));
     GrupoTamanhos = new QButtonGroup(this);
     const int margem = 10;
     const int coluna = (RadioGroupTamanho->width() - 2 * margem) / int(RadioTamanhos.size());
@@ -104,21 +104,24 @@ void TFormMain::CriarControlos() {
     RadioTamanhos[std::size_t(IndiceDoTamanho(LADO_OMISSAO))]->setChecked(true);
     new TTeclasGrupo(GrupoTamanhos);
 
-    LabelNumPuzzles =
-        CriarRotulo(GroupBoxLivro, "LabelNumPuzzles", "&Número de puzzles", 15, {16, 103});
+    const TOpcaoLivro& puzzles = Opcao("--puzzles");
+    LabelNumPuzzles = CriarRotulo(GroupBoxLivro, "LabelNumPuzzles",
+                                  ParaQString(std::string(puzzles.RotuloJanela)), 15, {16, 103});
     EditNumPuzzles = Criar<QLineEdit>(GroupBoxLivro, "EditNumPuzzles", 17, {151, 101, 57, 31});
     UpDownNumPuzzles = Criar<TUpDown>(GroupBoxLivro, "UpDownNumPuzzles", 12, {208, 101, 25, 31});
     UpDownNumPuzzles->Associar(EditNumPuzzles);
-    DefinirLimites(*UpDownNumPuzzles, MIN_PUZZLES, MAX_PUZZLES);
+    DefinirLimites(*UpDownNumPuzzles, static_cast<std::int32_t>(puzzles.Min),
+                   static_cast<std::int32_t>(puzzles.Max));
     UpDownNumPuzzles->SetPosicao(PUZZLES_OMISSAO);
     EditNumPuzzles->setText(QString::number(PUZZLES_OMISSAO));
     CheckBoxAbrirPDF = Criar<QCheckBox>(GroupBoxLivro, "CheckBoxAbrirPDF", 17, {257, 108, 104, 17});
     CheckBoxAbrirPDF->setText("Abrir &PDF");
     CheckBoxAbrirPDF->setChecked(true);
-    LabelTituloLivro =
-        CriarRotulo(GroupBoxLivro, "LabelTituloLivro", "Título do &livro", 15, {12, 138});
+    const TOpcaoLivro& titulo = Opcao("--titulo");
+    LabelTituloLivro = CriarRotulo(GroupBoxLivro, "LabelTituloLivro",
+                                   ParaQString(std::string(titulo.RotuloJanela)), 15, {12, 138});
     EditTituloLivro = Criar<QLineEdit>(GroupBoxLivro, "EditTituloLivro", 17, {12, 162, 339, 31});
-    EditTituloLivro->setMaxLength(MAX_TITULO);
+    EditTituloLivro->setMaxLength(static_cast<int>(titulo.Max));
     // Sized again once they have their buddies: until then the "&" counts as a character.
     LabelNumPuzzles->setBuddy(EditNumPuzzles);
     LabelTituloLivro->setBuddy(EditTituloLivro);
@@ -264,22 +267,22 @@ bool TFormMain::LerInteiro(const QLineEdit& AEdit, std::int32_t& AValor) {
     return true;
 }
 
-bool TFormMain::LerConfig(TConfigLivro& AConfig, std::string& AMensagem) const {
-    AConfig = TConfigLivro{};
+bool TFormMain::LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const {
+    APedido = TPedidoLivro{};
     AMensagem.clear();
     const int indice = GrupoTamanhos->checkedId();
     if (indice < 0) {
         AMensagem = "Escolha o tamanho do tabuleiro.";
         return false;
     }
-    AConfig.Lado = TamanhoDoIndice(indice);
-    if (!LerInteiro(*EditNumPuzzles, AConfig.NumPuzzles)) {
+    APedido.Lado = TamanhoDoIndice(indice);
+    if (!LerInteiro(*EditNumPuzzles, APedido.NumPuzzles)) {
         AMensagem = "Indique o número de puzzles.";
         return false;
     }
-    AConfig.Titulo = Aparar(ParaUtf8(EditTituloLivro->text()));
+    APedido.Titulo = ParaUtf8(EditTituloLivro->text());
     if (const int nivel = ComboBoxNivel->currentIndex(); nivel > 0)
-        AConfig.Nivel = static_cast<TNivelDificuldade>(nivel - 1);
+        APedido.Nivel = static_cast<TNivelDificuldade>(nivel - 1);
     return true;
 }
 
@@ -300,13 +303,13 @@ void TFormMain::AtualizarResumo() {
         MostrarEstado(FErroDicionario);
         return;
     }
-    TConfigLivro config;
+    TPedidoLivro pedido;
     std::string mensagem;
-    if (LerConfig(config, mensagem)) {
-        const TAnalise analise = AnalisarOpcoes(config);
-        LabelResumo->setText(ParaQString(TextoResumo(config)));
+    if (LerPedido(pedido, mensagem)) {
+        const TAnalise analise = AnalisarOpcoes(pedido);
+        LabelResumo->setText(ParaQString(TextoResumo(pedido)));
         MostrarEstado(analise.Motivo);
-        BitBtnGerar->setEnabled(analise.PodeGerar);
+        BitBtnGerar->setEnabled(analise.PodeGerar());
     } else {
         MostrarEstado(mensagem);
     }

@@ -44,7 +44,8 @@ public:
     void LigarEventos();
     static void DefinirLimites(TUpDown& AUpDown, std::int32_t AMin, std::int32_t AMax);
     static bool LerInteiro(const QLineEdit& AEdit, std::int32_t& AValor);
-    bool LerConfig(TConfigLivro& AConfig, std::string& AMensagem) const;
+    // The options as the controls hold them; false, with why, when a control cannot be read.
+    bool LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const;
     void AtualizarResumo();
     void DefinirOcupado(bool AOcupado);
     void GerarLivroPdf();

@@ -48,32 +48,31 @@ void TFormMain::DefinirOcupado(bool AOcupado) {
 void TFormMain::GerarLivroPdf() {
     if (Gerando() || !FDic)
         return;
-    TConfigLivro config;
+    TPedidoLivro pedido;
     std::string mensagem;
-    if (!LerConfig(config, mensagem)) {
+    if (!LerPedido(pedido, mensagem)) {
         MostrarEstado(mensagem);
         return;
     }
-    const TAnalise analise = AnalisarOpcoes(config);
-    if (!analise.PodeGerar) {
+    pedido.Semente = SementeDoRelogio();
+    const TAnalise analise = AnalisarOpcoes(pedido);
+    if (!analise.PodeGerar()) {
         MostrarEstado(analise.Motivo);
         return;
     }
-    config.Semente = SementeDoRelogio();
+    const TConfigLivro& config = *analise.Config;
     const auto caminho = FPlataforma.EscolherFicheiroPdf(
-        NomeProposto(NomeFicheiroPadrao(config.Lado, config.NumPuzzles)));
+        NomeProposto(NomeFicheiroPadrao(config.Lado(), config.NumPuzzles())));
     if (!caminho)
         return;
     FPlataforma.GravarPreferencia(PREF_PASTA, ParaUtf8(CaminhoParaQString(caminho->parent_path())));
 
-    TDadosLivro livro;
-    livro.Config = config;
-    livro.Lista = FListaUsada;
+    TDadosLivro livro{.Config = config, .Puzzles = {}, .Lista = FListaUsada};
     if (!FCorrida.Iniciar(*FDic, std::move(livro), *caminho))
         return;
     FCaminho = *caminho;
     DefinirOcupado(true);
-    ProgressBarLote->setRange(0, config.NumPuzzles);
+    ProgressBarLote->setRange(0, config.NumPuzzles());
     ProgressBarLote->setValue(0);
 }
 

@@ -1,6 +1,6 @@
 #include "UnitPalvorinUpDown.hpp"
 
-#include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinTexto.hpp"
 
 #include <QKeyEvent>
 #include <QLineEdit>

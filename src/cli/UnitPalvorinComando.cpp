@@ -250,7 +250,7 @@ public:
                 return ASinais.Parar();
             }))
             return CanceladoAEscrever(ASinais, ACaminho, perguntas, puzzles,
-                                      ALivro.Config.NumPuzzles);
+                                      ALivro.Config.NumPuzzles());
         // With the book on standard output, the summary goes with the messages.
         std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
         resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';

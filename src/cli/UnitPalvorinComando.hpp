@@ -10,7 +10,6 @@ namespace palvorin {
 inline constexpr int SAIDA_SUCESSO = 0;
 inline constexpr int SAIDA_SEM_PUZZLES = 1;
 inline constexpr int SAIDA_INVALIDO = 2;
-inline constexpr int SAIDA_INTERROMPIDO = 130; // 128 + SIGINT, as shells report it
 
 // palvorin-livro from its arguments to its exit code. APastaPrograma is where Dicionario.txt
 // is looked for when the program carries no list; messages go to AErro, the help, the version

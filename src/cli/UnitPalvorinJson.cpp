@@ -85,8 +85,8 @@ std::string TextoJson(std::string_view ATexto) {
 
 void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
                        const TRelatorioLivro& ARel, const std::vector<TPuzzle>& APuzzles) {
-    ASaida << "{\"versao\":" << TextoJson(VERSAO_PALVORIN) << ",\"lado\":" << AConfig.Lado
-           << ",\"semente\":" << AConfig.Semente << ",\"pedidos\":" << ARel.Pedidos
+    ASaida << "{\"versao\":" << TextoJson(VERSAO_PALVORIN) << ",\"lado\":" << AConfig.Lado()
+           << ",\"semente\":" << AConfig.Semente() << ",\"pedidos\":" << ARel.Pedidos
            << ",\"gerados\":" << ARel.Gerados << ",\"cancelado\":" << Booleano(ARel.Cancelado)
            << ",\"comRaras\":" << ARel.ComRaras << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });

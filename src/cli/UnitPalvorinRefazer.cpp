@@ -3,7 +3,6 @@
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinInfoPdf.hpp"
 #include "UnitPalvorinLerFicheiro.hpp"
-#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinSha256.hpp"
 
 #include <optional>
@@ -49,8 +48,6 @@ TReceitaLivro ReceitaDoLivro(const std::filesystem::path& ALivro) {
         throw EPalvorin("O livro " + nome + " foi feito pelo Palvorin " + receita->Versao +
                         ", cujo gerador dá outros puzzles: o Palvorin " + VERSAO_PALVORIN +
                         " não o pode refazer.");
-    if (!AnalisarOpcoes(receita->Config).PodeGerar)
-        throw EPalvorin("A receita do livro " + nome + " está danificada.");
     return *receita;
 }
 

@@ -95,7 +95,7 @@ bool GerarPuzzle(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASem
     APuzzle = TPuzzle{};
     AEstat = TEstatisticasGerador{};
     if (!TamanhoValido(ALado))
-        throw EPalvorin("GerarPuzzle: tamanho inválido: " + std::to_string(ALado));
+        throw EInterno("GerarPuzzle: tamanho inválido: " + std::to_string(ALado));
     TGeradorAleatorio ger(ASemente);
     // The rare-word retry differs from the caller's fill options only in SoComuns; copied once
     // here rather than on every attempt.

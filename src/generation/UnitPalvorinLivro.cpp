@@ -11,19 +11,12 @@
 
 namespace palvorin {
 
-void VerificarConfig(const TConfigLivro& AConfig) {
-    if (!TamanhoValido(AConfig.Lado))
-        throw EPalvorin("Tamanho do tabuleiro inválido.");
-    if (AConfig.NumPuzzles < MIN_PUZZLES || AConfig.NumPuzzles > MAX_PUZZLES)
-        throw EPalvorin("Número de puzzles inválido.");
-}
-
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras) {
     return std::max(ANumPalavras / 4, 1);
 }
 
 std::int32_t TentativasPorPuzzle(const TConfigLivro& AConfig, const TExecucaoLivro& AExecucao) {
-    return AConfig.Nivel ? AExecucao.TentativasDeNivel : TENTATIVAS_POR_PUZZLE;
+    return AConfig.Nivel() ? AExecucao.TentativasDeNivel : TENTATIVAS_POR_PUZZLE;
 }
 
 namespace {
@@ -70,15 +63,15 @@ std::string TextoFalhaPosicao(std::int32_t APosicao, bool AFalhouNoGerador,
     std::string texto = "Puzzle " + std::to_string(APosicao + 1);
     if (AFalhouNoGerador)
         return texto + ": não foi possível gerar um puzzle";
-    if (AConfig.Nivel)
-        return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel) + " em " +
+    if (AConfig.Nivel())
+        return texto + ": nenhum puzzle de nível " + TextoDoNivel(*AConfig.Nivel()) + " em " +
                std::to_string(ATentativas) + " tentativas";
     return texto + ": repete demasiadas palavras de outros puzzles";
 }
 
 // A puzzle drawn for a book: any one for a book of any level, else one of the book's level.
 bool NivelAceite(const TConfigLivro& AConfig, const TPuzzle& APuzzle) {
-    return !AConfig.Nivel || APuzzle.Dificuldade->Nivel == *AConfig.Nivel;
+    return !AConfig.Nivel() || APuzzle.Dificuldade->Nivel == *AConfig.Nivel();
 }
 
 // Positions ahead of the current one whose first attempts the workers may make, per thread:
@@ -88,7 +81,7 @@ constexpr std::int32_t ANTECIPACAO_POR_TAREFA = 16;
 // The attempts of each position made ahead: the first; in a book of one level, which turns
 // down about two puzzles in three, every attempt that forbids no words.
 std::int32_t TentativasAntecipadas(const TConfigLivro& AConfig) {
-    return AConfig.Nivel ? TENTATIVA_PROIBIR_USADAS : 1;
+    return AConfig.Nivel() ? TENTATIVA_PROIBIR_USADAS : 1;
 }
 
 // Whether an attempt's puzzle takes its position, given the puzzles accepted before it.
@@ -160,16 +153,15 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
                                 const TProgressoLivro& AProgresso, TRelatorioLivro& ARel,
                                 const TExecucaoLivro& AExecucao) {
     TEstadoCorrida corrida(AProgresso);
-    VerificarConfig(AConfig);
     ARel = TRelatorioLivro{};
-    ARel.Pedidos = AConfig.NumPuzzles;
-    corrida.N = AConfig.NumPuzzles;
+    ARel.Pedidos = AConfig.NumPuzzles();
+    corrida.N = AConfig.NumPuzzles();
     corrida.Relogio = AExecucao.Relogio ? AExecucao.Relogio : RelogioEstavel();
     if (AExecucao.Tentativas)
         AExecucao.Tentativas->clear();
 
     const auto base = std::make_shared<const TOpcoesGerador>(
-        AConfig.Nivel ? OpcoesGeradorDeNivel(*AConfig.Nivel) : OpcoesGeradorPadrao());
+        AConfig.Nivel() ? OpcoesGeradorDeNivel(*AConfig.Nivel()) : OpcoesGeradorPadrao());
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;
     TUsoPalavras uso(ADic);
@@ -177,7 +169,7 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     {
         const std::int32_t tarefas = NumeroDeTarefas(AExecucao.Tarefas);
         const std::int32_t tentativas = TentativasPorPuzzle(AConfig, AExecucao);
-        TOficinaTentativas oficina(ADic, AConfig, tarefas - 1);
+        TOficinaTentativas oficina(ADic, AConfig.Lado(), AConfig.Semente(), tarefas - 1);
         const std::int32_t porPosicao = TentativasAntecipadas(AConfig);
         std::int32_t antecipadas = 0; // positions whose first attempts were handed out
         for (std::int32_t i = 0; i < corrida.N; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UnitPalvorinDicionario.hpp"
+#include "UnitPalvorinOpcoesLivro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -28,8 +29,6 @@ struct TRelatorioLivro {
     bool operator==(const TRelatorioLivro&) const = default;
 };
 
-inline constexpr std::int32_t MIN_PUZZLES = 1;
-inline constexpr std::int32_t MAX_PUZZLES = 100;
 inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
 // A book of one level draws until a puzzle of that level comes; each level is about a third
 // of the puzzles, so running out means the level is out of reach with this list and side.
@@ -38,7 +37,6 @@ inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE_NIVEL = 200;
 inline constexpr std::int32_t TENTATIVA_PROIBIR_USADAS = 3;
 inline constexpr std::int32_t COMPRIMENTO_PROIBIDAS = 5;
 inline constexpr std::int64_t INTERVALO_PROGRESSO_MS = 40;
-inline constexpr std::int32_t MAX_TAREFAS = 64;
 
 // How one run is carried out; nothing here changes the book.
 struct TExecucaoLivro {
@@ -57,7 +55,6 @@ struct TExecucaoLivro {
 // The number of cores this process may use.
 std::int32_t TarefasPorOmissao();
 
-void VerificarConfig(const TConfigLivro& AConfig);
 // Most words a new puzzle may share with one earlier puzzle, given the smaller word count.
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
 

@@ -42,8 +42,9 @@ struct TItem {
 
 // The attempt, or nothing when AParar asked it to stop: a generator cut short may still return
 // a puzzle, but not the one an uninterrupted run makes.
-std::optional<TTentativa> FazerTentativa(const TDicionario& ADic, const TConfigLivro& AConfig,
-                                         const TChave& AChave, const TOpcoesGerador& AOpcoes,
+std::optional<TTentativa> FazerTentativa(const TDicionario& ADic, std::int32_t ALado,
+                                         std::uint32_t ASementeLivro, const TChave& AChave,
+                                         const TOpcoesGerador& AOpcoes,
                                          const TConsultaCancelamento& AParar) {
     bool parado = false;
     const TConsultaCancelamento consulta = [&parado, &AParar] {
@@ -52,9 +53,9 @@ std::optional<TTentativa> FazerTentativa(const TDicionario& ADic, const TConfigL
     };
     TTentativa t;
     TEstatisticasGerador estat;
-    t.Gerado = GerarPuzzle(ADic, AConfig.Lado,
-                           SementeDaTentativa(AConfig.Semente, AChave.first, AChave.second),
-                           AOpcoes, consulta, t.Puzzle, estat);
+    t.Gerado =
+        GerarPuzzle(ADic, ALado, SementeDaTentativa(ASementeLivro, AChave.first, AChave.second),
+                    AOpcoes, consulta, t.Puzzle, estat);
     if (parado)
         return std::nullopt;
     t.ComRaras = estat.ComRaras > 0;
@@ -64,10 +65,12 @@ std::optional<TTentativa> FazerTentativa(const TDicionario& ADic, const TConfigL
 } // namespace
 
 struct TOficinaTentativas::TPartilha {
-    TPartilha(const TDicionario& ADic, const TConfigLivro& AConfig) : Dic(ADic), Config(AConfig) {}
+    TPartilha(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASementeLivro)
+        : Dic(ADic), Lado(ALado), SementeLivro(ASementeLivro) {}
 
     const TDicionario& Dic;
-    const TConfigLivro Config;
+    const std::int32_t Lado;
+    const std::uint32_t SementeLivro;
     std::mutex Trinco;
     std::condition_variable Mudou;
     std::map<TChave, std::shared_ptr<TItem>> Itens; // in the order workers take them
@@ -91,7 +94,7 @@ struct TOficinaTentativas::TPartilha {
         std::optional<TTentativa> resultado;
         std::exception_ptr erro;
         try {
-            resultado = FazerTentativa(Dic, Config, AChave, *AItem->Opcoes, AParar);
+            resultado = FazerTentativa(Dic, Lado, SementeLivro, AChave, *AItem->Opcoes, AParar);
         } catch (...) {
             erro = std::current_exception();
         }
@@ -145,9 +148,9 @@ struct TOficinaTentativas::TFios {
     std::vector<std::thread> Fios;
 };
 
-TOficinaTentativas::TOficinaTentativas(const TDicionario& ADic, const TConfigLivro& AConfig,
-                                       std::int32_t ATrabalhadores)
-    : FPartilha(std::make_shared<TPartilha>(ADic, AConfig)),
+TOficinaTentativas::TOficinaTentativas(const TDicionario& ADic, std::int32_t ALado,
+                                       std::uint32_t ASementeLivro, std::int32_t ATrabalhadores)
+    : FPartilha(std::make_shared<TPartilha>(ADic, ALado, ASementeLivro)),
       FFios(std::make_unique<TFios>(FPartilha, std::max(ATrabalhadores, 0))) {
     FTrabalhadores = static_cast<std::int32_t>(FFios->Fios.size());
 }
@@ -199,7 +202,8 @@ TTentativa TOficinaTentativas::Obter(std::int32_t APosicao, std::int32_t ATentat
             if (it != p.Itens.end())
                 p.Itens.erase(it);
             trinco.unlock();
-            return FazerTentativa(p.Dic, p.Config, chave, AOpcoes, consulta).value_or(TTentativa{});
+            return FazerTentativa(p.Dic, p.Lado, p.SementeLivro, chave, AOpcoes, consulta)
+                .value_or(TTentativa{});
         }
         if (it->second->Estado == TEstadoTentativa::etPronta) {
             const std::shared_ptr<TItem> item = it->second;

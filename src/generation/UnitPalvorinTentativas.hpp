@@ -27,7 +27,7 @@ class TOficinaTentativas {
 public:
     // ATrabalhadores: worker threads besides the caller's, or fewer when the system cannot start
     // that many (Trabalhadores says how many); 0 makes every attempt on the caller's.
-    TOficinaTentativas(const TDicionario& ADic, const TConfigLivro& AConfig,
+    TOficinaTentativas(const TDicionario& ADic, std::int32_t ALado, std::uint32_t ASementeLivro,
                        std::int32_t ATrabalhadores);
     // Stops the attempts under way and waits for them.
     ~TOficinaTentativas();

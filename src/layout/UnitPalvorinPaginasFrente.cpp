@@ -41,16 +41,16 @@ void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
     TextoCentradoAjustado(ACanvas, 42 * e, Maiusculas(NOME_AUTOR), 24 * e, 24 * e, 1, true, area);
     TextoCentradoAjustado(ACanvas, 92 * e, Maiusculas(NOME_PROGRAMA), 80 * e, 24 * e, 4, true,
                           area);
-    const std::string titulo = Aparar(FLivro.Config.Titulo);
+    const std::string titulo = Aparar(FLivro.Config.Titulo());
     if (!titulo.empty())
         TextoCentradoQueCabe(ACanvas, 150 * e, titulo, 34 * e, 16 * e, 2, true, area);
     TextoCentradoAjustado(
         ACanvas, 202 * e,
         Plural(static_cast<std::int64_t>(FLivro.Puzzles.size()), "puzzle", "puzzles"), 16 * e,
         16 * e, 1, false, area);
-    std::string tamanho = TextoDoTamanho(FLivro.Config.Lado);
-    if (FLivro.Config.Nivel)
-        tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel);
+    std::string tamanho = TextoDoTamanho(FLivro.Config.Lado());
+    if (FLivro.Config.Nivel())
+        tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel());
     TextoCentradoAjustado(ACanvas, 212 * e, tamanho, 16 * e, 16 * e, 1, false, area);
 }
 

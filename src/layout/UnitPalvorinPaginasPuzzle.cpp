@@ -38,9 +38,9 @@ void TCompositorLivro::DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina&
     ACanvas.Texto(area.Direita, area.Topo, numero, tamanhoNumero, true, CINZA_PRETO,
                   TAlinhamento::alDireita);
     // A book of one level names it left of the number, in the same line but not in bold.
-    if (FLivro.Config.Nivel)
+    if (FLivro.Config.Nivel())
         ACanvas.Texto(area.Direita - ACanvas.LarguraTexto(numero + " ", tamanhoNumero, true),
-                      area.Topo, TextoDoNivel(*FLivro.Config.Nivel) + " \u00B7", tamanhoNumero,
+                      area.Topo, TextoDoNivel(*FLivro.Config.Nivel()) + " \u00B7", tamanhoNumero,
                       false, CINZA_PRETO, TAlinhamento::alDireita);
     DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
                         area.Centro() - celula * puzzle.Lado / 2, FFormato.TopoGrelhaMm, celula,

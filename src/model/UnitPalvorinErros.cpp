@@ -90,7 +90,10 @@ std::string MensagemDoErro(const std::exception& AErro) {
         return AErro.what();
     if (dynamic_cast<const std::bad_alloc*>(&AErro) != nullptr)
         return "Não há memória suficiente.";
-    return std::string("Erro interno: ") + AErro.what();
+    // The standard library's own texts are English and say nothing to a user.
+    const std::string detalhe =
+        dynamic_cast<const EInterno*>(&AErro) != nullptr ? std::string(AErro.what()) + ". " : "";
+    return "Erro interno: " + detalhe + PEDIDO_DE_RELATORIO;
 }
 
 } // namespace palvorin

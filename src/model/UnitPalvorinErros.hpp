@@ -9,8 +9,11 @@ namespace palvorin {
 // that name a file and why it could not be read or written.
 std::string DescricaoDoErro(int AErro);
 
-// The message of a caught error for the user: our own errors carry Portuguese text; the
-// standard library's few (running out of memory above all) get a Portuguese sentence.
+inline constexpr const char* PEDIDO_DE_RELATORIO =
+    "Por favor, comunique este erro ao autor do programa, com o que estava a fazer.";
+
+// The message of a caught error for the user: a user error's own sentence; an internal error
+// as "Erro interno: …" with a request for a report; running out of memory as such.
 std::string MensagemDoErro(const std::exception& AErro);
 
 } // namespace palvorin

@@ -1,5 +1,6 @@
 #include "UnitPalvorinReceita.hpp"
 
+#include "UnitPalvorinOpcoesLivro.hpp"
 #include "UnitPalvorinTexto.hpp"
 
 #include <charconv>
@@ -16,7 +17,7 @@ constexpr std::string_view FORMATO = "1";
 // from a file that may come from anyone, and its text reaches messages.
 constexpr std::size_t MAXIMO_RECEITA = 16 * 1024; // the whole line, as encoded
 constexpr std::size_t MAXIMO_VERSAO = 32;
-constexpr std::size_t MAXIMO_TITULO = 1024;   // bytes; the title's own rules come later
+constexpr std::size_t MAXIMO_VALOR = 1024;    // bytes of an option's; its own rules come later
 constexpr std::size_t MAXIMO_FICHEIRO = 4096; // a path the system can open
 constexpr std::size_t MAXIMO_NOME_MOSTRADO = 40;
 
@@ -81,35 +82,14 @@ template <typename TInteiro> bool LerInteiro(const std::string& ATexto, TInteiro
     return !ATexto.empty() && erro == std::errc{} && resto == fim;
 }
 
+// The recipe's own fields, around the options' (OpcoesLivro), in the order they are written.
 struct TCampoReceita {
     std::string_view Nome;
     std::string (*Escrever)(const TReceitaLivro&);
     bool (*Ler)(TReceitaLivro&, const std::string&); // false: not a valid value
 };
 
-// Every field of a recipe, in the order they are written. An option that changes the book
-// adds its row here, and nowhere else.
-// A book of one level records the level's plain name; a book of any level, nothing.
-constexpr std::string_view IDS_DOS_NIVEIS[] = {"facil", "medio", "dificil"};
-
-std::string IdDoNivel(const std::optional<TNivelDificuldade>& ANivel) {
-    return ANivel ? std::string(IDS_DOS_NIVEIS[static_cast<std::size_t>(*ANivel)]) : "";
-}
-
-bool LerNivel(const std::string& AValor, std::optional<TNivelDificuldade>& ANivel) {
-    if (AValor.empty()) {
-        ANivel.reset();
-        return true;
-    }
-    for (std::size_t i = 0; i < std::size(IDS_DOS_NIVEIS); ++i)
-        if (AValor == IDS_DOS_NIVEIS[i]) {
-            ANivel = static_cast<TNivelDificuldade>(i);
-            return true;
-        }
-    return false;
-}
-
-const TCampoReceita CAMPOS[] = {
+const TCampoReceita CAMPOS_ANTES[] = {
     {"versao", [](const TReceitaLivro& r) { return r.Versao; },
      [](TReceitaLivro& r, const std::string& v) {
          r.Versao = v;
@@ -117,19 +97,9 @@ const TCampoReceita CAMPOS[] = {
      }},
     {"gerador", [](const TReceitaLivro& r) { return std::to_string(r.Gerador); },
      [](TReceitaLivro& r, const std::string& v) { return LerInteiro(v, r.Gerador); }},
-    {"lado", [](const TReceitaLivro& r) { return std::to_string(r.Config.Lado); },
-     [](TReceitaLivro& r, const std::string& v) { return LerInteiro(v, r.Config.Lado); }},
-    {"puzzles", [](const TReceitaLivro& r) { return std::to_string(r.Config.NumPuzzles); },
-     [](TReceitaLivro& r, const std::string& v) { return LerInteiro(v, r.Config.NumPuzzles); }},
-    {"semente", [](const TReceitaLivro& r) { return std::to_string(r.Config.Semente); },
-     [](TReceitaLivro& r, const std::string& v) { return LerInteiro(v, r.Config.Semente); }},
-    {"nivel", [](const TReceitaLivro& r) { return IdDoNivel(r.Config.Nivel); },
-     [](TReceitaLivro& r, const std::string& v) { return LerNivel(v, r.Config.Nivel); }},
-    {"titulo", [](const TReceitaLivro& r) { return r.Config.Titulo; },
-     [](TReceitaLivro& r, const std::string& v) {
-         r.Config.Titulo = v;
-         return v.size() <= MAXIMO_TITULO;
-     }},
+};
+
+const TCampoReceita CAMPOS_DEPOIS[] = {
     {"lista",
      [](const TReceitaLivro& r) { return std::string(r.Lista.Embutida ? "embutida" : "ficheiro"); },
      [](TReceitaLivro& r, const std::string& v) {
@@ -147,6 +117,52 @@ const TCampoReceita CAMPOS[] = {
          return Sha256Valido(v);
      }},
 };
+
+// Every field of a recipe, in the order they are written.
+struct TCampo {
+    std::string_view Nome;
+    const TCampoReceita* Proprio = nullptr;
+    const TOpcaoLivro* Opcao = nullptr;
+};
+
+std::vector<TCampo> Campos() {
+    std::vector<TCampo> campos;
+    for (const TCampoReceita& campo : CAMPOS_ANTES)
+        campos.push_back({campo.Nome, &campo});
+    for (const TOpcaoLivro& opcao : OpcoesLivro())
+        if (!opcao.CampoReceita.empty())
+            campos.push_back({opcao.CampoReceita, nullptr, &opcao});
+    for (const TCampoReceita& campo : CAMPOS_DEPOIS)
+        campos.push_back({campo.Nome, &campo});
+    return campos;
+}
+
+std::optional<std::string> Escrever(const TCampo& ACampo, const TReceitaLivro& AReceita) {
+    if (ACampo.Proprio)
+        return ACampo.Proprio->Escrever(AReceita);
+    return ACampo.Opcao->ValorNaReceita(AReceita.Pedido);
+}
+
+bool Ler(const TCampo& ACampo, TReceitaLivro& AReceita, const std::string& AValor) {
+    if (ACampo.Proprio)
+        return ACampo.Proprio->Ler(AReceita, AValor);
+    if (AValor.size() > MAXIMO_VALOR)
+        return false;
+    // An empty level is a book of any level.
+    if (AValor.empty() && ACampo.Opcao->Tipo == TTipoOpcao::toNivel)
+        return true;
+    if (!ValorAceite(*ACampo.Opcao, AValor))
+        return false;
+    TArgumentosLivro argumentos{.Livro = AReceita.Pedido};
+    ACampo.Opcao->Guardar(argumentos, AValor);
+    AReceita.Pedido = argumentos.Livro;
+    return true;
+}
+
+// A field a book of default options leaves out may be missing.
+bool PodeFaltar(const TCampo& ACampo) {
+    return ACampo.Opcao && !ACampo.Opcao->ValorNaReceita(TPedidoLivro{});
+}
 
 std::string_view Aparado(std::string_view ATexto) {
     while (!ATexto.empty() && ATexto.front() == ' ')
@@ -171,13 +187,14 @@ EPalvorin Danificada(std::string_view ACampo) {
 
 std::string TextoDaReceita(const TReceitaLivro& AReceita) {
     std::string texto = std::string(MARCA) + "=" + std::string(FORMATO);
-    for (const TCampoReceita& campo : CAMPOS)
-        texto += "; " + std::string(campo.Nome) + "=" + Percentagem(campo.Escrever(AReceita));
+    for (const TCampo& campo : Campos())
+        if (const auto valor = Escrever(campo, AReceita))
+            texto += "; " + std::string(campo.Nome) + "=" + Percentagem(*valor);
     return texto;
 }
 
 std::string ResumoDaReceita(const TReceitaLivro& AReceita) {
-    const TConfigLivro& c = AReceita.Config;
+    const TPedidoLivro& c = AReceita.Pedido;
     std::string texto = "Livro de " + std::to_string(c.NumPuzzles) +
                         (c.NumPuzzles == 1 ? " puzzle" : " puzzles") + " de " +
                         TextoDoTamanho(c.Lado) + ", semente " + std::to_string(c.Semente);
@@ -209,27 +226,28 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
         throw EPalvorin("A receita do livro tem um formato que esta versão não conhece.");
 
     TReceitaLivro receita;
-    std::vector<bool> lidos(std::size(CAMPOS), false);
+    const std::vector<TCampo> campos = Campos();
+    std::vector<bool> lidos(campos.size(), false);
     for (std::size_t i = 1; i < pares.size(); ++i) {
         const std::size_t igual = pares[i].find('=');
         const std::string_view nome = pares[i].substr(0, igual);
         std::size_t k = 0;
-        while (k < std::size(CAMPOS) && CAMPOS[k].Nome != nome)
+        while (k < campos.size() && campos[k].Nome != nome)
             ++k;
-        if (k == std::size(CAMPOS))
+        if (k == campos.size())
             throw EPalvorin("A receita do livro tem um campo que esta versão não conhece: «" +
                             NomeMostrado(nome) + "».");
         if (igual == std::string_view::npos || lidos[k])
             throw Danificada(nome);
         const auto valor = SemPercentagem(pares[i].substr(igual + 1));
         // No text of a recipe holds a NUL: one would cut a path short where it is opened.
-        if (!valor || valor->find('\0') != std::string::npos || !CAMPOS[k].Ler(receita, *valor))
+        if (!valor || valor->find('\0') != std::string::npos || !Ler(campos[k], receita, *valor))
             throw Danificada(nome);
         lidos[k] = true;
     }
-    for (std::size_t k = 0; k < std::size(CAMPOS); ++k)
-        if (!lidos[k])
-            throw Danificada(CAMPOS[k].Nome);
+    for (std::size_t k = 0; k < campos.size(); ++k)
+        if (!lidos[k] && !PodeFaltar(campos[k]))
+            throw Danificada(campos[k].Nome);
     // A list file has a name; the built-in list has none.
     if (receita.Lista.Embutida != receita.Lista.Ficheiro.empty())
         throw Danificada("ficheiro");

@@ -22,7 +22,7 @@ struct TListaUsada {
 
 // Everything that makes a book again: the same recipe gives the same puzzles.
 struct TReceitaLivro {
-    TConfigLivro Config;
+    TPedidoLivro Pedido; // as read: AnalisarOpcoes judges it before a book is made
     TListaUsada Lista;
     std::string Versao = VERSAO_PALVORIN;
     std::int32_t Gerador = REVISAO_GERADOR;

@@ -1,5 +1,7 @@
 #include "UnitPalvorinTexto.hpp"
 
+#include <charconv>
+
 namespace palvorin {
 
 void AcrescentarUtf8(std::string& ADestino, char32_t ACodigo) {
@@ -166,6 +168,35 @@ int ValorHexadecimal(char ADigito) {
 
 std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural) {
     return std::to_string(AContagem) + " " + std::string(AContagem == 1 ? ASingular : APlural);
+}
+
+namespace {
+
+template <typename TInteiro> std::optional<TInteiro> NumeroDeTexto(std::string_view ATexto) {
+    const std::string texto = Aparar(ATexto);
+    std::string_view digitos = texto;
+    // from_chars takes a leading "-" but not a "+".
+    const bool mais = !digitos.empty() && digitos.front() == '+';
+    if (mais)
+        digitos.remove_prefix(1);
+    if (digitos.empty() || (mais && digitos.front() == '-'))
+        return std::nullopt;
+    TInteiro valor = 0;
+    const auto [fim, erro] =
+        std::from_chars(digitos.data(), digitos.data() + digitos.size(), valor);
+    if (erro != std::errc() || fim != digitos.data() + digitos.size())
+        return std::nullopt;
+    return valor;
+}
+
+} // namespace
+
+std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto) {
+    return NumeroDeTexto<std::int32_t>(ATexto);
+}
+
+std::optional<std::uint32_t> NaturalDeTexto(std::string_view ATexto) {
+    return NumeroDeTexto<std::uint32_t>(ATexto);
 }
 
 } // namespace palvorin

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ bool EhControlo(char32_t c);
 // Without leading and trailing blanks and control characters.
 std::string Aparar(std::string_view AUtf8);
 // "1 página", "2 páginas": the singular only for exactly one.
+// A decimal integer of the type's full range (optional sign, digits only) after Aparar;
+// nothing otherwise, out of range included.
+std::optional<std::int32_t> InteiroDeTexto(std::string_view ATexto);
+std::optional<std::uint32_t> NaturalDeTexto(std::string_view ATexto);
 std::string Plural(std::int64_t AContagem, std::string_view ASingular, std::string_view APlural);
 std::size_t ContarUnidadesUtf16(std::string_view AUtf8);
 // UTF-16 bytes (big-endian when AGrandeFim) as UTF-8; a lone surrogate and an odd last byte

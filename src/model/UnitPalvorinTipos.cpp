@@ -15,7 +15,7 @@ bool TamanhoValido(std::int32_t ALado) {
 
 std::int32_t TamanhoDoIndice(std::int32_t AIndice) {
     if (AIndice < 0 || AIndice >= static_cast<std::int32_t>(TamanhosTabuleiro.size()))
-        throw EPalvorin("TamanhoDoIndice: índice fora do intervalo");
+        throw EInterno("TamanhoDoIndice: índice fora do intervalo");
     return TamanhosTabuleiro[static_cast<std::size_t>(AIndice)];
 }
 
@@ -25,15 +25,14 @@ std::string TextoDoTamanho(std::int32_t ALado) {
 }
 
 std::string TextoDoNivel(TNivelDificuldade ANivel) {
-    switch (ANivel) {
-    case TNivelDificuldade::ndFacil:
-        return "Fácil";
-    case TNivelDificuldade::ndMedio:
-        return "Médio";
-    case TNivelDificuldade::ndDificil:
-        break;
-    }
-    return "Difícil";
+    return std::string(NIVEIS[static_cast<std::size_t>(ANivel)].Nome);
+}
+
+std::optional<TNivelDificuldade> NivelDeTexto(std::string_view ATexto) {
+    for (const TDescNivel& nivel : NIVEIS)
+        if (ATexto == nivel.Id || ATexto == nivel.Variante)
+            return nivel.Nivel;
+    return std::nullopt;
 }
 
 } // namespace palvorin

@@ -5,6 +5,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace palvorin {
@@ -65,20 +67,76 @@ struct TPuzzle {
     bool operator==(const TPuzzle&) const = default;
 };
 
-struct TConfigLivro {
-    std::int32_t NumPuzzles = 0;
-    std::int32_t Lado = 0;
-    std::string Titulo;
+// Everything each level is called: the reader's name, the recipe's id (also what the command
+// takes) and the other spellings the command accepts. In the enum's order.
+struct TDescNivel {
+    TNivelDificuldade Nivel;
+    std::string_view Nome;
+    std::string_view Id;
+    std::string_view Variante;
+};
+inline constexpr std::array<TDescNivel, 3> NIVEIS = {{
+    {TNivelDificuldade::ndFacil, "Fácil", "facil", "fácil"},
+    {TNivelDificuldade::ndMedio, "Médio", "medio", "médio"},
+    {TNivelDificuldade::ndDificil, "Difícil", "dificil", "difícil"},
+}};
+static_assert(NIVEIS[0].Nivel == TNivelDificuldade::ndFacil &&
+              NIVEIS[1].Nivel == TNivelDificuldade::ndMedio &&
+              NIVEIS[2].Nivel == TNivelDificuldade::ndDificil);
+
+// The limits and defaults of a book, the same in both programs.
+inline constexpr std::int32_t MIN_PUZZLES = 1;
+inline constexpr std::int32_t MAX_PUZZLES = 100;
+inline constexpr std::int32_t PUZZLES_OMISSAO = 30;
+inline constexpr std::int32_t LADO_OMISSAO = 11;
+inline constexpr std::int32_t MAX_TITULO = 40; // UTF-16 code units, as the window's edit counts
+
+// A book's options as asked for, before AnalisarOpcoes has judged them.
+struct TPedidoLivro {
+    std::int32_t NumPuzzles = PUZZLES_OMISSAO;
+    std::int32_t Lado = LADO_OMISSAO;
+    std::string Titulo{};
     std::uint32_t Semente = 0;
     // Absent: a book of any level, as drawn.
     std::optional<TNivelDificuldade> Nivel{};
 
-    bool operator==(const TConfigLivro&) const = default;
+    bool operator==(const TPedidoLivro&) const = default;
 };
 
+struct TAnalise;
+TAnalise AnalisarOpcoes(const TPedidoLivro& APedido);
+
+// A book's options as AnalisarOpcoes accepted them. Only it makes one, so whatever holds a
+// TConfigLivro may trust it without checking again.
+class TConfigLivro {
+public:
+    std::int32_t NumPuzzles() const { return FPedido.NumPuzzles; }
+    std::int32_t Lado() const { return FPedido.Lado; }
+    const std::string& Titulo() const { return FPedido.Titulo; } // trimmed
+    std::uint32_t Semente() const { return FPedido.Semente; }
+    const std::optional<TNivelDificuldade>& Nivel() const { return FPedido.Nivel; }
+    const TPedidoLivro& Pedido() const { return FPedido; }
+
+    bool operator==(const TConfigLivro&) const = default;
+
+private:
+    friend TAnalise AnalisarOpcoes(const TPedidoLivro& APedido);
+    explicit TConfigLivro(TPedidoLivro APedido) : FPedido(std::move(APedido)) {}
+
+    TPedidoLivro FPedido;
+};
+
+// Bad input, or something the user can mend: the message is a Portuguese sentence for them.
 class EPalvorin : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A broken promise inside the program, never the user's doing: the message names the routine
+// and is shown as an internal error to report.
+class EInterno : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
 };
 
 inline constexpr std::array<std::int32_t, 4> TamanhosTabuleiro = {9, 11, 13, 15};
@@ -90,5 +148,7 @@ std::int32_t TamanhoDoIndice(std::int32_t AIndice);
 std::string TextoDoTamanho(std::int32_t ALado);
 // "Fácil", "Médio", "Difícil".
 std::string TextoDoNivel(TNivelDificuldade ANivel);
+// The level a recipe id or one of its spellings names; nothing for any other text.
+std::optional<TNivelDificuldade> NivelDeTexto(std::string_view ATexto);
 
 } // namespace palvorin

@@ -16,11 +16,11 @@ std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
     return NOME_PROGRAMA + "_" + lado + "x" + lado + "_" + std::to_string(ANumPuzzles) + ".pdf";
 }
 
-std::string TextoResumo(const TConfigLivro& AConfig) {
+std::string TextoResumo(const TPedidoLivro& APedido) {
     std::string resumo =
-        Plural(AConfig.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " + TextoDoTamanho(AConfig.Lado);
-    if (AConfig.Nivel)
-        resumo += " \u00B7 nível " + TextoDoNivel(*AConfig.Nivel);
+        Plural(APedido.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " + TextoDoTamanho(APedido.Lado);
+    if (APedido.Nivel)
+        resumo += " \u00B7 nível " + TextoDoNivel(*APedido.Nivel);
     return resumo;
 }
 

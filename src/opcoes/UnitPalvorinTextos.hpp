@@ -14,7 +14,8 @@ namespace palvorin {
 inline const std::string TEXTO_NENHUM_PUZZLE = "Não foi possível gerar nenhum puzzle.";
 
 std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles);
-std::string TextoResumo(const TConfigLivro& AConfig);
+// For any side and count, accepted or not.
+std::string TextoResumo(const TPedidoLivro& APedido);
 std::string TextoLivroGerado(std::int32_t APuzzles, std::int32_t APaginas);
 // The window's final line: TextoLivroGerado and the book's seed, so the book can be made again.
 std::string TextoLivroGeradoComSemente(std::int32_t APuzzles, std::int32_t APaginas,

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <cstdint>
+#include "UnitPalvorinTipos.hpp"
+
 #include <string>
 #include <string_view>
 
 namespace palvorin {
-
-inline constexpr std::int32_t MAX_TITULO = 40; // UTF-16 code units, as the window's edit counts
 
 // Why the title, as typed (bytes, before trimming), cannot go on the cover; "" when it can.
 // Refused: malformed UTF-8; more than MAX_TITULO units once trimmed; control characters and

@@ -37,7 +37,7 @@ bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
     try {
-        const TReceitaLivro receita{ALivro.Config, ALivro.Lista};
+        const TReceitaLivro receita{ALivro.Config.Pedido(), ALivro.Lista};
         TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
                            NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
                            TextoDaReceita(receita)});

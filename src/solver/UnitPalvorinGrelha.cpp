@@ -193,8 +193,8 @@ private:
 TPadrao GerarPadrao(std::int32_t ALado, TGeradorAleatorio& AGer, double ADensidade,
                     double AProbEvitarCurtas) {
     if (ALado < LADO_MINIMO_PADRAO || ALado % 2 == 0)
-        throw EPalvorin("GerarPadrao: o lado tem de ser ímpar e pelo menos " +
-                        std::to_string(LADO_MINIMO_PADRAO));
+        throw EInterno("GerarPadrao: o lado tem de ser ímpar e pelo menos " +
+                       std::to_string(LADO_MINIMO_PADRAO));
     const std::int32_t n = ALado * ALado;
     TPadrao pretas(n, false);
     std::vector<std::int32_t> ordem(n);

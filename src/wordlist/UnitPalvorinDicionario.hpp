@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinDecodificacao.hpp"
 #include "UnitPalvorinLetras.hpp"
+#include "UnitPalvorinOpcoesLivro.hpp"
 #include "UnitPalvorinReceita.hpp"
 #include "UnitPalvorinTipos.hpp"
 
@@ -24,10 +25,6 @@ using TConjuntoBits = std::vector<std::uint64_t>;
 inline constexpr std::int32_t COMPRIMENTO_MINIMO = 2;
 inline constexpr std::int32_t COMPRIMENTO_MAXIMO = 15;
 inline constexpr std::int32_t MAX_DETALHE = 30;
-// A word list file larger than this is refused before it is read: loading costs about twenty-five
-// times its size in memory, and real lists are well under a megabyte.
-inline constexpr std::uint64_t TAMANHO_MAXIMO_LISTA = 32 * 1024 * 1024;
-
 struct TRelatorioDic {
     std::int32_t Lidas = 0;
     std::int32_t Aceites = 0;

@@ -29,15 +29,15 @@ struct TGeracaoFalsa {
                                     TRelatorioLivro& ARel) {
         Chamadas.push_back(AConfig);
         ARel = TRelatorioLivro{};
-        ARel.Pedidos = AConfig.NumPuzzles;
+        ARel.Pedidos = AConfig.NumPuzzles();
         std::vector<TPuzzle> puzzles;
         bool cancelar = false;
         const auto reportar = [&](int APosicao, bool& ACancelar) {
-            AProgresso(APosicao, AConfig.NumPuzzles, ACancelar);
+            AProgresso(APosicao, AConfig.NumPuzzles(), ACancelar);
             if (!ACancelar && AposReporte)
                 AposReporte();
         };
-        for (int i = 0; i < AConfig.NumPuzzles && !cancelar; ++i) {
+        for (int i = 0; i < AConfig.NumPuzzles() && !cancelar; ++i) {
             reportar(i, cancelar);
             for (int r = 0; r < ReportesPorPuzzle && !cancelar; ++r)
                 reportar(i, cancelar);
@@ -46,7 +46,7 @@ struct TGeracaoFalsa {
                     AoParar();
                 break;
             }
-            if (Erro && i == AConfig.NumPuzzles - 1)
+            if (Erro && i == AConfig.NumPuzzles() - 1)
                 throw EPalvorin(*Erro);
             if (std::find(PosicoesFalhadas.begin(), PosicoesFalhadas.end(), i) !=
                 PosicoesFalhadas.end()) {
@@ -55,14 +55,14 @@ struct TGeracaoFalsa {
                 continue;
             }
             TPuzzle puzzle;
-            puzzle.Lado = AConfig.Lado;
-            puzzle.Letras = std::string(std::size_t(AConfig.Lado * AConfig.Lado), '#');
+            puzzle.Lado = AConfig.Lado();
+            puzzle.Letras = std::string(std::size_t(AConfig.Lado() * AConfig.Lado()), '#');
             puzzles.push_back(puzzle);
         }
         ARel.Cancelado = cancelar;
         if (!cancelar) {
             bool ignorado = false;
-            reportar(AConfig.NumPuzzles, ignorado);
+            reportar(AConfig.NumPuzzles(), ignorado);
         }
         ARel.Gerados = int(puzzles.size());
         return puzzles;

@@ -70,7 +70,7 @@ protected:
     std::string Estado() { return Janela().LabelEstado->text().toStdString(); }
     // The final line of a written book: the seed the last run drew is part of it.
     std::string Gerado(const std::string& ALinha) {
-        return ALinha + " Semente " + std::to_string(geracao.Chamadas.back().Semente) + ".";
+        return ALinha + " Semente " + std::to_string(geracao.Chamadas.back().Semente()) + ".";
     }
     std::string Foto() {
         return Estado() + " [" + std::to_string(Janela().ProgressBarLote->value()) + "/" +
@@ -184,8 +184,8 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
         EXPECT_EQ(gravacao.Chamadas[0].second.Config, geracao.Chamadas.back());
         // The book's recipe names the list the window loaded.
         EXPECT_EQ(gravacao.Chamadas[0].second.Lista, LISTA);
-        EXPECT_EQ(geracao.Chamadas.back().Titulo, "Ferias");
-        EXPECT_EQ(geracao.Chamadas.back().Lado, 11);
+        EXPECT_EQ(geracao.Chamadas.back().Titulo(), "Ferias");
+        EXPECT_EQ(geracao.Chamadas.back().Lado(), 11);
         EXPECT_EQ(plataforma.Registo, abrir ? std::vector<std::string>{"abrir: /tmp/livro.pdf"}
                                             : std::vector<std::string>{});
         EXPECT_EQ(Janela().LabelResumo->text().toStdString(), "3 puzzles \u00B7 11 \u00D7 11");
@@ -193,7 +193,7 @@ TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
     }
     // Every run draws its own book seed.
     ASSERT_EQ(geracao.Chamadas.size(), 2u);
-    EXPECT_NE(geracao.Chamadas[0].Semente, geracao.Chamadas[1].Semente);
+    EXPECT_NE(geracao.Chamadas[0].Semente(), geracao.Chamadas[1].Semente());
 }
 
 TEST_F(Corrida, PropoeONomeEDesistirDoFicheiroNaoMudaNada) {

@@ -1,4 +1,5 @@
 // The window's run without a window: the owner's thread is a plain queue the test turns.
+#include "ConfigLivro.hpp"
 #include "MotorFalso.hpp"
 #include "UnitPalvorinCorridaLivro.hpp"
 
@@ -127,12 +128,8 @@ protected:
     }
 
     TDadosLivro Livro(int APuzzles) {
-        TDadosLivro livro;
-        livro.Config.NumPuzzles = APuzzles;
-        livro.Config.Lado = 9;
-        livro.Config.Semente = 77;
-        livro.Lista = LISTA;
-        return livro;
+        return TDadosLivro{ConfigDoLivro({.NumPuzzles = APuzzles, .Lado = 9, .Semente = 77}), {},
+                           LISTA};
     }
     void Correr(int APuzzles) {
         ASSERT_TRUE(corrida->Iniciar(dic, Livro(APuzzles), "/tmp/livro.pdf"));

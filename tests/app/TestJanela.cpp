@@ -4,6 +4,7 @@
 #include "UnitPalvorinArranque.hpp"
 #include "UnitPalvorinIcone.hpp"
 #include "UnitPalvorinMain.hpp"
+#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 
 #include <QApplication>
@@ -320,14 +321,12 @@ TEST_F(Janela, TituloComAcentos) {
     Substituir(janela.EditTituloLivro, QString(40, QChar(u'ã')) + "x");
     EXPECT_EQ(janela.EditTituloLivro->text(), QString(40, QChar(u'ã')));
     EXPECT_TRUE(PodeGerar());
-    TConfigLivro config;
+    TPedidoLivro pedido;
     std::string mensagem;
     Substituir(janela.EditTituloLivro, "   Livro  ");
-    ASSERT_TRUE(janela.LerConfig(config, mensagem));
-    EXPECT_EQ(config.Titulo, "Livro");
-    EXPECT_EQ(config.Lado, 11);
-    EXPECT_EQ(config.NumPuzzles, 30);
-    EXPECT_EQ(config.Semente, 0u);
+    ASSERT_TRUE(janela.LerPedido(pedido, mensagem));
+    EXPECT_EQ(pedido, (TPedidoLivro{.NumPuzzles = 30, .Lado = 11, .Titulo = "   Livro  "}));
+    EXPECT_EQ(AnalisarOpcoes(pedido).Config->Titulo(), "Livro");
 }
 
 TEST_F(Janela, TituloNaoGuardaMeioCaracter) {
@@ -353,10 +352,10 @@ TEST_F(Janela, TituloNaoGuardaMeioCaracter) {
         else
             janela.EditTituloLivro->insert(c.inserido);
         EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.depois.toStdString());
-        TConfigLivro config;
+        TPedidoLivro pedido;
         std::string mensagem;
-        ASSERT_TRUE(janela.LerConfig(config, mensagem));
-        EXPECT_EQ(config.Titulo, c.depois.toStdString());
+        ASSERT_TRUE(janela.LerPedido(pedido, mensagem));
+        EXPECT_EQ(pedido.Titulo, c.depois.toStdString());
         // The book's fonts have no emoji: whole, it is refused by name.
         EXPECT_EQ(PodeGerar(), !c.depois.contains(rosto));
     }
@@ -453,10 +452,10 @@ TEST_F(Janela, TituloColadoFicaComAPrimeiraLinha) {
         QGuiApplication::clipboard()->setText(c.colado);
         janela.EditTituloLivro->paste();
         EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.depois.toStdString());
-        TConfigLivro config;
+        TPedidoLivro pedido;
         std::string mensagem;
-        ASSERT_TRUE(janela.LerConfig(config, mensagem));
-        EXPECT_EQ(config.Titulo, c.depois.trimmed().toStdString());
+        ASSERT_TRUE(janela.LerPedido(pedido, mensagem));
+        EXPECT_EQ(pedido.Titulo, c.depois.toStdString());
     }
 }
 

@@ -12,15 +12,14 @@ namespace {
 
 TEST(AnalisarArgumentos, Omissoes) {
     const TArgumentosLivro a = AnalisarArgumentos({});
-    EXPECT_EQ(a.Lado, 11);
-    EXPECT_EQ(a.NumPuzzles, 30);
-    EXPECT_FALSE(a.Titulo);
-    EXPECT_FALSE(a.Semente);
+    EXPECT_EQ(a.Livro, TPedidoLivro{});
+    EXPECT_EQ(a.Livro.Lado, 11);
+    EXPECT_EQ(a.Livro.NumPuzzles, 30);
+    EXPECT_TRUE(a.Dadas.empty());
     EXPECT_FALSE(a.Dicionario);
     EXPECT_FALSE(a.Saida);
     EXPECT_FALSE(a.Json);
     EXPECT_EQ(a.Tarefas, 0);
-    EXPECT_FALSE(a.Nivel);
 }
 
 TEST(AnalisarArgumentos, Dificuldade) {
@@ -29,26 +28,28 @@ TEST(AnalisarArgumentos, Dificuldade) {
         {"facil", ndFacil}, {"fácil", ndFacil},     {"medio", ndMedio},
         {"médio", ndMedio}, {"dificil", ndDificil}, {"difícil", ndDificil}};
     for (const auto& [texto, nivel] : casos)
-        EXPECT_EQ(AnalisarArgumentos({"--dificuldade", texto}).Nivel, nivel) << texto;
+        EXPECT_EQ(AnalisarArgumentos({"--dificuldade", texto}).Livro.Nivel, nivel) << texto;
 }
 
 TEST(AnalisarArgumentos, TodasAsOpcoes) {
     const TArgumentosLivro a =
         AnalisarArgumentos({"--lado", "15", "--puzzles=100", "--titulo", "  Férias  ", "--semente",
                             "4294967295", "--dicionario", "lista.txt", "--json"});
-    EXPECT_EQ(a.Lado, 15);
-    EXPECT_EQ(a.NumPuzzles, 100);
-    EXPECT_EQ(a.Titulo, "Férias");
-    EXPECT_EQ(a.Semente, 4294967295u);
+    EXPECT_EQ(a.Livro.Lado, 15);
+    EXPECT_EQ(a.Livro.NumPuzzles, 100);
+    EXPECT_EQ(a.Livro.Titulo, "Férias");
+    EXPECT_EQ(a.Livro.Semente, 4294967295u);
+    EXPECT_TRUE(a.Dada("--semente"));
+    EXPECT_FALSE(a.Dada("--tarefas"));
     EXPECT_EQ(a.Dicionario, "lista.txt");
     EXPECT_TRUE(a.Json);
     EXPECT_EQ(AnalisarArgumentos({"-o", "livro.pdf"}).Saida, "livro.pdf");
-    EXPECT_EQ(AnalisarArgumentos({"--semente", "0"}).Semente, 0u);
+    EXPECT_EQ(AnalisarArgumentos({"--semente", "0"}).Livro.Semente, 0u);
     EXPECT_EQ(AnalisarArgumentos({"--tarefas", "1"}).Tarefas, 1);
     EXPECT_EQ(AnalisarArgumentos({"--tarefas=64"}).Tarefas, 64);
     // Read as the window reads the number of puzzles.
-    EXPECT_EQ(AnalisarArgumentos({"--lado=+13", "--puzzles", " 12 "}).Lado, 13);
-    EXPECT_EQ(AnalisarArgumentos({"--puzzles", " 12 "}).NumPuzzles, 12);
+    EXPECT_EQ(AnalisarArgumentos({"--lado=+13", "--puzzles", " 12 "}).Livro.Lado, 13);
+    EXPECT_EQ(AnalisarArgumentos({"--puzzles", " 12 "}).Livro.NumPuzzles, 12);
 }
 
 struct TCasoErro {
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AnalisarArgumentos, TituloContaUnidadesUtf16) {
     // 40 characters with accents pass; one emoji counts two units.
     EXPECT_EQ(AnalisarArgumentos({"--titulo", std::string(20, 'a') + "ççççççççççáááááááááá"})
-                  .Titulo->size(),
+                  .Livro.Titulo.size(),
               60u);
     EXPECT_THROW(AnalisarArgumentos({"--titulo", std::string(39, 'a') + "\xF0\x9F\x98\x80"}),
                  EPalvorin);

@@ -629,7 +629,8 @@ TEST_F(Refazer, MesmosBytesMesmosPuzzlesOutroTitulo) {
         {"--refazer", FPasta + "/livro.pdf", "--titulo", "Outro", "-o", FPasta + "/outro.pdf"});
     ASSERT_EQ(comTitulo.Codigo, 0) << comTitulo.Erro;
     const TReceitaLivro receita = ReceitaDoLivro(FPasta + "/outro.pdf");
-    EXPECT_EQ(receita.Config, (TConfigLivro{2, 9, "Outro", 11}));
+    EXPECT_EQ(receita.Pedido,
+              (TPedidoLivro{.NumPuzzles = 2, .Lado = 9, .Titulo = "Outro", .Semente = 11}));
     EXPECT_EQ(receita.Lista.Ficheiro, FLista);
     const TExecucao json = Executar({"--refazer", FPasta + "/outro.pdf", "--json"});
     const TExecucao jsonOriginal = Executar(
@@ -649,6 +650,11 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     receitaVelha.Gerador = REVISAO_GERADOR - 1;
     const std::string velho = FPasta + "/velho.pdf";
     EscreverPdfComReceita(velho, receitaVelha);
+    // A recipe the verdict refuses: the refusal says why.
+    TReceitaLivro receitaLonga = ReceitaDoLivro(livro);
+    receitaLonga.Pedido.Titulo = std::string(41, 'L');
+    const std::string longo = FPasta + "/longo.pdf";
+    EscreverPdfComReceita(longo, receitaLonga);
     // The list the book names, changed after the book was made.
     const std::string somaAntes = receitaVelha.Lista.Sha256;
     std::ofstream(FLista, std::ios::app) << "PALAVRA\n";
@@ -669,6 +675,9 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
              "» foi feito pelo Palvorin 0.1.0, cujo gerador dá outros puzzles: "
              "o Palvorin " +
              VERSAO_PALVORIN + " não o pode refazer."},
+        {{"--refazer", longo},
+         "O livro «" + longo +
+             "» não pode ser refeito. O título do livro não pode ter mais de 40 caracteres."},
         {{"--refazer", livro},
          "Não se encontrou a lista de palavras que fez o livro («lista.txt», SHA-256 " + somaAntes +
              ") ao lado do livro, na pasta actual nem em «" + FLista +
@@ -693,8 +702,8 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     }
     std::vector<std::string> ficheiros = Ficheiros(FPasta);
     std::sort(ficheiros.begin(), ficheiros.end());
-    EXPECT_EQ(ficheiros,
-              (std::vector<std::string>{"lista.txt", "livro.pdf", "sem.pdf", "velho.pdf"}));
+    EXPECT_EQ(ficheiros, (std::vector<std::string>{"lista.txt", "livro.pdf", "longo.pdf", "sem.pdf",
+                                                   "velho.pdf"}));
 }
 
 // The list is looked for by its file name beside the book, then in the current folder, then at

@@ -1,3 +1,4 @@
+#include "ConfigLivro.hpp"
 #include "UnitPalvorinJson.hpp"
 #include "UnitPalvorinVersao.hpp"
 
@@ -5,6 +6,7 @@
 #include <sstream>
 
 using namespace palvorin;
+using namespace palvorin::teste;
 
 namespace {
 
@@ -24,13 +26,13 @@ TEST(EscreverLivroJson, FormaExata) {
     p.Letras = "SOL#A#AMO";
     p.Ranhuras = {{0, 0, true, 3}, {2, 0, true, 3}};
     p.Palavras = {{"SOL", "SOL", 0}, {"AMÓ", "AMO", 1}};
-    const TConfigLivro config{2, 3, "", 123, {}};
+    const TConfigLivro config = ConfigDoLivro({.NumPuzzles = 2, .Lado = 9, .Semente = 123});
     const TRelatorioLivro rel{2, 1, false, 0, {"Puzzle 2: não foi possível gerar um puzzle"}};
     std::ostringstream saida;
     EscreverLivroJson(saida, config, rel, {p});
     EXPECT_EQ(saida.str(),
               VERSAO_JSON +
-                  "\"lado\":3,\"semente\":123,\"pedidos\":2,\"gerados\":1,\"cancelado\":false,"
+                  "\"lado\":9,\"semente\":123,\"pedidos\":2,\"gerados\":1,\"cancelado\":false,"
                   "\"comRaras\":0,\"falhas\":[\"Puzzle 2: não foi possível gerar um puzzle\"],"
                   "\"puzzles\":[{\"lado\":3,\"letras\":\"SOL#A#AMO\",\"ranhuras\":["
                   "{\"linha\":0,\"coluna\":0,\"horizontal\":true,\"comprimento\":3},"
@@ -47,7 +49,8 @@ TEST(EscreverLivroJson, DificuldadeDoPuzzle) {
     p.Letras = "SAPOE##VRATO####";
     p.Ranhuras = {{0, 0, true, 4}, {2, 0, true, 4}, {0, 0, false, 3}, {0, 3, false, 3}};
     p.Palavras = {{"SAPO", "SAPO", 0}, {"RATO", "RATO", 1}, {"SER", "SER", 2}, {"OVO", "OVO", 3}};
-    const TConfigLivro config{1, 4, "", 1, TNivelDificuldade::ndDificil};
+    const TConfigLivro config = ConfigDoLivro(
+        {.NumPuzzles = 1, .Lado = 9, .Semente = 1, .Nivel = TNivelDificuldade::ndDificil});
     const TRelatorioLivro rel{1, 1, false, 0, {}};
     std::ostringstream semGrau;
     EscreverLivroJson(semGrau, config, rel, {p});
@@ -64,7 +67,7 @@ TEST(EscreverLivroJson, DificuldadeDoPuzzle) {
 
 TEST(EscreverLivroJson, LivroVazio) {
     std::ostringstream saida;
-    EscreverLivroJson(saida, TConfigLivro{1, 9, "", 4294967295u, {}},
+    EscreverLivroJson(saida, ConfigDoLivro({.NumPuzzles = 1, .Lado = 9, .Semente = 4294967295u}),
                       TRelatorioLivro{1, 0, true, 0, {}}, {});
     EXPECT_EQ(
         saida.str(),

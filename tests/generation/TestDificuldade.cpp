@@ -1,3 +1,4 @@
+#include "ConfigLivro.hpp"
 #include "Fixturas.hpp"
 #include "ListaEmbutida.hpp"
 #include "UnitPalvorinDificuldade.hpp"
@@ -124,7 +125,8 @@ TEST(Dificuldade, PadraoParaNivel) {
 TEST(Dificuldade, LivroDeUmNivel) {
     for (const TNivelDificuldade nivel :
          {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil}) {
-        const TConfigLivro config{6, 9, "", 2026, nivel};
+        const TConfigLivro config =
+            ConfigDoLivro({.NumPuzzles = 6, .Lado = 9, .Semente = 2026, .Nivel = nivel});
         TRelatorioLivro rel;
         std::vector<std::int32_t> tentativas;
         TExecucaoLivro execucao;
@@ -169,7 +171,9 @@ TEST(Dificuldade, NivelQueNaoAparecePoeAPosicaoNasFalhas) {
          {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil}) {
         TRelatorioLivro rel;
         const std::vector<TPuzzle> puzzles =
-            GerarLivro(ListaEmbutida(), TConfigLivro{1, 9, "", 11, nivel}, {}, rel, execucao);
+            GerarLivro(ListaEmbutida(),
+                       ConfigDoLivro({.NumPuzzles = 1, .Lado = 9, .Semente = 11, .Nivel = nivel}),
+                       {}, rel, execucao);
         if (!puzzles.empty())
             continue;
         ++semPuzzle;

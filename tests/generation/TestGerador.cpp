@@ -114,7 +114,7 @@ TEST(GerarPuzzle, TamanhoInvalido) {
                 ListaFixa(), lado, 1, OpcoesGeradorPadrao(), [&] { return consultada = true; },
                 puzzle, estat);
             FAIL();
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_EQ(std::string(e.what()),
                       "GerarPuzzle: tamanho inválido: " + std::to_string(lado));
         }

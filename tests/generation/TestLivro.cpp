@@ -1,3 +1,4 @@
+#include "ConfigLivro.hpp"
 #include "Fixturas.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -12,60 +13,14 @@ using namespace palvorin::teste;
 namespace {
 
 TConfigLivro Config(std::int32_t puzzles, std::int32_t lado, std::uint32_t semente) {
-    return TConfigLivro{puzzles, lado, "", semente, {}};
+    return ConfigDoLivro({.NumPuzzles = puzzles, .Lado = lado, .Semente = semente});
 }
-
-struct TCasoConfig {
-    std::int32_t Puzzles;
-    std::int32_t Lado;
-    const char* Mensagem; // nullptr: accepted
-};
-
-void PrintTo(const TCasoConfig& ACaso, std::ostream* ASaida) {
-    *ASaida << ACaso.Puzzles << " puzzles de lado " << ACaso.Lado;
-}
-
-class VerificarConfigCasos : public testing::TestWithParam<TCasoConfig> {};
-
-TEST_P(VerificarConfigCasos, Mensagem) {
-    const TCasoConfig& c = GetParam();
-    if (!c.Mensagem) {
-        EXPECT_NO_THROW(VerificarConfig(Config(c.Puzzles, c.Lado, 0)));
-        return;
-    }
-    try {
-        VerificarConfig(Config(c.Puzzles, c.Lado, 0));
-        FAIL();
-    } catch (const EPalvorin& e) {
-        EXPECT_STREQ(e.what(), c.Mensagem);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Casos, VerificarConfigCasos,
-                         testing::Values(TCasoConfig{0, 11, "Número de puzzles inválido."},
-                                         TCasoConfig{101, 11, "Número de puzzles inválido."},
-                                         TCasoConfig{30, 10, "Tamanho do tabuleiro inválido."},
-                                         TCasoConfig{0, 10, "Tamanho do tabuleiro inválido."},
-                                         TCasoConfig{1, 9, nullptr}, TCasoConfig{100, 15, nullptr}),
-                         [](const testing::TestParamInfo<TCasoConfig>& AInfo) {
-                             return std::to_string(AInfo.param.Puzzles) + "_puzzles_lado_" +
-                                    std::to_string(AInfo.param.Lado);
-                         });
 
 TEST(LimiteRepeticoes, Tabela) {
     const std::map<std::int32_t, std::int32_t> casos = {
         {-4, 1}, {0, 1}, {7, 1}, {8, 2}, {11, 2}, {26, 6}, {28, 7}, {30, 7}, {31, 7}, {40, 10}};
     for (const auto& [n, limite] : casos)
         EXPECT_EQ(LimiteRepeticoes(n), limite) << n;
-}
-
-TEST(GerarLivro, ConfigInvalidaNaoTocaNoRelatorio) {
-    TRelatorioLivro rel;
-    rel.Pedidos = 7;
-    rel.Falhas = {"antes"};
-    const TRelatorioLivro antes = rel;
-    EXPECT_THROW(GerarLivro(ListaFixa(), Config(0, 9, 1), {}, rel), EPalvorin);
-    EXPECT_EQ(rel, antes);
 }
 
 // A stopwatch that moves 50 ms at every reading, so every cancellation query reports.

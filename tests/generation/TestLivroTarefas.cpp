@@ -1,5 +1,6 @@
 // Books made on several threads: the same book, report, attempts and reported positions as on
 // one, and a cancelled run holds exactly what the single-threaded run had settled by then.
+#include "ConfigLivro.hpp"
 #include "Fixturas.hpp"
 #include "ListaEmbutida.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -69,15 +70,23 @@ void PrintTo(const TCasoLivro& ACaso, std::ostream* ASaida) {
 }
 
 const TCasoLivro CASOS[] = {
-    {"embutida_9", ListaEmbutida, {12, 9, "", 1}, 1, false},
-    {"embutida_11", ListaEmbutida, {12, 11, "", 2}, 1, false},
-    {"embutida_13", ListaEmbutida, {10, 13, "", 3}, 1, false},
-    {"embutida_15", ListaEmbutida, {8, 15, "", 4}, 1, false},
+    {"embutida_9", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 12, .Lado = 9, .Semente = 1}), 1,
+     false},
+    {"embutida_11", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 12, .Lado = 11, .Semente = 2}), 1,
+     false},
+    {"embutida_13", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 10, .Lado = 13, .Semente = 3}), 1,
+     false},
+    {"embutida_15", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 8, .Lado = 15, .Semente = 4}), 1,
+     false},
     // The third position gets no puzzle; at the fifth three attempts repeat too many words and
     // the fourth, with forbidden words, is accepted.
-    {"terco_falha_e_quarta_tentativa", TercoDaListaFixa, {5, 9, "", 7}, 4, true},
+    {"terco_falha_e_quarta_tentativa", TercoDaListaFixa,
+     ConfigDoLivro({.NumPuzzles = 5, .Lado = 9, .Semente = 7}), 4, true},
     // A book of the scarcest level: most positions discard attempts of the other levels.
-    {"nivel_dificil_9", ListaEmbutida, {8, 9, "", 5, TNivelDificuldade::ndDificil}, 2, false},
+    {"nivel_dificil_9", ListaEmbutida,
+     ConfigDoLivro(
+         {.NumPuzzles = 8, .Lado = 9, .Semente = 5, .Nivel = TNivelDificuldade::ndDificil}),
+     2, false},
 };
 
 class LivroComTarefas : public testing::TestWithParam<TCasoLivro> {};
@@ -97,7 +106,7 @@ TEST_P(LivroComTarefas, OMesmoLivroComQualquerNumeroDeTarefas) {
     if (c.ComFalhas) {
         EXPECT_FALSE(um.Relatorio.Falhas.empty());
     }
-    EXPECT_EQ(um.Posicoes, DeZeroA(c.Config.NumPuzzles));
+    EXPECT_EQ(um.Posicoes, DeZeroA(c.Config.NumPuzzles()));
     for (const std::int32_t tarefas : {2, 3, 8}) {
         SCOPED_TRACE(std::to_string(tarefas) + " tarefas");
         const TLivroFeito livro = FazerLivro(c.Lista(), c.Config, tarefas);
@@ -118,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, CancelarLivroComTarefas, testing::Values(CASOS[3
 TEST_P(CancelarLivroComTarefas, EmQualquerMomentoGuardaSoOQueEstavaDecidido) {
     const TCasoLivro& c = GetParam();
     const TLivroFeito completo = FazerLivro(c.Lista(), c.Config, 1);
-    std::mt19937 sorteio(c.Config.Semente);
+    std::mt19937 sorteio(c.Config.Semente());
     std::uniform_int_distribution<std::int32_t> momento(1, completo.Chamadas);
     for (const std::int32_t tarefas : {1, 2, 8}) {
         // Reports come every 40 ms and while waiting for workers, so one report number falls
@@ -129,7 +138,7 @@ TEST_P(CancelarLivroComTarefas, EmQualquerMomentoGuardaSoOQueEstavaDecidido) {
                          std::to_string(na));
             const TLivroFeito livro = FazerLivro(c.Lista(), c.Config, tarefas, na);
             const std::int32_t decididas = livro.PosicaoDoCancelamento;
-            if (decididas < 0 || decididas == c.Config.NumPuzzles) {
+            if (decididas < 0 || decididas == c.Config.NumPuzzles()) {
                 // The run ended first, or the cancel came with the final report: ignored.
                 EXPECT_FALSE(livro.Relatorio.Cancelado);
                 EXPECT_EQ(livro.Puzzles, completo.Puzzles);
@@ -161,11 +170,11 @@ TEST(OficinaTentativas, UmErroSoChegaAQuemPrecisaDaTentativa) {
     const auto opcoes = std::make_shared<const TOpcoesGerador>(OpcoesGeradorPadrao());
     for (const std::int32_t trabalhadores : {0, 1, 7}) {
         SCOPED_TRACE(std::to_string(trabalhadores) + " trabalhadores");
-        TOficinaTentativas oficina(ListaFixa(), TConfigLivro{8, 10, "", 1}, trabalhadores);
+        TOficinaTentativas oficina(ListaFixa(), 10, 1, trabalhadores);
         for (std::int32_t posicao = 0; posicao < 8; ++posicao)
             oficina.Pedir(posicao, 0, opcoes);
         for (std::int32_t posicao = 0; posicao < 4; ++posicao)
-            EXPECT_THROW(oficina.Obter(posicao, 0, *opcoes, {}), EPalvorin);
+            EXPECT_THROW(oficina.Obter(posicao, 0, *opcoes, {}), EInterno);
         EXPECT_NO_THROW(oficina.Esquecer(5));
     }
 }

@@ -1,5 +1,6 @@
 // Golden boards from the fixed list: any change in the order or the number of random draws,
 // anywhere from the pattern to the book, moves at least one of them.
+#include "ConfigLivro.hpp"
 #include "Fixturas.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -104,8 +105,8 @@ TEST(Reproducao, Livro) {
         {"ARTISTA#F", "LEI###LUA", "TIVESTE#L", "O#E#E#M#O", "####R####", "E#E#E#A#C", "R#RESERVA",
          "VIA###TER", "A#SISTEMA"},
     };
-    VerificarLivro(ListaFixa(), TConfigLivro{4, 9, "", 2026, {}}, esperados,
-                   TRelatorioLivro{4, 4, false, 0, {}});
+    VerificarLivro(ListaFixa(), ConfigDoLivro({.NumPuzzles = 4, .Lado = 9, .Semente = 2026}),
+                   esperados, TRelatorioLivro{4, 4, false, 0, {}});
 }
 
 // With every third word of the fixed list, the third position of the book below is refused three
@@ -120,8 +121,8 @@ TEST(Reproducao, LivroComPalavrasProibidas) {
         {"#P#MODA##", "BOLA##T#A", "#D#CIMA#C", "CESAR#C#H", "USO#I#ALA", "R#F#ABRIR", "A#ROSA#D#",
          "R#E##LEAO", "##RACA#R#"},
     };
-    VerificarLivro(TercoDaListaFixa(), TConfigLivro{3, 9, "", 17, {}}, esperados,
-                   TRelatorioLivro{3, 3, false, 3, {}});
+    VerificarLivro(TercoDaListaFixa(), ConfigDoLivro({.NumPuzzles = 3, .Lado = 9, .Semente = 17}),
+                   esperados, TRelatorioLivro{3, 3, false, 3, {}});
 }
 
 } // namespace

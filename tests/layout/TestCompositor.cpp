@@ -1,4 +1,5 @@
 #include "CanvasGravador.hpp"
+#include "ConfigLivro.hpp"
 #include "FixturasLivro.hpp"
 #include "UnitPalvorinPaginas.hpp"
 #include "UnitPalvorinRegras.hpp"
@@ -13,8 +14,15 @@ using enum TTipoPagina;
 
 namespace {
 
-TDadosLivro Livro(std::int32_t ALado, std::int32_t ANumero, const std::string& ATitulo = "") {
-    return {{ANumero, ALado, ATitulo, 1, {}}, PuzzlesDeTeste(ALado, ANumero), {}};
+TDadosLivro Livro(std::int32_t ALado, std::int32_t ANumero, const std::string& ATitulo = "",
+                  std::optional<TNivelDificuldade> ANivel = {}) {
+    return {ConfigDoLivro({.NumPuzzles = ANumero,
+                           .Lado = ALado,
+                           .Titulo = ATitulo,
+                           .Semente = 1,
+                           .Nivel = ANivel}),
+            PuzzlesDeTeste(ALado, ANumero),
+            {}};
 }
 
 std::vector<std::shared_ptr<TCanvasGravador>> Compor(const TDadosLivro& ALivro) {
@@ -206,8 +214,7 @@ TEST(Compositor, Capa) {
 
 // Only a book of one level names it: on the cover's size line and left of each puzzle number.
 TEST(Compositor, NivelNaCapaENoCabecalho) {
-    TDadosLivro livro = Livro(9, 2);
-    livro.Config.Nivel = TNivelDificuldade::ndMedio;
+    const TDadosLivro livro = Livro(9, 2, "", TNivelDificuldade::ndMedio);
     const auto paginas = Compor(livro);
     EXPECT_NE(paginas[0]->ProcurarTexto("9 × 9 · nível Médio"), nullptr);
     const auto t = paginas[4]->Textos();

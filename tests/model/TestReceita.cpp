@@ -10,10 +10,12 @@ const std::string SOMA = "c8f5fc256a74d0d9f912391f0d51a01f9ca4031811e138781b3cc9
 
 TReceitaLivro Receita(const std::string& ATitulo, const TListaUsada& ALista,
                       std::optional<TNivelDificuldade> ANivel = {}) {
-    TReceitaLivro receita;
-    receita.Config = {100, 15, ATitulo, 4294967295u, ANivel};
-    receita.Lista = ALista;
-    return receita;
+    return TReceitaLivro{.Pedido = {.NumPuzzles = 100,
+                                    .Lado = 15,
+                                    .Titulo = ATitulo,
+                                    .Semente = 4294967295u,
+                                    .Nivel = ANivel},
+                         .Lista = ALista};
 }
 
 TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {

@@ -26,7 +26,7 @@ TEST(Tamanhos, IndiceForaDoIntervaloFalha) {
         try {
             TamanhoDoIndice(i);
             FAIL() << i;
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_STREQ(e.what(), "TamanhoDoIndice: índice fora do intervalo");
         }
     }
@@ -45,7 +45,11 @@ TEST(Erros, MensagensParaOUtilizadorEmPortugues) {
         {std::make_exception_ptr(EPalvorin("Número de puzzles inválido.")),
          "Número de puzzles inválido."},
         {std::make_exception_ptr(std::bad_alloc()), "Não há memória suficiente."},
-        {std::make_exception_ptr(std::out_of_range("vector")), "Erro interno: vector"},
+        {std::make_exception_ptr(EInterno("PalavraDoGrupo: fora do intervalo")),
+         std::string("Erro interno: PalavraDoGrupo: fora do intervalo. ") + PEDIDO_DE_RELATORIO},
+        // No English from the standard library.
+        {std::make_exception_ptr(std::out_of_range("vector")),
+         std::string("Erro interno: ") + PEDIDO_DE_RELATORIO},
     };
     for (const auto& c : casos) {
         try {

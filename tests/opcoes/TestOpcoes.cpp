@@ -9,12 +9,8 @@ using namespace palvorin;
 
 namespace {
 
-TConfigLivro Config(std::int32_t ANumPuzzles, std::int32_t ALado, std::string ATitulo = "") {
-    TConfigLivro config;
-    config.NumPuzzles = ANumPuzzles;
-    config.Lado = ALado;
-    config.Titulo = std::move(ATitulo);
-    return config;
+TPedidoLivro Pedido(std::int32_t ANumPuzzles, std::int32_t ALado, std::string ATitulo = "") {
+    return {.NumPuzzles = ANumPuzzles, .Lado = ALado, .Titulo = std::move(ATitulo)};
 }
 
 } // namespace
@@ -39,17 +35,18 @@ TEST(Opcoes, TextosComNumeros) {
         {NomeFicheiroPadrao(11, 30), "Palvorin_11x11_30.pdf"},
         {NomeFicheiroPadrao(15, 100), "Palvorin_15x15_100.pdf"},
         {NomeFicheiroPadrao(15, 1), "Palvorin_15x15_1.pdf"},
-        {TextoResumo(Config(30, 11)), "30 puzzles \u00B7 11 \u00D7 11"},
-        {TextoResumo(Config(1, 9)), "1 puzzle \u00B7 9 \u00D7 9"},
-        {TextoResumo(Config(150, 13)), "150 puzzles \u00B7 13 \u00D7 13"},
-        {TextoResumo(Config(0, 10)), "0 puzzles \u00B7 10 \u00D7 10"},
+        {TextoResumo(Pedido(30, 11)), "30 puzzles \u00B7 11 \u00D7 11"},
+        {TextoResumo(Pedido(1, 9)), "1 puzzle \u00B7 9 \u00D7 9"},
+        {TextoResumo(Pedido(150, 13)), "150 puzzles \u00B7 13 \u00D7 13"},
+        {TextoResumo(Pedido(0, 10)), "0 puzzles \u00B7 10 \u00D7 10"},
         {TextoLivroGerado(30, 43), "Livro gerado: 30 puzzles, 43 páginas."},
         {TextoLivroGerado(1, 9), "Livro gerado: 1 puzzle, 9 páginas."},
         {TextoLivroGerado(2, 1), "Livro gerado: 2 puzzles, 1 página."},
         {TextoProgresso(0, 30), "A gerar o puzzle 1 de 30\u2026"},
         {TextoProgresso(29, 30), "A gerar o puzzle 30 de 30\u2026"},
         {TextoCancelado(12, 30), "Geração cancelada aos 12 de 30 puzzles. Nada foi gravado."},
-        {TextoCancelado(1, 1), "Geração cancelada aos 1 de 1 puzzles. Nada foi gravado."},
+        // Cancelled before the only puzzle: the word stays plural whatever the counts.
+        {TextoCancelado(0, 1), "Geração cancelada aos 0 de 1 puzzles. Nada foi gravado."},
         {TextoConfirmarSaida(), "Está a ser gerado um livro. Cancelar e sair?"},
     };
     for (const auto& c : casos)
@@ -69,30 +66,34 @@ TEST(Opcoes, AnalisarOpcoesParaNaPrimeiraFalha) {
     for (int i = 0; i < 40; ++i)
         acentos += "ç";
     struct {
-        TConfigLivro config;
+        TPedidoLivro pedido;
         std::string motivo;
     } casos[] = {
-        {Config(0, 10), tamanho},
-        {Config(30, 0), tamanho},
-        {Config(0, 11), numero},
-        {Config(101, 11), numero},
-        {Config(-5, 9), numero},
-        {Config(1, 9), ""},
-        {Config(100, 15), ""},
-        {Config(30, 11, quarenta), ""},
-        {Config(30, 11, "  \t" + quarenta + " \r\n"), ""},
-        {Config(30, 11, acentos), ""},
-        {Config(30, 11, quarenta + "b"), titulo},
-        {Config(30, 11, astrais), titulo},
-        {Config(101, 11, quarenta + "b"), numero},
-        {Config(30, 13, ""), ""},
-        {Config(30, 11, "a\tb"), MotivoTitulo("a\tb")},
-        {Config(0, 11, "a\tb"), numero},
+        {Pedido(0, 10), tamanho},
+        {Pedido(30, 0), tamanho},
+        {Pedido(0, 11), numero},
+        {Pedido(101, 11), numero},
+        {Pedido(-5, 9), numero},
+        {Pedido(1, 9), ""},
+        {Pedido(100, 15), ""},
+        {Pedido(30, 11, quarenta), ""},
+        {Pedido(30, 11, "  \t" + quarenta + " \r\n"), ""},
+        {Pedido(30, 11, acentos), ""},
+        {Pedido(30, 11, quarenta + "b"), titulo},
+        {Pedido(30, 11, astrais), titulo},
+        {Pedido(101, 11, quarenta + "b"), numero},
+        {Pedido(30, 13, ""), ""},
+        {Pedido(30, 11, "a\tb"), MotivoTitulo("a\tb")},
+        {Pedido(0, 11, "a\tb"), numero},
     };
     for (const auto& c : casos) {
-        const TAnalise analise = AnalisarOpcoes(c.config);
-        EXPECT_EQ(analise.Motivo, c.motivo) << c.config.NumPuzzles << " " << c.config.Lado;
-        EXPECT_EQ(analise.PodeGerar, c.motivo.empty());
+        const TAnalise analise = AnalisarOpcoes(c.pedido);
+        EXPECT_EQ(analise.Motivo, c.motivo) << c.pedido.NumPuzzles << " " << c.pedido.Lado;
+        ASSERT_EQ(analise.PodeGerar(), c.motivo.empty());
+        // What is accepted is what was asked for, the title trimmed.
+        if (analise.Config) {
+            EXPECT_EQ(analise.Config->Titulo(), Aparar(c.pedido.Titulo));
+        }
     }
 }
 

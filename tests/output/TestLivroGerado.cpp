@@ -1,4 +1,5 @@
 // A book made by the generator from the fixed test list, written and read back.
+#include "ConfigLivro.hpp"
 #include "Ferramentas.hpp"
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinLivro.hpp"
@@ -12,8 +13,10 @@ using namespace palvorin::teste;
 TEST(LivroGerado, EscritoELidoDeVolta) {
     TRelatorioDic relDic;
     const auto dic = CarregarDicionarioDeFicheiro(PALVORIN_LISTA_FIXA, relDic);
-    TDadosLivro livro;
-    livro.Config = {5, 9, "Livro gerado", 2026, {}};
+    TDadosLivro livro{
+        ConfigDoLivro({.NumPuzzles = 5, .Lado = 9, .Titulo = "Livro gerado", .Semente = 2026}),
+        {},
+        {}};
     TRelatorioLivro rel;
     livro.Puzzles = GerarLivro(*dic, livro.Config, {}, rel);
     ASSERT_EQ(rel.Gerados, 5);

@@ -1,3 +1,4 @@
+#include "ConfigLivro.hpp"
 #include "Ferramentas.hpp"
 #include "FixturasLivro.hpp"
 #include "UnitPalvorinPdf.hpp"
@@ -13,12 +14,11 @@ namespace fs = std::filesystem;
 namespace {
 
 TDadosLivro Livro(std::vector<TPuzzle> APuzzles, const std::string& ATitulo = "") {
-    TDadosLivro livro;
-    livro.Config = {static_cast<std::int32_t>(APuzzles.size()), 0, ATitulo, 7, {}};
-    if (!APuzzles.empty())
-        livro.Config.Lado = APuzzles.front().Lado;
-    livro.Puzzles = std::move(APuzzles);
-    return livro;
+    const TPedidoLivro pedido{.NumPuzzles = std::max(static_cast<std::int32_t>(APuzzles.size()), 1),
+                              .Lado = APuzzles.empty() ? 9 : APuzzles.front().Lado,
+                              .Titulo = ATitulo,
+                              .Semente = 7};
+    return {ConfigDoLivro(pedido), std::move(APuzzles), {}};
 }
 
 TDadosLivro Livro(std::int32_t ALado, std::int32_t ANumero, const std::string& ATitulo = "") {

@@ -1,4 +1,5 @@
 // Linked with resources that lack the licence badge, so the verso's drawing fails.
+#include "ConfigLivro.hpp"
 #include "Ferramentas.hpp"
 #include "FixturasLivro.hpp"
 #include "UnitPalvorinPdf.hpp"
@@ -11,9 +12,7 @@ using namespace palvorin::teste;
 TEST(LivroPdfFalhas, ComposicaoQueFalhaDeixaOFicheiroAntigo) {
     TPastaTemporaria pasta;
     std::ofstream(pasta / "livro.pdf") << "antigo";
-    TDadosLivro livro;
-    livro.Config.Lado = 9;
-    livro.Puzzles = PuzzlesDeTeste(9, 2);
+    const TDadosLivro livro{ConfigDoLivro({.NumPuzzles = 2, .Lado = 9}), PuzzlesDeTeste(9, 2), {}};
     try {
         GravarLivroPdf(pasta / "livro.pdf", livro);
         FAIL() << "devia falhar";

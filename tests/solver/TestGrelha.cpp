@@ -27,7 +27,7 @@ TEST_P(GerarPadraoLado, AceitaSoLadosImparesDesdeCinco) {
     try {
         GerarPadrao(lado, ger, 0.3, 0.7);
         FAIL() << "lado " << lado << " aceite";
-    } catch (const EPalvorin& e) {
+    } catch (const EInterno& e) {
         EXPECT_STREQ(e.what(), "GerarPadrao: o lado tem de ser ímpar e pelo menos 5");
     }
     EXPECT_EQ(ger.Estado(), antes) << "nada pode ser sorteado antes do erro";
