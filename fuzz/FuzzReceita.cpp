@@ -20,11 +20,11 @@ void LerComoReceita(std::string_view ATexto) {
     if (!receita)
         return;
     if (receita->Versao.size() > 32 || receita->Lista.Ficheiro.size() > 4096 ||
-        receita->Config.Titulo.size() > 1024 || receita->Lista.Sha256.size() != 64 ||
+        receita->Pedido.Titulo.size() > 1024 || receita->Lista.Sha256.size() != 64 ||
         receita->Lista.Embutida != receita->Lista.Ficheiro.empty())
         std::abort();
     for (const std::string* texto :
-         {&receita->Versao, &receita->Lista.Ficheiro, &receita->Config.Titulo})
+         {&receita->Versao, &receita->Lista.Ficheiro, &receita->Pedido.Titulo})
         if (texto->find('\0') != std::string::npos)
             std::abort();
     if (LerReceita(TextoDaReceita(*receita)) != receita)
