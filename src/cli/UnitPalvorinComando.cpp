@@ -1,10 +1,12 @@
 #include "UnitPalvorinComando.hpp"
 
+#include "UnitPalvorinAjuda.hpp"
 #include "UnitPalvorinArgumentos.hpp"
 #include "UnitPalvorinCorrida.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinJson.hpp"
+#include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinPdf.hpp"
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinRefazer.hpp"
@@ -149,14 +151,20 @@ public:
         } catch (const std::exception& e) {
             return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
         }
-        TConfigLivro config =
-            receita ? receita->Config
-                    : TConfigLivro{args.NumPuzzles, args.Lado, "",
-                                   args.Semente.value_or(SementeDoRelogio()), args.Nivel};
-        if (args.Titulo)
-            config.Titulo = *args.Titulo;
+        TPedidoLivro pedido = receita ? receita->Pedido : args.Livro;
+        if (!receita && !args.Dada("--semente"))
+            pedido.Semente = SementeDoRelogio();
+        if (receita && args.Dada("--titulo"))
+            pedido.Titulo = args.Livro.Titulo;
+        const TAnalise analise = AnalisarOpcoes(pedido);
+        if (!analise.PodeGerar())
+            return Falhar(args.Refazer ? "O livro «" + *args.Refazer + "» não pode ser refeito. " +
+                                             analise.Motivo
+                                       : analise.Motivo,
+                          SAIDA_INVALIDO);
+        const TConfigLivro& config = *analise.Config;
         const std::string caminho =
-            args.Saida.value_or(NomeFicheiroPadrao(config.Lado, config.NumPuzzles));
+            args.Saida.value_or(NomeFicheiroPadrao(config.Lado(), config.NumPuzzles()));
         if (args.Refazer && !args.Json && MesmoFicheiro(caminho, *args.Refazer))
             return Falhar("O livro refeito ia substituir «" + *args.Refazer +
                               "»; indique outro ficheiro com -o.",
@@ -179,8 +187,8 @@ public:
                               "»; indique outro ficheiro com -o.",
                           SAIDA_INVALIDO);
         if (sinais.Parar())
-            return Cancelado(sinais, 0, config.NumPuzzles);
-        FErro << "Semente: " << config.Semente << '\n';
+            return Cancelado(sinais, 0, config.NumPuzzles());
+        FErro << "Semente: " << config.Semente() << '\n';
 
         TMostradorProgresso mostrador(FErro, AErroNoTerminal);
         TResultadoCorrida corrida = CorrerLivro(*dic, config, args.Tarefas, mostrador, sinais);
