@@ -142,7 +142,7 @@ TEST_F(Corrida, NivelEscolhidoVaiParaOLivro) {
         EXPECT_EQ(Janela().LabelResumo->text().toStdString(), c.Resumo);
         acao = [nivel](std::size_t) { EXPECT_FALSE(nivel->isEnabled()); };
         Gerar();
-        EXPECT_EQ(geracao.Chamadas.back().Nivel, c.Nivel);
+        EXPECT_EQ(geracao.Chamadas.back().Nivel(), c.Nivel);
         EXPECT_TRUE(nivel->isEnabled());
     }
 }
