@@ -102,9 +102,6 @@ std::vector<TPalavraDic> OrdenadasPorGrelha(std::vector<TPalavraDic> APalavras) 
 int ContarBits(std::uint64_t AValor) {
     return std::popcount(AValor);
 }
-int BitMaisBaixo(std::uint64_t AValor) {
-    return std::countr_zero(AValor);
-}
 
 // ---- loading ----
 

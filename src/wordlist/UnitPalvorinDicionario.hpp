@@ -90,6 +90,5 @@ std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APa
                                                 TRelatorioDic& ARel);
 
 int ContarBits(std::uint64_t AValor);
-int BitMaisBaixo(std::uint64_t AValor);
 
 } // namespace palvorin

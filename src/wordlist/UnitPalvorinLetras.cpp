@@ -63,11 +63,4 @@ char32_t SemAcento(char32_t c) {
     }
 }
 
-std::u32string SemAcentos(std::u32string_view APalavra) {
-    std::u32string r(APalavra);
-    for (char32_t& c : r)
-        c = SemAcento(c);
-    return r;
-}
-
 } // namespace palvorin

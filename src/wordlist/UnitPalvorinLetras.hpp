@@ -10,6 +10,5 @@ bool LetraAceite(char32_t ALetra);
 char32_t Maiuscula(char32_t ALetra);
 // The board letter of an accepted letter (Ç to C, Ã to A, ...); others stay as they are.
 char32_t SemAcento(char32_t ALetra);
-std::u32string SemAcentos(std::u32string_view APalavra);
 
 } // namespace palvorin
