@@ -5,15 +5,6 @@
 
 namespace palvorin {
 
-namespace {
-
-TDificuldade Graduar(const TRegistoResolucao& ARegisto, std::int32_t ANumPalavras) {
-    const std::int32_t pontos = PontosDaResolucao(ARegisto);
-    return {NivelDaResolucao(ARegisto, pontos), pontos, LeituraDaResolucao(ARegisto, ANumPalavras)};
-}
-
-} // namespace
-
 std::int32_t PontosDaResolucao(const TRegistoResolucao& ARegisto) {
     std::int64_t pontos = static_cast<std::int64_t>(ARegisto.UsosDe(TTecnica::tcTentativa)) *
                           Descritor(TTecnica::tcTentativa).Custo;
@@ -70,14 +61,22 @@ bool PadraoParaNivel(const TPadraoAnalisado& APadrao, TNivelDificuldade ANivel) 
     return true;
 }
 
+namespace {
+
+TDificuldade Graduar(const TRegistoResolucao& ARegisto) {
+    const std::int32_t pontos = PontosDaResolucao(ARegisto);
+    return {NivelDaResolucao(ARegisto, pontos), pontos};
+}
+
+} // namespace
+
 TDificuldade Classificar(const TPadraoAnalisado& APadrao,
                          const std::vector<std::string>& AGrelhas) {
-    return Graduar(ResolverComoPessoa(APadrao, AGrelhas),
-                   static_cast<std::int32_t>(AGrelhas.size()));
+    return Graduar(ResolverComoPessoa(APadrao, AGrelhas));
 }
 
 TDificuldade Classificar(const TPuzzle& APuzzle) {
-    return Graduar(ResolverComoPessoa(APuzzle), static_cast<std::int32_t>(APuzzle.Palavras.size()));
+    return Graduar(ResolverComoPessoa(APuzzle));
 }
 
 } // namespace palvorin

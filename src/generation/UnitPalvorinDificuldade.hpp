@@ -18,7 +18,8 @@ inline constexpr std::int32_t PESO_PARAGEM = 5;
 // elimination by the candidates it weighs times its place in the stall's chain, pairs and
 // trials by their technique's cost. 0 for a puzzle read straight through.
 std::int32_t PontosDaResolucao(const TRegistoResolucao& ARegisto);
-// Words looked through per word placed, times ten, rounded.
+// Words looked through per word placed, times ten, rounded: the tedium of reading the lists,
+// which the grade leaves out; the measurements use it to break ties and to compare.
 std::int32_t LeituraDaResolucao(const TRegistoResolucao& ARegisto, std::int32_t ANumPalavras);
 
 // Highest points of "Médio": two stalls, each crossing out one of two words. The same at every

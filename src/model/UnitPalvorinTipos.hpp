@@ -45,12 +45,10 @@ struct TPalavraColocada {
 // How hard a puzzle is to solve by hand, easiest first.
 enum class TNivelDificuldade { ndFacil, ndMedio, ndDificil };
 
-// A puzzle's grade: the level, the points of the deductions beyond reading that set it, and
-// the words looked through per word placed, times ten, which only breaks ties.
+// A puzzle's grade: the level and the points of the deductions beyond reading that set it.
 struct TDificuldade {
     TNivelDificuldade Nivel = TNivelDificuldade::ndFacil;
     std::int32_t Pontos = 0;
-    std::int32_t Leitura = 0;
 
     bool operator==(const TDificuldade&) const = default;
 };

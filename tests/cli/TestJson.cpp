@@ -55,7 +55,7 @@ TEST(EscreverLivroJson, DificuldadeDoPuzzle) {
     std::ostringstream semGrau;
     EscreverLivroJson(semGrau, config, rel, {p});
     // Not what grading this board gives (Médio, 7 points).
-    p.Dificuldade = TDificuldade{TNivelDificuldade::ndDificil, 99, 40};
+    p.Dificuldade = TDificuldade{TNivelDificuldade::ndDificil, 99};
     std::ostringstream comGrau;
     EscreverLivroJson(comGrau, config, rel, {p});
     std::string esperado = semGrau.str();
