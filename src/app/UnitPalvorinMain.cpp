@@ -129,7 +129,7 @@ void TFormMain::CriarControlos() {
     LabelTituloLivro->adjustSize();
     EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
-    LabelNivel = CriarRotulo(this, "LabelNivel", "Nível", 15, {390, 149});
+    LabelNivel = CriarRotulo(this, "LabelNivel", "Ní&vel", 15, {390, 149});
     ComboBoxNivel = Criar<QComboBox>(this, "ComboBoxNivel", 15, {446, 144, 120, 31});
     ComboBoxNivel->addItem("Qualquer");
     for (const TNivelDificuldade nivel :

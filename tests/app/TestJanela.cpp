@@ -88,7 +88,7 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         {janela.CheckBoxAbrirPDF, {257, 108, 104, 17}, 17, "Abrir &PDF", true},
         {janela.LabelTituloLivro, {12, 138, -1, -1}, 15, "Título do &livro", true},
         {janela.EditTituloLivro, {12, 162, 339, 31}, 17, "", true},
-        {janela.LabelNivel, {390, 149, -1, -1}, 15, "Nível", true},
+        {janela.LabelNivel, {390, 149, -1, -1}, 15, "Ní&vel", true},
         {janela.ComboBoxNivel, {446, 144, 120, 31}, 15, "", true},
         {janela.LabelResumo, {12, 227, 366, 32}, 12, "30 puzzles \u00B7 11 \u00D7 11", true},
         {janela.LabelEstado, {12, 265, 366, 32}, 12, "", true},
@@ -152,7 +152,8 @@ TEST_F(Janela, AtalhosComAlt) {
         QWidget* foco;
     } casos[] = {{Qt::Key_N, janela.EditNumPuzzles},
                  {Qt::Key_L, janela.EditTituloLivro},
-                 {Qt::Key_T, janela.RadioTamanhos[1]}};
+                 {Qt::Key_T, janela.RadioTamanhos[1]},
+                 {Qt::Key_V, janela.ComboBoxNivel}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.foco->objectName().toStdString());
         QTest::keyClick(&janela, c.tecla, Qt::AltModifier);
