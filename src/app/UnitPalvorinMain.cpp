@@ -1,5 +1,6 @@
 #include "UnitPalvorinMain.hpp"
 
+#include "UnitPalvorinAjuda.hpp"
 #include "UnitPalvorinErros.hpp"
 #include "UnitPalvorinMarca.hpp"
 #include "UnitPalvorinOpcoes.hpp"
@@ -12,6 +13,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <exception>
 
@@ -246,6 +248,8 @@ void TFormMain::LigarEventos() {
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { FPlataforma.Mensagem(TTipoMensagem::tmInformacao, TextoAjuda()); });
 }
 
 void TFormMain::DefinirLimites(TUpDown& AUpDown, std::int32_t AMin, std::int32_t AMax) {

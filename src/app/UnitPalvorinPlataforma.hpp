@@ -6,7 +6,7 @@
 
 namespace palvorin {
 
-enum class TTipoMensagem { tmAviso, tmErro, tmConfirmacao };
+enum class TTipoMensagem { tmAviso, tmErro, tmConfirmacao, tmInformacao };
 enum class TResposta { rsOk, rsSim, rsNao };
 
 // What the window asks of the desktop. The program uses the Qt implementation;
@@ -15,7 +15,7 @@ class IPlataforma {
 public:
     virtual ~IPlataforma() = default;
 
-    // A modal box: warning and error have OK, confirmation has Yes and No.
+    // A modal box: warning, error and information have OK, confirmation has Yes and No.
     virtual TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) = 0;
     // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.
     virtual std::optional<std::filesystem::path>

@@ -85,7 +85,9 @@ TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto
         caixa.setDefaultButton(QMessageBox::No);
         return caixa.exec() == QMessageBox::Yes ? TResposta::rsSim : TResposta::rsNao;
     }
-    caixa.setIcon(ATipo == TTipoMensagem::tmAviso ? QMessageBox::Warning : QMessageBox::Critical);
+    caixa.setIcon(ATipo == TTipoMensagem::tmAviso  ? QMessageBox::Warning
+                  : ATipo == TTipoMensagem::tmErro ? QMessageBox::Critical
+                                                   : QMessageBox::Information);
     caixa.setStandardButtons(QMessageBox::Ok);
     caixa.exec();
     return TResposta::rsOk;

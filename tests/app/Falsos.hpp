@@ -33,10 +33,11 @@ public:
     std::filesystem::path Pasta = "/pasta/do/programa/";
 
     std::vector<std::string> Propostos;
-    std::vector<std::string> Registo; // "aviso: ...", "erro: ...", "confirmar: ...", "abrir: ..."
+    // "aviso: ...", "erro: ...", "confirmar: ...", "informar: ...", "abrir: ..."
+    std::vector<std::string> Registo;
 
     TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override {
-        static const char* const NOMES[] = {"aviso: ", "erro: ", "confirmar: "};
+        static const char* const NOMES[] = {"aviso: ", "erro: ", "confirmar: ", "informar: "};
         Registo.push_back(NOMES[int(ATipo)] + ATexto);
         if (ATipo != TTipoMensagem::tmConfirmacao)
             return TResposta::rsOk;

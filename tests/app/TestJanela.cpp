@@ -169,6 +169,20 @@ TEST_F(Janela, AtalhosComAlt) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return !janela.isVisible(); }));
 }
 
+TEST_F(Janela, F1MostraAAjuda) {
+    janela.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_EQ(plataforma.Registo.size(), 1u);
+    const std::string& ajuda = plataforma.Registo[0];
+    EXPECT_EQ(ajuda.rfind("informar: O Palvorin faz livros em PDF", 0), 0u) << ajuda;
+    for (const char* parte : {"Tamanho:", "Número de puzzles: de 1 a 100", "até 40 caracteres",
+                              "Abrir PDF:", "Gerar:", "Cancelar (Esc)", "Palvorin " PALVORIN_VERSAO,
+                              "GPL", "hunspell-pt-pt"})
+        EXPECT_NE(ajuda.find(parte), std::string::npos) << parte;
+    EXPECT_TRUE(janela.isVisible());
+}
+
 TEST_F(Janela, EscFechaAJanelaParada) {
     janela.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));

@@ -40,6 +40,8 @@ TEST(PlataformaQt, CaixasDeMensagem) {
          TResposta::rsOk},
         {TTipoMensagem::tmErro, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
          TResposta::rsOk},
+        {TTipoMensagem::tmInformacao, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok,
+         TResposta::rsOk},
         {TTipoMensagem::tmConfirmacao, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          QMessageBox::Yes, TResposta::rsSim},
         {TTipoMensagem::tmConfirmacao, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
