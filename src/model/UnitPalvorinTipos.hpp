@@ -82,6 +82,19 @@ static_assert(NIVEIS[0].Nivel == TNivelDificuldade::ndFacil &&
               NIVEIS[1].Nivel == TNivelDificuldade::ndMedio &&
               NIVEIS[2].Nivel == TNivelDificuldade::ndDificil);
 
+// A book's subject: its words are placed before any other. A built-in theme is known by its
+// name; a theme of one's own by its file, whose bytes decide whether a book can be made again.
+struct TTema {
+    std::string Nome; // "Animais"; for a file, its name without folder or extension
+    bool Embutido = true;
+    std::string Ficheiro; // the path as it was given; empty for a built-in theme
+    std::string Sha256;   // of the file's bytes; empty for a built-in theme
+    // The accepted words, one per board form, in board-form order; all count as common.
+    std::vector<TPalavraDic> Palavras;
+
+    bool operator==(const TTema&) const = default;
+};
+
 // The limits and defaults of a book, the same in both programs.
 inline constexpr std::int32_t MIN_PUZZLES = 1;
 inline constexpr std::int32_t MAX_PUZZLES = 100;

@@ -37,6 +37,10 @@ CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
     return total;
 }
 
+// A slot that can take a theme word is filled before the most constrained slot when it has at
+// most this many times as many candidates.
+constexpr std::int32_t LARGUEZA_TEMA = 8;
+
 } // namespace
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
@@ -75,6 +79,11 @@ void TPreenchedor::PrepararBase() {
             for (std::int32_t k = 0; k < L; ++k)
                 for (char letra = 'A'; letra <= 'Z'; ++letra)
                     FMascaras[L].push_back(FDic.MascaraDaLetra(L, k, letra).data());
+        if (FOpc.Tema)
+            for (std::int32_t j = 0; j < static_cast<std::int32_t>((*FOpc.Tema)[L].size()) * 64;
+                 ++j)
+                if (((*FOpc.Tema)[L][j / 64] >> (j % 64)) & 1)
+                    FDoTema[L].push_back(j);
         TConjuntoBits& base = FBase[L];
         if (FOpc.SoComuns) {
             base = FDic.MascaraComuns(L);
@@ -189,13 +198,66 @@ std::int32_t TPreenchedor::Adiantar(std::size_t ABase, std::int32_t ADe, std::in
 TPreenchedor::TFinsDosGrupos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
                                                              std::int32_t AComprimento) {
     const auto total = static_cast<std::int32_t>(FCandidatos.size() - ABase);
+    std::int32_t doTema = 0;
+    if (FOpc.Tema && !(*FOpc.Tema)[AComprimento].empty())
+        doTema = Adiantar(ABase, 0, total, (*FOpc.Tema)[AComprimento]);
     const std::int32_t comuns =
-        FOpc.SoComuns ? total : Adiantar(ABase, 0, total, FDic.MascaraComuns(AComprimento));
+        FOpc.SoComuns ? total : Adiantar(ABase, doTema, total, FDic.MascaraComuns(AComprimento));
     if (!FDic.TemPreferidas(AComprimento))
-        return {0, comuns, comuns}; // no pass looking for words the list marks none of
+        return {doTema, doTema, comuns, comuns}; // no pass looking for words the list marks none of
     const TConjuntoBits& preferidas = FDic.MascaraPreferidas(AComprimento);
-    return {Adiantar(ABase, 0, comuns, preferidas), comuns,
+    return {doTema, Adiantar(ABase, doTema, comuns, preferidas), comuns,
             Adiantar(ABase, comuns, total, preferidas)};
+}
+
+bool TPreenchedor::CabeDoTema(std::int32_t ARanhura) const {
+    const auto L = static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size());
+    const TConjuntoBits& disp = FDisp[L];
+    for (const std::int32_t j : FDoTema[L])
+        if (((disp[j / 64] >> (j % 64)) & 1) && Cabe(ARanhura, j))
+            return true;
+    return false;
+}
+
+bool TPreenchedor::TentarTema(std::int32_t d, std::int32_t s) {
+    const std::span<const std::int32_t> casas = FPadrao.Casas(s);
+    const auto L = static_cast<std::int32_t>(casas.size());
+    TConjuntoBits& disp = FDisp[L];
+    const std::size_t base = FCandidatos.size();
+    for (const std::int32_t j : FDoTema[L])
+        if (((disp[j / 64] >> (j % 64)) & 1) && Cabe(s, j))
+            FCandidatos.push_back(j);
+    const auto n = static_cast<std::int32_t>(FCandidatos.size() - base);
+    const std::int32_t m = std::min(FOpc.Ramo, n);
+    for (std::int32_t t = 0; t < m; ++t)
+        std::swap(FCandidatos[base + t], FCandidatos[base + t + FGer.Limite(n - t)]);
+    for (std::int32_t t = 0; t < m; ++t) {
+        const std::int32_t j = FCandidatos[base + t];
+        const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
+        const std::int32_t marca = FTopo;
+        for (std::int32_t k = 0; k < L; ++k) {
+            const std::int32_t x = casas[k];
+            if (FLetra[x] < 0) {
+                FLetra[x] = grelha[k] - 'A';
+                FPilha[FTopo++] = x;
+            }
+        }
+        const std::uint64_t bit = std::uint64_t{1} << (j % 64);
+        disp[j / 64] &= ~bit;
+        FFeita[s] = true;
+        FEscolha[s] = j;
+        AtualizarContagens(d, s, j, marca);
+        if (Procurar(d + 1))
+            return true;
+        FFeita[s] = false;
+        disp[j / 64] |= bit;
+        while (FTopo > marca)
+            FLetra[FPilha[--FTopo]] = -1;
+        if (FNos > FOpc.LimiteNos)
+            break;
+    }
+    FCandidatos.resize(base);
+    return false;
 }
 
 bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
@@ -208,6 +270,8 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     const std::int32_t* contagens = &FContagens[static_cast<std::size_t>(d) * FNS];
     std::int32_t s = -1;
     std::int32_t melhor = std::numeric_limits<std::int32_t>::max();
+    std::int32_t sTema = -1;
+    std::int32_t melhorTema = std::numeric_limits<std::int32_t>::max();
     for (std::int32_t i = 0; i < FNS; ++i) {
         if (FFeita[i])
             continue;
@@ -218,6 +282,20 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
             s = i;
             melhor = c;
         }
+    }
+    if (FOpc.Tema)
+        for (std::int32_t i = 0; i < FNS; ++i) {
+            const std::int32_t c = contagens[i];
+            if (!FFeita[i] && c <= LARGUEZA_TEMA * melhor && c < melhorTema && CabeDoTema(i)) {
+                sTema = i;
+                melhorTema = c;
+            }
+        }
+    if (sTema >= 0 && sTema != s) {
+        if (TentarTema(d, sTema))
+            return true;
+        if (FNos > FOpc.LimiteNos)
+            return false;
     }
     Candidatos(s, FBufs[d]);
 

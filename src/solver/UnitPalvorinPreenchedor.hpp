@@ -3,11 +3,13 @@
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinPadrao.hpp"
 #include "UnitPalvorinRandom.hpp"
+#include "UnitPalvorinTema.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace palvorin {
@@ -19,6 +21,9 @@ struct TOpcoesPreenchimento {
     std::int32_t Tentativas = 60;  // independent attempts; below 1 counts as 1
     // Indexed by word index; true forbids the word. Indices past the end are allowed.
     std::vector<bool> Proibidas;
+    // A theme's words, tried before every other candidate; null: a book without a theme.
+    // Built over the same word list; shared read-only by every fill of a book.
+    std::shared_ptr<const TMascarasTema> Tema;
 };
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
@@ -53,13 +58,17 @@ private:
     void AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura, std::int32_t AJ,
                             std::int32_t AMarca);
     bool Procurar(std::int32_t AProfundidade);
+    // Whether some theme word still free fits slot ARanhura.
+    bool CabeDoTema(std::int32_t ARanhura) const;
+    bool TentarTema(std::int32_t AProfundidade, std::int32_t ARanhura);
     // Where the groups a step draws from end among its candidates, which start at FCandidatos
-    // index ABase: the preferred common words, the other common words, the preferred rare
-    // words; the other rare words run to the end.
-    using TFinsDosGrupos = std::array<std::int32_t, 3>;
-    // Puts the common candidates first when rare words may be used, and the preferred words
-    // first within each section, every group keeping its order. With no preferred word (a list
-    // that marks none) the groups are those of common words first alone, so the draws are too.
+    // index ABase: the theme's words, the preferred common words, the other common words, the
+    // preferred rare words; the other rare words run to the end.
+    using TFinsDosGrupos = std::array<std::int32_t, 4>;
+    // Puts the theme's candidates first, then the common ones when rare words may be used, and
+    // the preferred words first within each section, every group keeping its order. An empty
+    // group draws nothing: without a theme, or with no preferred word (a list that marks none),
+    // the draws are those of the groups that remain.
     TFinsDosGrupos OrdenarCandidatos(std::size_t ABase, std::int32_t AComprimento);
     // Moves the candidates in positions ADe to AAte - 1 whose bit is set in AMascara to the
     // front of that range, keeping their order, and returns where they end.
@@ -96,6 +105,8 @@ private:
     std::vector<std::int32_t> FContagens;
     std::vector<std::int32_t> FRecontar;
     std::vector<bool> FARecontar;
+    // For each slot length, the group numbers of the theme's words.
+    std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FDoTema;
 };
 
 // Fills APretas; APuzzle is emptied first and set only on success. A cancelled fill fails.

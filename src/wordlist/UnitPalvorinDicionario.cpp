@@ -170,10 +170,14 @@ void TDicionario::CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRel
         }
         palavras.push_back(TPalavraDic{texto, grelha, comum, preferida});
     }
-    FPalavras = OrdenadasPorGrelha(std::move(palavras));
+    CarregarPalavras(std::move(palavras));
     ARel.Aceites = Total();
     ARel.Comuns = static_cast<std::int32_t>(
         std::count_if(FPalavras.begin(), FPalavras.end(), [](const auto& p) { return p.Comum; }));
+}
+
+void TDicionario::CarregarPalavras(std::vector<TPalavraDic> APalavras) {
+    FPalavras = OrdenadasPorGrelha(std::move(APalavras));
     ConstruirIndices();
 }
 

@@ -49,6 +49,8 @@ public:
     TDicionario();
 
     void CarregarDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel);
+    // Entries already checked, one per board form, in any order.
+    void CarregarPalavras(std::vector<TPalavraDic> APalavras);
 
     // A copy of the entry; Palavra reads it in place, for the hot loops.
     TPalavraDic GetPalavra(std::int32_t AIndice) const;

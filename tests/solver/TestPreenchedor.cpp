@@ -1,6 +1,7 @@
 #include "Fixturas.hpp"
 #include "UnitPalvorinPreenchedor.hpp"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -123,6 +124,56 @@ TEST(PreencherPadrao, PreferidasPrimeiro) {
                 EXPECT_TRUE(dic->Palavra(dic->IndiceDaGrelha(w.Grelha)).Preferida)
                     << w.Grelha << ", semente " << semente << ", " << c.Linhas[0];
         }
+    }
+}
+
+TEST(PreencherPadrao, TemaAntesDeTodasAsOutras) {
+    // Two word squares fill the 3 × 3 board; the theme's square is always the one placed,
+    // above preferred words and above the common section. The theme's words of the last case
+    // are no longer candidates once a word of the other square is in place, so the tier holds
+    // at the first step and every step after.
+    const std::vector<std::string> quadrado = {"JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"};
+    const struct {
+        std::vector<std::string> Linhas;
+        bool SoComuns;
+    } casos[] = {
+        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
+          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
+         true},
+        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO RARAS",
+          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
+         false},
+    };
+    for (const auto& c : casos) {
+        const auto dic = Lista(c.Linhas);
+        std::vector<TPalavraDic> tema;
+        for (const std::string& w : quadrado)
+            tema.push_back({w, w, true, false});
+        TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
+        opc.SoComuns = c.SoComuns;
+        opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(*dic, tema));
+        for (std::uint32_t semente = 1; semente <= 20; ++semente) {
+            TPuzzle puzzle;
+            ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, opc, puzzle));
+            for (const TPalavraColocada& w : puzzle.Palavras)
+                EXPECT_NE(std::find(quadrado.begin(), quadrado.end(), w.Grelha), quadrado.end())
+                    << w.Grelha << ", semente " << semente;
+        }
+    }
+}
+
+TEST(PreencherPadrao, TemaVazioEncheComoSemTema) {
+    // A theme with no word of the board's lengths draws nothing more: the same puzzles.
+    const TDicionario& dic = ListaFixa();
+    TOpcoesPreenchimento comTema = TodasAsPalavras();
+    comTema.Tema = std::make_shared<const TMascarasTema>(
+        MascarasDoTema(dic, {{"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNO", true, false}}));
+    for (std::uint32_t semente = 1; semente <= 10; ++semente) {
+        const TPadrao p = PadraoNove(semente);
+        TPuzzle sem, com;
+        EXPECT_EQ(Preencher(dic, p, 9, semente, TodasAsPalavras(), sem),
+                  Preencher(dic, p, 9, semente, comTema, com));
+        EXPECT_EQ(sem, com);
     }
 }
 

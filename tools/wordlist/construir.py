@@ -16,6 +16,7 @@ from confirmacao import acentos_corrigidos, participios_inventados, variantes_de
 from fontes import (ler_contagens, ler_formas, ler_frequencias, ler_tesauro, ler_zipf,
                     preferir_grafias_europeias, tabela_preao90)
 from formato import texto_da_lista
+from temas import palavras_fora_da_lista
 from frequencia import evidencia_propria, pontuar
 from lexico import Lexico
 from nota import Notas
@@ -113,6 +114,12 @@ def main():
         relatorio(escolhidas)
     segundos = time.monotonic() - inicio
     print(f"{args.saida}: {len(escolhidas)} palavras em {segundos:.1f} s", file=sys.stderr)
+    # The themes are compiled with the list: a word it dropped or filed as rare must be mended.
+    fora = palavras_fora_da_lista(escolhidas)
+    for tema, palavra, motivo in fora:
+        print(f"tema {tema}: {palavra} {motivo}", file=sys.stderr)
+    if fora:
+        sys.exit(1)
 
 
 if __name__ == "__main__":

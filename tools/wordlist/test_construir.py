@@ -12,6 +12,7 @@ from comuns import ParentesPelaForma
 from confirmacao import acentos_corrigidos, participios_inventados, variantes_de_hiato
 from fontes import Legendas, ler_tesauro, preferir_grafias_europeias
 from formato import texto_da_lista
+from temas import palavras_fora_da_lista, temas
 from frequencia import evidencia_propria, pontuar
 from nota import Notas
 from qualidade import figuras_do_livro, ler_seccoes, mais_colocadas, somar
@@ -388,6 +389,25 @@ class QualityReport(unittest.TestCase):
             f.write("# lista\r\n#SECCAO COMUNS\r\nCASA\r\nÁGUA\r\n#seccao raras\r\nISTMO\r\n")
             f.flush()
             self.assertEqual(ler_seccoes(f.name), (["casa", "água"], ["istmo"]))
+
+
+class Themes(unittest.TestCase):
+    def test_palavras_fora_da_lista(self):
+        # escolhidas as the builder holds them: key -> (text, common, _, preferred)
+        escolhidas = {"gato": ("gato", True, None, True), "lince": ("lince", False, None, False),
+                      "cão": ("cão", True, None, False)}
+        with tempfile.TemporaryDirectory() as pasta:
+            with open(os.path.join(pasta, "animais.txt"), "w", encoding="utf-8") as f:
+                f.write("# Tema\nGATO\nLINCE\nZEBRA\nCAO\nBOI\nHIPOPOTAMOSAURO\n\n")
+            self.assertEqual(palavras_fora_da_lista(escolhidas, pasta), [
+                ("animais", "LINCE", "é rara"), ("animais", "ZEBRA", "não está na lista"),
+                ("animais", "CAO", "a lista escreve CÃO"), ("animais", "BOI", "não está na lista"),
+                ("animais", "HIPOPOTAMOSAURO", "fora de 3 a 12 letras")])
+
+    def test_temas_embutidos(self):
+        for nome, palavras in temas().items():
+            self.assertGreaterEqual(len(palavras), 150, nome)
+            self.assertEqual(len({grelha(p) for p in palavras}), len(palavras), nome)
 
 
 if __name__ == "__main__":
