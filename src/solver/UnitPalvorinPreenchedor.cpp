@@ -231,6 +231,16 @@ bool TPreenchedor::TentarTema(std::int32_t d, std::int32_t s) {
     const std::int32_t m = std::min(FOpc.Ramo, n);
     for (std::int32_t t = 0; t < m; ++t)
         std::swap(FCandidatos[base + t], FCandidatos[base + t + FGer.Limite(n - t)]);
+    return TentarCandidatos(d, s, base, m);
+}
+
+// Tries the first AQuantos candidates from FCandidatos[ABase] in slot ARanhura, in order, and
+// drops them from FCandidatos when none leads to a fill.
+bool TPreenchedor::TentarCandidatos(std::int32_t d, std::int32_t s, std::size_t base,
+                                    std::int32_t m) {
+    const std::span<const std::int32_t> casas = FPadrao.Casas(s);
+    const auto L = static_cast<std::int32_t>(casas.size());
+    TConjuntoBits& disp = FDisp[L];
     for (std::int32_t t = 0; t < m; ++t) {
         const std::int32_t j = FCandidatos[base + t];
         const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
@@ -323,33 +333,7 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         std::swap(FCandidatos[base + t], FCandidatos[base + r]);
     }
 
-    for (std::int32_t t = 0; t < m; ++t) {
-        const std::int32_t j = FCandidatos[base + t];
-        const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
-        const std::int32_t marca = FTopo;
-        for (std::int32_t k = 0; k < L; ++k) {
-            const std::int32_t x = casas[k];
-            if (FLetra[x] < 0) {
-                FLetra[x] = grelha[k] - 'A';
-                FPilha[FTopo++] = x;
-            }
-        }
-        const std::uint64_t bit = std::uint64_t{1} << (j % 64);
-        disp[j / 64] &= ~bit;
-        FFeita[s] = true;
-        FEscolha[s] = j;
-        AtualizarContagens(d, s, j, marca);
-        if (Procurar(d + 1))
-            return true;
-        FFeita[s] = false;
-        disp[j / 64] |= bit;
-        while (FTopo > marca)
-            FLetra[FPilha[--FTopo]] = -1;
-        if (FNos > FOpc.LimiteNos)
-            break;
-    }
-    FCandidatos.resize(base);
-    return false;
+    return TentarCandidatos(d, s, base, m);
 }
 
 TPuzzle TPreenchedor::Montar() const {

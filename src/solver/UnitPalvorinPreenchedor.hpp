@@ -61,6 +61,8 @@ private:
     // Whether some theme word still free fits slot ARanhura.
     bool CabeDoTema(std::int32_t ARanhura) const;
     bool TentarTema(std::int32_t AProfundidade, std::int32_t ARanhura);
+    bool TentarCandidatos(std::int32_t AProfundidade, std::int32_t ARanhura, std::size_t ABase,
+                          std::int32_t AQuantos);
     // Where the groups a step draws from end among its candidates, which start at FCandidatos
     // index ABase: the theme's words, the preferred common words, the other common words, the
     // preferred rare words; the other rare words run to the end.
