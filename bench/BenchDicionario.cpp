@@ -14,7 +14,7 @@ static void BM_CarregarListaEmbutida(benchmark::State& estado) {
         auto d = CarregarDicionario(".", rel);
         benchmark::DoNotOptimize(d->Total());
     }
-    const auto bytes = ProcurarRecurso("DICIONARIO");
+    const auto bytes = ProcurarRecurso(recurso::DICIONARIO);
     estado.counters["bytes"] = static_cast<double>(bytes ? bytes->size() : 0);
 }
 BENCHMARK(BM_CarregarListaEmbutida)
@@ -25,7 +25,7 @@ BENCHMARK(BM_CarregarListaEmbutida)
 // A list the size of 62,000 lines: the built-in one followed by its words read
 // backwards (new board forms, same alphabet), loaded from bytes like the built-in one.
 static void BM_Carregar62000Linhas(benchmark::State& estado) {
-    const auto recurso = ProcurarRecurso("DICIONARIO");
+    const auto recurso = ProcurarRecurso(recurso::DICIONARIO);
     std::string bytes(reinterpret_cast<const char*>(recurso->data()), recurso->size());
     const auto linhas = DividirLinhas(TextoDeBytes(*recurso));
     for (std::size_t i = linhas.size(); i < 62000; ++i) {

@@ -1,5 +1,6 @@
 // The composer's pages without puzzles: cover, verso, separators and the emblem page.
 #include "UnitPalvorinMarca.hpp"
+#include "UnitPalvorinNomesRecursos.hpp"
 #include "UnitPalvorinPaginas.hpp"
 #include "UnitPalvorinRegras.hpp"
 #include "UnitPalvorinTabuleiro.hpp"
@@ -73,7 +74,8 @@ void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& 
                       TAlinhamento::alEsquerda);
         y += ALTURA_LINHA_LICENCA_MM * e;
     }
-    ACanvas.Imagem(area.Esquerda, y + 4 * e, LARGURA_SELO_MM * e, ALTURA_SELO_MM * e, NOME_SELO);
+    ACanvas.Imagem(area.Esquerda, y + 4 * e, LARGURA_SELO_MM * e, ALTURA_SELO_MM * e,
+                   std::string(recurso::SELO_CC_BY_NC_ND));
     DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 

@@ -10,7 +10,6 @@ const std::string TEXTO_LICENCA =
     "Este livro está licenciado com uma Licença Creative Commons "
     "Atribuição-NãoComercial-SemDerivações 4.0 Internacional (CC BY-NC-ND 4.0). "
     "Para ver uma cópia desta licença, visite creativecommons.org/licenses/by-nc-nd/4.0/.";
-const std::string NOME_SELO = "SELO_CC_BY_NC_ND";
 
 const std::string TITULO_PUZZLES = "Puzzles";
 const std::string TITULO_SOLUCOES = "Soluções";

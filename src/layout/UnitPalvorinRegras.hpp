@@ -22,7 +22,6 @@ std::vector<TLinhaRegras> LinhasDasRegras(bool ATemAcentos);
 extern const std::string TEXTO_MARCA;
 extern const std::string TEXTO_AVISO;
 extern const std::string TEXTO_LICENCA;
-extern const std::string NOME_SELO;
 
 // Section titles of the separator pages.
 extern const std::string TITULO_PUZZLES;

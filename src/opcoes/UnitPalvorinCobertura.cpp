@@ -1,6 +1,7 @@
 #include "UnitPalvorinCobertura.hpp"
 
 #include "UnitPalvorinRecursos.hpp"
+#include "UnitPalvorinTipos.hpp"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -8,7 +9,8 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace palvorin {
@@ -26,12 +28,15 @@ struct TFecharFace {
 using TBiblioteca = std::unique_ptr<FT_LibraryRec_, TFecharBiblioteca>;
 using TFace = std::unique_ptr<FT_FaceRec_, TFecharFace>;
 
-std::optional<TCaracteres> CaracteresDaFonte(FT_Library ABiblioteca, const char* ARecurso) {
+TCaracteres CaracteresDaFonte(FT_Library ABiblioteca, std::string_view ARecurso) {
     const auto bytes = ProcurarRecurso(ARecurso);
+    if (!bytes)
+        throw EInterno("FontesDoLivroDesenham: o recurso " + std::string(ARecurso) +
+                       " não existe no executável");
     FT_Face aberta = nullptr;
-    if (!bytes || FT_New_Memory_Face(ABiblioteca, bytes->data(),
-                                     static_cast<FT_Long>(bytes->size()), 0, &aberta) != 0)
-        return std::nullopt;
+    if (FT_New_Memory_Face(ABiblioteca, bytes->data(), static_cast<FT_Long>(bytes->size()), 0,
+                           &aberta) != 0)
+        throw EInterno("FontesDoLivroDesenham: tipo de letra inválido em " + std::string(ARecurso));
     const TFace face(aberta);
     TCaracteres caracteres;
     FT_UInt glifo = 0;
@@ -43,17 +48,15 @@ std::optional<TCaracteres> CaracteresDaFonte(FT_Library ABiblioteca, const char*
 }
 
 // The characters of the regular and the bold face alike.
-std::optional<TCaracteres> CaracteresDoLivro() {
+TCaracteres CaracteresDoLivro() {
     FT_Library aberta = nullptr;
     if (FT_Init_FreeType(&aberta) != 0)
-        return std::nullopt;
+        throw EInterno("FontesDoLivroDesenham: não foi possível iniciar o FreeType");
     const TBiblioteca biblioteca(aberta);
-    const auto normal = CaracteresDaFonte(biblioteca.get(), "FONTE_SANS_NORMAL");
-    const auto negrito = CaracteresDaFonte(biblioteca.get(), "FONTE_SANS_NEGRITO");
-    if (!normal || !negrito)
-        return std::nullopt;
+    const TCaracteres normal = CaracteresDaFonte(biblioteca.get(), recurso::FONTE_SANS_NORMAL);
+    const TCaracteres negrito = CaracteresDaFonte(biblioteca.get(), recurso::FONTE_SANS_NEGRITO);
     TCaracteres ambas;
-    std::set_intersection(normal->begin(), normal->end(), negrito->begin(), negrito->end(),
+    std::set_intersection(normal.begin(), normal.end(), negrito.begin(), negrito.end(),
                           std::back_inserter(ambas));
     return ambas;
 }
@@ -61,8 +64,8 @@ std::optional<TCaracteres> CaracteresDoLivro() {
 } // namespace
 
 bool FontesDoLivroDesenham(char32_t ACaracter) {
-    static const std::optional<TCaracteres> caracteres = CaracteresDoLivro();
-    return !caracteres || std::binary_search(caracteres->begin(), caracteres->end(), ACaracter);
+    static const TCaracteres caracteres = CaracteresDoLivro();
+    return std::binary_search(caracteres.begin(), caracteres.end(), ACaracter);
 }
 
 } // namespace palvorin

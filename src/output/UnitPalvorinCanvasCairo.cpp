@@ -58,7 +58,7 @@ std::int32_t TCanvasCairo::MmParaUnidades(double AMm) {
 
 cairo_t* TCanvasCairo::Contexto() const {
     if (!FContexto)
-        throw EPalvorin("TCanvasCairo: a página já foi encerrada");
+        throw EInterno("TCanvasCairo: a página já foi encerrada");
     return FContexto.get();
 }
 
@@ -153,7 +153,7 @@ void TCanvasCairo::Imagem(double X, double Y, double ALargura, double AAltura,
                           const std::string& ANome) {
     const auto png = ProcurarRecurso(ANome);
     if (!png)
-        throw std::runtime_error("Imagem: o recurso " + ANome + " não existe no executável");
+        throw EInterno("Imagem: o recurso " + ANome + " não existe no executável");
     const TSuperficieCairo imagem = PngSobreBranco(*png);
     cairo_t* cr = Contexto();
     const std::int32_t x1 = MmParaUnidades(X);

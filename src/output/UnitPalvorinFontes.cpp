@@ -9,20 +9,18 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace palvorin {
 
 namespace {
-
-const char* const RECURSO_NORMAL = "FONTE_SANS_NORMAL";
-const char* const RECURSO_NEGRITO = "FONTE_SANS_NEGRITO";
 
 // A FreeType library, released when the last face made with it is gone.
 class TBibliotecaFreeType {
 public:
     TBibliotecaFreeType() {
         if (FT_Init_FreeType(&FBiblioteca) != 0)
-            throw EPalvorin("TFontesLivro: não foi possível iniciar o FreeType");
+            throw EInterno("TFontesLivro: não foi possível iniciar o FreeType");
     }
     ~TBibliotecaFreeType() { FT_Done_FreeType(FBiblioteca); }
     TBibliotecaFreeType(const TBibliotecaFreeType&) = delete;
@@ -47,15 +45,15 @@ void LibertarDono(void* ADono) {
 }
 
 TFaceCairo AbrirFace(const std::shared_ptr<TBibliotecaFreeType>& ABiblioteca,
-                     const char* ARecurso) {
+                     std::string_view ARecurso) {
     const auto bytes = ProcurarRecurso(ARecurso);
     if (!bytes)
-        throw EPalvorin(std::string("TFontesLivro: o recurso ") + ARecurso +
-                        " não existe no executável");
+        throw EInterno("TFontesLivro: o recurso " + std::string(ARecurso) +
+                       " não existe no executável");
     FT_Face face = nullptr;
     if (FT_New_Memory_Face(ABiblioteca->Biblioteca(), bytes->data(),
                            static_cast<FT_Long>(bytes->size()), 0, &face) != 0)
-        throw EPalvorin(std::string("TFontesLivro: tipo de letra inválido em ") + ARecurso);
+        throw EInterno("TFontesLivro: tipo de letra inválido em " + std::string(ARecurso));
     auto dono = std::make_unique<TDonoFace>(TDonoFace{ABiblioteca, face});
     // Unhinted outlines, so text measures the same at every size.
     TFaceCairo faceCairo(cairo_ft_font_face_create_for_ft_face(face, FT_LOAD_NO_HINTING));
@@ -73,8 +71,8 @@ TFaceCairo AbrirFace(const std::shared_ptr<TBibliotecaFreeType>& ABiblioteca,
 
 TFontesLivro::TFontesLivro() {
     const auto biblioteca = std::make_shared<TBibliotecaFreeType>();
-    FNormal = AbrirFace(biblioteca, RECURSO_NORMAL);
-    FNegrito = AbrirFace(biblioteca, RECURSO_NEGRITO);
+    FNormal = AbrirFace(biblioteca, recurso::FONTE_SANS_NORMAL);
+    FNegrito = AbrirFace(biblioteca, recurso::FONTE_SANS_NEGRITO);
 }
 
 TFontesLivro::~TFontesLivro() = default;

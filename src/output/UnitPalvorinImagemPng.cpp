@@ -1,7 +1,9 @@
 #include "UnitPalvorinImagemPng.hpp"
 
+#include "UnitPalvorinTipos.hpp"
+
 #include <cstring>
-#include <stdexcept>
+#include <string>
 
 namespace palvorin {
 
@@ -25,8 +27,12 @@ cairo_status_t Ler(void* ALeitor, unsigned char* ADados, unsigned int ATamanho) 
 TSuperficieCairo PngSobreBranco(std::span<const std::uint8_t> APng) {
     TLeitor leitor{APng};
     const TSuperficieCairo png(cairo_image_surface_create_from_png_stream(Ler, &leitor));
-    if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error(cairo_status_to_string(cairo_surface_status(png.get())));
+    if (const cairo_status_t estado = cairo_surface_status(png.get());
+        estado != CAIRO_STATUS_SUCCESS)
+        // The pictures are the program's own: one Cairo cannot read is a fault of the build.
+        // (Cairo reports most of libpng's refusals as "no memory", so the cause says little.)
+        throw EInterno("PngSobreBranco: imagem ilegível (erro " + std::to_string(estado) +
+                       " da biblioteca Cairo)");
     const int largura = cairo_image_surface_get_width(png.get());
     const int altura = cairo_image_surface_get_height(png.get());
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitPalvorinNomesRecursos.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -7,9 +9,9 @@
 
 namespace palvorin {
 
-// The bytes of a file compiled into the program under ANome, or nothing when the
-// program carries no resource by that name. Defined by the resource library the
-// program links (see cmake/Recursos.cmake).
+// The bytes of a file compiled into the program under ANome (one of the recurso:: names),
+// or nothing when the program carries no resource by that name. Defined by the resource
+// library the program links (see cmake/Recursos.cmake).
 std::optional<std::span<const std::uint8_t>> ProcurarRecurso(std::string_view ANome);
 
 } // namespace palvorin

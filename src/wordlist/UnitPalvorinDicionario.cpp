@@ -252,7 +252,7 @@ std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem:
 
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
                                                 TRelatorioDic& ARel) {
-    if (const auto recurso = ProcurarRecurso("DICIONARIO")) {
+    if (const auto recurso = ProcurarRecurso(recurso::DICIONARIO)) {
         auto dic = DicionarioDeBytes(*recurso, ARel);
         ARel.Lista = {true, "", Sha256Hex(*recurso)};
         return dic;

@@ -14,10 +14,28 @@ namespace palvorin {
 
 namespace {
 
-constexpr std::string_view NOMES_EMBUTIDOS[] = {
-    "Animais", "Comida e bebida", "Desporto",      "Natureza",
-    "Casa",    "Profissões",      "Corpo e saúde", "Viagens",
+struct TTemaEmbutido {
+    std::string_view Nome;
+    std::string_view Recurso;
 };
+
+constexpr TTemaEmbutido TEMAS_EMBUTIDOS[] = {
+    {"Animais", recurso::TEMA_ANIMAIS},
+    {"Comida e bebida", recurso::TEMA_COMIDA_E_BEBIDA},
+    {"Desporto", recurso::TEMA_DESPORTO},
+    {"Natureza", recurso::TEMA_NATUREZA},
+    {"Casa", recurso::TEMA_CASA},
+    {"Profissões", recurso::TEMA_PROFISSOES},
+    {"Corpo e saúde", recurso::TEMA_CORPO_E_SAUDE},
+    {"Viagens", recurso::TEMA_VIAGENS},
+};
+
+constexpr auto NOMES_EMBUTIDOS = [] {
+    std::array<std::string_view, std::size(TEMAS_EMBUTIDOS)> nomes{};
+    for (std::size_t i = 0; i < nomes.size(); ++i)
+        nomes[i] = TEMAS_EMBUTIDOS[i].Nome;
+    return nomes;
+}();
 
 // A name as it may be typed: capitals without accents, blanks, hyphens and underscores alike.
 std::string NomeDobrado(std::string_view ANome) {
@@ -30,15 +48,6 @@ std::string NomeDobrado(std::string_view ANome) {
             AcrescentarUtf8(dobrado, c);
     }
     return Aparar(dobrado);
-}
-
-// "Corpo e saúde" is carried as TEMA_CORPO_E_SAUDE.
-std::string RecursoDoTema(std::string_view ANome) {
-    std::string recurso = "TEMA_" + NomeDobrado(ANome);
-    for (char& c : recurso)
-        if (c == ' ')
-            c = '_';
-    return recurso;
 }
 
 } // namespace
@@ -141,15 +150,15 @@ std::span<const std::string_view> NomesDosTemasEmbutidos() {
 
 std::optional<TTema> TemaEmbutido(std::string_view ANome) {
     const std::string procurado = NomeDobrado(ANome);
-    for (const std::string_view nome : NOMES_EMBUTIDOS) {
-        if (NomeDobrado(nome) != procurado)
+    for (const TTemaEmbutido& embutido : TEMAS_EMBUTIDOS) {
+        if (NomeDobrado(embutido.Nome) != procurado)
             continue;
-        const auto recurso = ProcurarRecurso(RecursoDoTema(nome));
-        if (!recurso)
+        const auto bytes = ProcurarRecurso(embutido.Recurso);
+        if (!bytes)
             return std::nullopt;
         TRelatorioDic rel;
-        TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(*recurso)), rel);
-        tema.Nome = std::string(nome);
+        TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(*bytes)), rel);
+        tema.Nome = std::string(embutido.Nome);
         return tema;
     }
     return std::nullopt;
