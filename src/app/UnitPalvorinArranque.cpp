@@ -107,7 +107,7 @@ void CarregarTraducoes(QApplication& AApp) {
 void AplicarEstilo(QApplication& AApp) {
     QFile estilo(":/palvorin/Sky.qss");
     if (!estilo.open(QIODevice::ReadOnly)) {
-        std::cerr << "palvorin: o estilo \"Sky\" não está no programa; fica o aspeto de origem.\n";
+        std::cerr << "palvorin: o estilo «Sky» não está no programa; fica o aspeto de origem.\n";
         return;
     }
     AApp.setStyleSheet(QString::fromUtf8(estilo.readAll()));

@@ -15,8 +15,8 @@ bool Cabe(const QString& ATexto, const QFontMetrics& AMetricas, QSize AArea) {
 
 // Where the part to shorten starts, and how long it is.
 std::pair<qsizetype, qsizetype> ParteACortar(const QString& ATexto) {
-    const qsizetype abre = ATexto.indexOf('"');
-    const qsizetype fecha = abre < 0 ? -1 : ATexto.indexOf('"', abre + 1);
+    const qsizetype abre = ATexto.indexOf(u'\u00AB');
+    const qsizetype fecha = abre < 0 ? -1 : ATexto.indexOf(u'\u00BB', abre + 1);
     if (fecha > abre + 1)
         return {abre + 1, fecha - abre - 1};
     std::pair<qsizetype, qsizetype> maior{0, 0};

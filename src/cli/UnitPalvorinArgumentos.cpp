@@ -53,8 +53,8 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
         const TOpcaoLivro* opcao = ProcurarOpcao(nome);
         if (!opcao) {
             if (nome.rfind("-", 0) == 0)
-                throw EPalvorin("Opção desconhecida: " + nome + ".");
-            throw EPalvorin("Argumento inesperado: " + nome + ".");
+                throw EPalvorin("Opção desconhecida: «" + nome + "».");
+            throw EPalvorin("Argumento inesperado: «" + nome + "».");
         }
         if (opcao->Tipo == TTipoOpcao::toInterruptor) {
             if (valor)

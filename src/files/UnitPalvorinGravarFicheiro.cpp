@@ -204,7 +204,7 @@ bool SubstituirFicheiro(const std::string& ACaminho, const std::string& AFicheir
 void FalharComCausa(const std::string& ACaminho, const std::string& ACausa) {
     if (ACaminho == NOME_SAIDA_PADRAO)
         throw EPalvorin("Não foi possível escrever na saída padrão: " + ACausa + ".");
-    throw EPalvorin("Não foi possível gravar o ficheiro \"" + ACaminho + "\": " + ACausa + ".");
+    throw EPalvorin("Não foi possível gravar o ficheiro «" + ACaminho + "»: " + ACausa + ".");
 }
 
 void VerificarDestino(const std::string& ACaminho) {

@@ -231,9 +231,9 @@ std::vector<std::uint8_t> LerFicheiroDaLista(const std::filesystem::path& ACamin
         return LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
     } catch (const ELeitura& e) {
         if (e.Erro() == ENOENT)
-            throw EPalvorin("Dicionário não encontrado: " + ACaminho.string());
-        throw EPalvorin("Não foi possível ler o dicionário " + ACaminho.string() + ": " + e.what() +
-                        ".");
+            throw EPalvorin("Dicionário não encontrado: «" + ACaminho.string() + "».");
+        throw EPalvorin("Não foi possível ler o dicionário «" + ACaminho.string() +
+                        "»: " + e.what() + ".");
     }
 }
 

@@ -131,8 +131,9 @@ TTema LerTemaDeFicheiro(const std::filesystem::path& ACaminho, TRelatorioDic& AR
         bytes = LerFicheiroInteiro(ACaminho, TAMANHO_MAXIMO_LISTA);
     } catch (const ELeitura& e) {
         if (e.Erro() == ENOENT)
-            throw EPalvorin("Tema não encontrado: " + ACaminho.string());
-        throw EPalvorin("Não foi possível ler o tema " + ACaminho.string() + ": " + e.what() + ".");
+            throw EPalvorin("Tema não encontrado: «" + ACaminho.string() + "».");
+        throw EPalvorin("Não foi possível ler o tema «" + ACaminho.string() + "»: " + e.what() +
+                        ".");
     }
     TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(bytes)), ARel);
     if (tema.Palavras.empty())

@@ -75,8 +75,8 @@ TEST_P(AnalisarArgumentosErros, MensagemDeUmaLinha) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, AnalisarArgumentosErros,
     testing::Values(
-        TCasoErro{{"--foo"}, "Opção desconhecida: --foo."},
-        TCasoErro{{"livro"}, "Argumento inesperado: livro."},
+        TCasoErro{{"--foo"}, "Opção desconhecida: «--foo»."},
+        TCasoErro{{"livro"}, "Argumento inesperado: «livro»."},
         TCasoErro{{"--lado"}, "Falta o valor da opção --lado."},
         TCasoErro{{"--lado", "10"}, "Valor inválido para --lado: «10» (use 9, 11, 13 ou 15)."},
         TCasoErro{{"--lado", "onze"}, "Valor inválido para --lado: «onze» (use 9, 11, 13 ou 15)."},

@@ -130,7 +130,7 @@ TEST_P(ArgumentosInvalidos, SaiComDoisEUmaLinha) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, ArgumentosInvalidos,
     testing::Values(
-        TCasoInvalido{{"--cor", "azul"}, "Opção desconhecida: --cor."},
+        TCasoInvalido{{"--cor", "azul"}, "Opção desconhecida: «--cor»."},
         TCasoInvalido{{"--lado", "12", "--json"},
                       "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
         TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
@@ -140,23 +140,24 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoInvalido{{"--titulo", "Livro\xEF\xBF\xBF", "--json"},
                       "O título do livro tem caracteres inválidos: U+FFFF."},
         TCasoInvalido{{"--json", "--dicionario", "/nao/existe/lista.txt"},
-                      "Dicionário não encontrado: /nao/existe/lista.txt"},
+                      "Dicionário não encontrado: «/nao/existe/lista.txt»."},
         // What the user typed never drives the terminal.
         TCasoInvalido{{"--lado", "9\x1b[2Jx"},
                       "Valor inválido para --lado: «9\uFFFD[2Jx» (use 9, 11, 13 ou 15)."},
-        TCasoInvalido{{"--cor\a"}, "Opção desconhecida: --cor\uFFFD."},
-        TCasoInvalido{{"--c\xFFr"}, "Opção desconhecida: --c\uFFFDr."},
+        TCasoInvalido{{"--cor\a"}, "Opção desconhecida: «--cor\uFFFD»."},
+        TCasoInvalido{{"--c\xFFr"}, "Opção desconhecida: «--c\uFFFDr»."},
         TCasoInvalido{{"--json", "--dicionario",
                        "/nao/existe/\x9b"
                        "31mlista"},
-                      "Dicionário não encontrado: /nao/existe/\uFFFD31mlista"}),
+                      "Dicionário não encontrado: «/nao/existe/\uFFFD31mlista»."}),
     NomeDosArgumentos<TCasoInvalido>);
 
 TEST(PalvorinLivro, DicionarioIlegivel) {
     const TExecucao e = Executar({"--json", "--dicionario", "/"});
     EXPECT_EQ(e.Codigo, 2);
     EXPECT_EQ(Linhas(e.Erro).size(), 1u) << e.Erro;
-    EXPECT_EQ(e.Erro.rfind("palvorin-livro: Não foi possível ler o dicionário /", 0), 0u) << e.Erro;
+    EXPECT_EQ(e.Erro.rfind("palvorin-livro: Não foi possível ler o dicionário «/", 0), 0u)
+        << e.Erro;
 }
 
 TEST(PalvorinLivro, AjudaNaSaidaPadrao) {
@@ -341,8 +342,8 @@ TEST(PalvorinLivro, PdfNumaPastaQueNaoExiste) {
                                   "--dicionario", PALVORIN_LISTA_FIXA});
     EXPECT_EQ(e.Codigo, 2);
     EXPECT_EQ(e.Saida, "");
-    EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" +
-                                         caminho + "\": a pasta ou o ficheiro não existe.");
+    EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: Erro: Não foi possível gravar o ficheiro «" +
+                                         caminho + "»: a pasta ou o ficheiro não existe.");
 }
 
 TEST(PalvorinLivro, SemPuzzlesNaoEscrevePdf) {
@@ -424,10 +425,10 @@ TEST(PalvorinLivro, DestinoVerificadoAntesDeGerar) {
         std::vector<std::string> Argumentos;
         std::string Mensagem;
     } casos[] = {
-        {com(livro100, {"-o", nada}), "Erro: Não foi possível gravar o ficheiro \"" + nada +
-                                          "\": a pasta ou o ficheiro não existe."},
-        {com(livro100, {"-o", pasta}), "Erro: Não foi possível gravar o ficheiro \"" + pasta +
-                                           "\": é uma pasta, não um ficheiro."},
+        {com(livro100, {"-o", nada}), "Erro: Não foi possível gravar o ficheiro «" + nada +
+                                          "»: a pasta ou o ficheiro não existe."},
+        {com(livro100, {"-o", pasta}),
+         "Erro: Não foi possível gravar o ficheiro «" + pasta + "»: é uma pasta, não um ficheiro."},
         {com(livro100, {"--dicionario", lista, "-o", lista}),
          "O livro ia substituir a lista de palavras «" + lista +
              "»; indique outro ficheiro com -o."},
@@ -548,8 +549,8 @@ TEST(PalvorinLivro, LimiteDeTamanhoDosFicheiros) {
                                  {}, "", {"/bin/sh", "-c", "ulimit -f 16 && exec \"$@\"", "sh"});
     EXPECT_EQ(e.Codigo, 2);
     EXPECT_EQ(Linhas(e.Erro).back(),
-              "palvorin-livro: Erro: Não foi possível gravar o ficheiro \"" + caminho +
-                  "\": o ficheiro fica grande demais para o limite deste sistema.");
+              "palvorin-livro: Erro: Não foi possível gravar o ficheiro «" + caminho +
+                  "»: o ficheiro fica grande demais para o limite deste sistema.");
     EXPECT_EQ(Ficheiros(pasta), std::vector<std::string>{"livro.pdf"});
     std::filesystem::remove_all(pasta);
 }
@@ -689,8 +690,8 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
          "O livro refeito ia substituir «" + livro + "»; indique outro ficheiro com -o."},
         // The output is checked before the list: the changed list is not reached.
         {{"--refazer", livro, "-o", FPasta + "/nao/x.pdf"},
-         "Erro: Não foi possível gravar o ficheiro \"" + FPasta +
-             "/nao/x.pdf\": a pasta ou o ficheiro não existe."},
+         "Erro: Não foi possível gravar o ficheiro «" + FPasta +
+             "/nao/x.pdf»: a pasta ou o ficheiro não existe."},
         {{"--refazer", livro, "--semente", "3"}, fixados},
         {{"--refazer", livro, "--dificuldade", "facil"}, fixados},
     };

@@ -85,7 +85,7 @@ TEST_F(Destinos, RecusasDizemOFicheiroEACausa) {
             continue;
         const std::string caminho = Caminho(c.Nome);
         const std::string mensagem =
-            "Não foi possível gravar o ficheiro \"" + caminho + "\": " + c.Causa + ".";
+            "Não foi possível gravar o ficheiro «" + caminho + "»: " + c.Causa + ".";
         EXPECT_EQ(ErroAoGravar(caminho), mensagem);
         // What can be known before a byte exists is known by the check made before a long run.
         if (c.Nome == "tubo" || c.Nome == "cheio")

@@ -192,15 +192,14 @@ TEST(LivroPdfFalhas, TabuleiroInvalido) {
 TEST(LivroPdfFalhas, PastaQueNaoExiste) {
     TPastaTemporaria pasta;
     const std::string caminho = (pasta / "nao-existe" / "livro.pdf").string();
-    EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)), "Não foi possível gravar o ficheiro \"" +
-                                                      caminho +
-                                                      "\": a pasta ou o ficheiro não existe.");
+    EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)), "Não foi possível gravar o ficheiro «" + caminho +
+                                                      "»: a pasta ou o ficheiro não existe.");
     EXPECT_TRUE(Conteudo(pasta.Caminho()).empty());
     // A file where a folder should be.
     std::ofstream(pasta / "ficheiro") << "x";
     const std::string dentro = (pasta / "ficheiro" / "livro.pdf").string();
-    EXPECT_EQ(ErroAoGravar(dentro, Livro(9, 1)), "Não foi possível gravar o ficheiro \"" + dentro +
-                                                     "\": uma parte do caminho não é uma pasta.");
+    EXPECT_EQ(ErroAoGravar(dentro, Livro(9, 1)), "Não foi possível gravar o ficheiro «" + dentro +
+                                                     "»: uma parte do caminho não é uma pasta.");
 }
 
 TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {
@@ -221,7 +220,7 @@ TEST(LivroPdfFalhas, PastaSemPermissaoDeEscrita) {
     fs::permissions(pasta.Caminho(), fs::perms::owner_read | fs::perms::owner_exec);
     const std::string caminho = (pasta / "livro.pdf").string();
     EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro \"" + caminho + "\": sem permissão.");
+              "Não foi possível gravar o ficheiro «" + caminho + "»: sem permissão.");
     fs::permissions(pasta.Caminho(), fs::perms::owner_all);
     EXPECT_EQ(LerFicheiro(pasta / "livro.pdf"), "antigo");
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);

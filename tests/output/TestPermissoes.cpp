@@ -40,8 +40,8 @@ TEST(Permissoes, SoUmErroVerdadeiroFalhaAGravacao) {
             EXPECT_EQ(mensagem, "") << c.Erro;
             EXPECT_EQ(LerFicheiro(caminho), novo) << c.Erro;
         } else {
-            EXPECT_EQ(mensagem, "Não foi possível gravar o ficheiro \"" + caminho +
-                                    "\": " + c.Mensagem + ".");
+            EXPECT_EQ(mensagem,
+                      "Não foi possível gravar o ficheiro «" + caminho + "»: " + c.Mensagem + ".");
             EXPECT_EQ(LerFicheiro(caminho), "velho");
         }
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()), {}), 1)

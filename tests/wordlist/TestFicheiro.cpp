@@ -40,7 +40,7 @@ TEST_F(PastaTemporaria, FicheiroInexistente) {
         CarregarDicionarioDeFicheiro(caminho, rel);
         FAIL();
     } catch (const EPalvorin& e) {
-        EXPECT_EQ(e.what(), "Dicionário não encontrado: " + caminho.string());
+        EXPECT_EQ(e.what(), "Dicionário não encontrado: «" + caminho.string() + "».");
     }
 }
 
@@ -57,7 +57,7 @@ TEST_F(PastaTemporaria, FicheiroIlegivelDaErroComOCaminho) {
             FAIL() << p;
         } catch (const EPalvorin& e) {
             EXPECT_NE(std::string(e.what()).find(p.string()), std::string::npos) << e.what();
-            EXPECT_EQ(std::string(e.what()).rfind("Não foi possível ler o dicionário ", 0), 0u);
+            EXPECT_EQ(std::string(e.what()).rfind("Não foi possível ler o dicionário «", 0), 0u);
         }
     }
 }
@@ -112,8 +112,8 @@ TEST_F(PastaTemporaria, SoFicheirosNormaisEAteAoLimite) {
             CarregarDicionarioDeFicheiro(c.Caminho, rel);
             ADD_FAILURE() << c.Caminho;
         } catch (const EPalvorin& e) {
-            EXPECT_EQ(e.what(), "Não foi possível ler o dicionário " + c.Caminho.string() + ": " +
-                                    c.Causa + ".");
+            EXPECT_EQ(e.what(), "Não foi possível ler o dicionário «" + c.Caminho.string() +
+                                    "»: " + c.Causa + ".");
         }
     }
     // Releases the writer if the loader never opened the pipe.

@@ -19,7 +19,8 @@ TEST(SemListaEmbutida, LeDicionarioTxtDaPasta) {
         CarregarDicionario(pasta, rel);
         ADD_FAILURE();
     } catch (const EPalvorin& e) {
-        EXPECT_EQ(e.what(), "Dicionário não encontrado: " + (pasta / "Dicionario.txt").string());
+        EXPECT_EQ(e.what(),
+                  "Dicionário não encontrado: «" + (pasta / "Dicionario.txt").string() + "».");
     }
     std::ofstream(pasta / "Dicionario.txt") << "CASA\nSOL\n";
     const auto d = CarregarDicionario(pasta.string() + "/", rel);

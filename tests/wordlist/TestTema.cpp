@@ -52,7 +52,7 @@ TEST(Tema, FicheiroSemPalavrasOuQueNaoExiste) {
         LerTemaDeFicheiro(falta, rel);
         ADD_FAILURE() << "um tema que não existe foi aceite";
     } catch (const EPalvorin& e) {
-        EXPECT_EQ(std::string(e.what()), "Tema não encontrado: " + falta.string());
+        EXPECT_EQ(std::string(e.what()), "Tema não encontrado: «" + falta.string() + "».");
     }
 
     const auto praia = pasta / "praia.txt";
