@@ -21,7 +21,8 @@ std::string TextoAjuda() {
            "Abrir PDF: abre o livro no leitor de PDF quando estiver gravado.\r\n"
            "Gerar: pergunta onde gravar o livro, faz os puzzles um a um e grava o PDF nesse "
            "ficheiro; a pasta escolhida fica para a vez seguinte.\r\n"
-           "Cancelar (Esc): para sem gravar nada.\r\n\r\n"
+           "Cancelar: para sem gravar nada.\r\n"
+           "Sair (Esc): fecha o programa; a meio de um livro, pergunta antes.\r\n\r\n"
            "Acerca: Palvorin " +
            std::string(VERSAO_PALVORIN) +
            ", de Teodoro Valquim. Licença do programa: GPL versão 2 ou posterior; os livros "

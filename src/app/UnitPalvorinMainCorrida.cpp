@@ -156,11 +156,9 @@ void TFormMain::keyPressEvent(QKeyEvent* AEvento) {
         QWidget::keyPressEvent(AEvento);
         return;
     }
-    // Cancelar while there is a run to cancel; otherwise a close, which asks during a run.
-    if (BitBtnCancelar->isEnabled())
-        BitBtnCancelarClick();
-    else
-        close();
+    // As the close box: during a run it asks first, so that one stray key never throws away
+    // a long run.
+    close();
 }
 
 void TFormMain::FormCloseQuery(bool& APodeFechar) {

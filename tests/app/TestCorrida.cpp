@@ -326,41 +326,6 @@ TEST_F(Corrida, ACancelarVeSeEnquantoAGeracaoPara) {
     EXPECT_TRUE(gravacao.Chamadas.empty());
 }
 
-TEST_F(Corrida, EscCancelaOuPerguntaSeSai) {
-    // 3 puzzles with one throttled report each: pass 2 is inside the first position, 8 the
-    // moment "A gravar o PDF..." is shown, when there is nothing left to cancel.
-    struct {
-        std::size_t passagem;
-        std::vector<std::string> registo;
-        int gravados;
-    } casos[] = {{2, {}, 0}, {8, {CONFIRMAR}, 1}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.passagem);
-        janela.reset();
-        passagens.clear();
-        gravacao.Chamadas.clear();
-        plataforma.Registo.clear();
-        plataforma.Respostas = {TResposta::rsNao};
-        geracao.ReportesPorPuzzle = 1;
-        Janela().CheckBoxAbrirPDF->setChecked(false);
-        Puzzles("3");
-        acao = [&](std::size_t APassagem) {
-            if (APassagem != c.passagem)
-                return;
-            QWidget* foco = Janela().focusWidget();
-            QTest::keyClick(foco != nullptr ? foco : &Janela(), Qt::Key_Escape);
-            if (c.gravados == 0) {
-                EXPECT_EQ(Estado(), "A cancelar\u2026");
-            }
-        };
-        Gerar();
-        EXPECT_EQ(plataforma.Registo, c.registo);
-        EXPECT_EQ(int(gravacao.Chamadas.size()), c.gravados);
-        EXPECT_TRUE(Janela().isVisible());
-        EsperarInativa();
-    }
-}
-
 TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     Puzzles("2");
     geracao.ReportesPorPuzzle = 0;
@@ -375,27 +340,35 @@ TEST_F(Corrida, CancelarNoReporteFinalNaoPara) {
     EsperarInativa();
 }
 
+// The close box, Sair and Esc all ask the same question during a run: one stray key or
+// click never throws a long run away.
 TEST_F(Corrida, FecharDuranteACorrida) {
     // 3 puzzles with one throttled report each: passes 1-6 are positions, 7 the final
     // report, 8 the moment "A gravar o PDF..." is shown.
+    enum class TPor { Caixa, Sair, Esc };
     struct {
         std::size_t passagem;
         TResposta resposta;
-        bool pelaSaida;
+        TPor por;
         bool gravado;
         const char* estado;
     } casos[] = {
-        {2, TResposta::rsNao, false, true, "Livro gerado: 3 puzzles, 8 páginas."},
-        {3, TResposta::rsNao, true, true, "Livro gerado: 3 puzzles, 8 páginas."},
-        {1, TResposta::rsSim, false, false,
+        {2, TResposta::rsNao, TPor::Caixa, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {3, TResposta::rsNao, TPor::Sair, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {2, TResposta::rsNao, TPor::Esc, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {1, TResposta::rsSim, TPor::Caixa, false,
          "Geração cancelada aos 0 de 3 puzzles. Nada foi gravado."},
-        {5, TResposta::rsSim, true, false,
+        {5, TResposta::rsSim, TPor::Sair, false,
          "Geração cancelada aos 2 de 3 puzzles. Nada foi gravado."},
-        {7, TResposta::rsSim, false, true, "Livro gerado: 3 puzzles, 8 páginas."},
-        {8, TResposta::rsSim, true, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {3, TResposta::rsSim, TPor::Esc, false,
+         "Geração cancelada aos 1 de 3 puzzles. Nada foi gravado."},
+        {7, TResposta::rsSim, TPor::Caixa, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {8, TResposta::rsSim, TPor::Sair, true, "Livro gerado: 3 puzzles, 8 páginas."},
+        {8, TResposta::rsNao, TPor::Esc, true, "Livro gerado: 3 puzzles, 8 páginas."},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.passagem << (c.resposta == TResposta::rsSim));
+        SCOPED_TRACE(testing::Message()
+                     << c.passagem << (c.resposta == TResposta::rsSim) << int(c.por));
         janela.reset();
         passagens.clear();
         gravacao.Chamadas.clear();
@@ -410,10 +383,15 @@ TEST_F(Corrida, FecharDuranteACorrida) {
             const std::string antes = Estado();
             const bool cancelarAntes = Janela().BitBtnCancelar->isEnabled();
             EXPECT_EQ(cancelarAntes, c.passagem < 8);
-            if (c.pelaSaida)
+            if (c.por == TPor::Sair) {
                 Clicar(Janela().BitBtnSair);
-            else
+            } else if (c.por == TPor::Esc) {
+                // To the focused control, Cancelar or, once it is grey, the window.
+                QWidget* foco = Janela().focusWidget();
+                QTest::keyClick(foco != nullptr ? foco : &Janela(), Qt::Key_Escape);
+            } else {
                 Janela().close();
+            }
             // The run is not torn down under its own feet.
             EXPECT_TRUE(Janela().isVisible());
             EXPECT_EQ(Estado(), antes);
@@ -543,11 +521,11 @@ TEST_F(Corrida, ErroLongoCabeNoEstadoEFicaInteiroNaDica) {
     struct {
         std::string mensagem, inicio, fim;
     } casos[] = {
-        {"Não foi possível gravar o ficheiro \"" + pasta +
-             "/Férias 2.0.pdf\": o caminho não é "
+        {"Não foi possível gravar o ficheiro «" + pasta +
+             "/Férias 2.0.pdf»: o caminho não é "
              "uma pasta.",
-         "Erro: Não foi possível gravar o ficheiro \"/home/",
-         "Férias 2.0.pdf\": o caminho não é "
+         "Erro: Não foi possível gravar o ficheiro «/home/",
+         "Férias 2.0.pdf»: o caminho não é "
          "uma pasta."},
         {"Não foi possível ler " + pasta + "/Dicionario.txt: não existe.",
          "Erro: Não foi possível ler /home/", "Dicionario.txt: não existe."},

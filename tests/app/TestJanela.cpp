@@ -177,8 +177,8 @@ TEST_F(Janela, F1MostraAAjuda) {
     const std::string& ajuda = plataforma.Registo[0];
     EXPECT_EQ(ajuda.rfind("informar: O Palvorin faz livros em PDF", 0), 0u) << ajuda;
     for (const char* parte : {"Tamanho:", "Número de puzzles: de 1 a 100", "até 40 caracteres",
-                              "Abrir PDF:", "Gerar:", "Cancelar (Esc)", "Palvorin " PALVORIN_VERSAO,
-                              "GPL", "hunspell-pt-pt"})
+                              "Abrir PDF:", "Gerar:", "Cancelar:", "Sair (Esc)",
+                              "Palvorin " PALVORIN_VERSAO, "GPL", "hunspell-pt-pt"})
         EXPECT_NE(ajuda.find(parte), std::string::npos) << parte;
     EXPECT_TRUE(janela.isVisible());
 }
