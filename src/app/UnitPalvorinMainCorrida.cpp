@@ -90,14 +90,14 @@ void TFormMain::MostrarGravacao() {
 
 void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
     if (AFim.Erro && AFim.LivroPorGravar) {
-        MostrarEstado("Erro: " + *AFim.Erro);
+        MostrarEstado(TextoErro(*AFim.Erro));
         DefinirOcupado(false);
         if (!AFim.Interrompida)
             OferecerOutroFicheiro(AFim);
         return;
     }
     if (AFim.Erro) {
-        MostrarEstado("Erro: " + *AFim.Erro);
+        MostrarEstado(TextoErro(*AFim.Erro));
         if (!AFim.Interrompida)
             FPlataforma.Mensagem(TTipoMensagem::tmErro,
                                  "Não foi possível gerar o livro.\r\n" + *AFim.Erro);

@@ -281,7 +281,7 @@ int ExecutarPalvorinLivro(const std::vector<std::string>& AArgumentos,
     try {
         return comando.Executar(AArgumentos, APastaPrograma, AErroNoTerminal);
     } catch (const std::exception& e) {
-        return comando.Falhar("Erro: " + MensagemDoErro(e), SAIDA_INVALIDO);
+        return comando.Falhar(TextoErro(MensagemDoErro(e)), SAIDA_INVALIDO);
     }
 }
 

@@ -93,7 +93,13 @@ std::string MensagemDoErro(const std::exception& AErro) {
     // The standard library's own texts are English and say nothing to a user.
     const std::string detalhe =
         dynamic_cast<const EInterno*>(&AErro) != nullptr ? std::string(AErro.what()) + ". " : "";
-    return "Erro interno: " + detalhe + PEDIDO_DE_RELATORIO;
+    return std::string(PREFIXO_ERRO_INTERNO) + detalhe + PEDIDO_DE_RELATORIO;
+}
+
+std::string TextoErro(const std::string& AMensagem) {
+    if (AMensagem.starts_with(PREFIXO_ERRO_INTERNO))
+        return AMensagem;
+    return "Erro: " + AMensagem;
 }
 
 } // namespace palvorin

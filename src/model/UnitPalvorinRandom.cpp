@@ -32,7 +32,7 @@ std::uint32_t TGeradorAleatorio::ProximoU32() {
 
 std::int32_t TGeradorAleatorio::Limite(std::int32_t ALimite) {
     if (ALimite <= 0)
-        throw EPalvorin("TGeradorAleatorio.Limite: limite tem de ser positivo");
+        throw EInterno("TGeradorAleatorio.Limite: limite tem de ser positivo");
     const auto n = static_cast<std::uint32_t>(ALimite);
     const std::uint32_t limiar = (0u - n) % n;
     std::uint32_t v;

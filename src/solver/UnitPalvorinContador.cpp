@@ -10,8 +10,8 @@ void VerificarLetras(const std::vector<std::string>& APalavras) {
     for (const std::string& palavra : APalavras)
         for (const char c : palavra)
             if (c < 'A' || c > 'Z')
-                throw EPalvorin("ContarSolucoes: a palavra «" + palavra +
-                                "» tem algo que não é A-Z");
+                throw EInterno("ContarSolucoes: a palavra «" + palavra +
+                               "» tem algo que não é A-Z");
 }
 
 } // namespace
@@ -122,7 +122,7 @@ std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
                             std::int32_t ALimite, bool& AInterrompido) {
     AInterrompido = false;
     if (!PadraoTemLadoPorLado(APretas, ALado))
-        throw EPalvorin("ContarSolucoes: o padrão não tem Lado * Lado casas");
+        throw EInterno("ContarSolucoes: o padrão não tem Lado * Lado casas");
     return ContarSolucoes(TPadraoAnalisado(APretas, ALado), APalavras, AMax, ALimite,
                           AInterrompido);
 }

@@ -258,7 +258,7 @@ std::vector<TRanhura> ExtrairRanhuras(const TPadrao& APretas, std::int32_t ALado
 
 std::int32_t CasaDaRanhura(const TRanhura& ARanhura, std::int32_t AK, std::int32_t ALado) {
     if (AK < 0 || AK >= ARanhura.Comprimento)
-        throw EPalvorin("CasaDaRanhura: índice fora da ranhura");
+        throw EInterno("CasaDaRanhura: índice fora da ranhura");
     if (ARanhura.Horizontal)
         return ARanhura.Linha * ALado + ARanhura.Coluna + AK;
     return (ARanhura.Linha + AK) * ALado + ARanhura.Coluna;

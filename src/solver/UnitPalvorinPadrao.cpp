@@ -7,7 +7,7 @@ namespace palvorin {
 TPadraoAnalisado::TPadraoAnalisado(TPadrao APretas, std::int32_t ALado)
     : FPretas(std::move(APretas)), FLado(ALado) {
     if (!PadraoTemLadoPorLado(FPretas, FLado))
-        throw EPalvorin("TPadraoAnalisado: o padrão não tem Lado * Lado casas");
+        throw EInterno("TPadraoAnalisado: o padrão não tem Lado * Lado casas");
     FRanhuras = ExtrairRanhuras(FPretas, FLado);
     FRanhurasDaCasa.assign(FPretas.size(), {-1, -1});
     FRanhurasDoComprimento.resize(static_cast<std::size_t>(FLado) + 1);

@@ -15,7 +15,7 @@ namespace palvorin {
 // again.
 class TPadraoAnalisado {
 public:
-    // Raises EPalvorin when APretas does not hold ALado * ALado cells.
+    // Raises EInterno when APretas does not hold ALado * ALado cells.
     TPadraoAnalisado(TPadrao APretas, std::int32_t ALado);
 
     std::int32_t Lado() const { return FLado; }

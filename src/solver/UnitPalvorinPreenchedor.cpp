@@ -359,7 +359,7 @@ bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32
                      const TConsultaCancelamento& ACancelado) {
     APuzzle = TPuzzle{};
     if (!PadraoTemLadoPorLado(APretas, ALado))
-        throw EPalvorin("PreencherPadrao: o padrão não tem Lado * Lado casas");
+        throw EInterno("PreencherPadrao: o padrão não tem Lado * Lado casas");
     return PreencherPadrao(ADic, TPadraoAnalisado(APretas, ALado), AGer, AOpc, APuzzle, ACancelado);
 }
 

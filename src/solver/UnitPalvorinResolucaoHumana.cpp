@@ -102,7 +102,7 @@ void VerificarGrelhas(const std::vector<std::string>& AGrelhas) {
     for (const std::string& g : AGrelhas)
         if (g.empty() ||
             !std::all_of(g.begin(), g.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
-            throw EPalvorin("ResolverComoPessoa: a palavra «" + g + "» não é só de letras A-Z");
+            throw EInterno("ResolverComoPessoa: a palavra «" + g + "» não é só de letras A-Z");
 }
 
 TResolvedorHumano::TResolvedorHumano(const TPadraoAnalisado& APadrao,
@@ -524,13 +524,13 @@ TRegistoResolucao ResolverComoPessoa(const TPadraoAnalisado& APadrao,
 TRegistoResolucao ResolverComoPessoa(const TPuzzle& APuzzle) {
     if (APuzzle.Lado < 1 || APuzzle.Letras.size() != static_cast<std::size_t>(APuzzle.Lado) *
                                                          static_cast<std::size_t>(APuzzle.Lado))
-        throw EPalvorin("ResolverComoPessoa: o tabuleiro não tem Lado * Lado casas");
+        throw EInterno("ResolverComoPessoa: o tabuleiro não tem Lado * Lado casas");
     TPadrao pretas(APuzzle.Letras.size());
     for (std::size_t c = 0; c < pretas.size(); ++c)
         pretas[c] = APuzzle.Letras[c] == '#';
     const TPadraoAnalisado padrao(std::move(pretas), APuzzle.Lado);
     if (padrao.Ranhuras() != APuzzle.Ranhuras)
-        throw EPalvorin("ResolverComoPessoa: as ranhuras não são as das casas pretas");
+        throw EInterno("ResolverComoPessoa: as ranhuras não são as das casas pretas");
     std::vector<std::string> grelhas;
     grelhas.reserve(APuzzle.Palavras.size());
     for (const TPalavraColocada& p : APuzzle.Palavras)

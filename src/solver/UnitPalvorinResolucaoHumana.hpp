@@ -91,10 +91,10 @@ struct TRegistoResolucao {
 // Solves a puzzle from its empty board, as a person would: it reads the pattern and the board
 // forms of the word list, never the letters of a solution. Whatever it places follows from the
 // rules; a board it calls solved is a full, consistent filling (the only one when the puzzle
-// has a unique solution). Raises EPalvorin for a word that is not only letters A-Z.
+// has a unique solution). Raises EInterno for a word that is not only letters A-Z.
 TRegistoResolucao ResolverComoPessoa(const TPadraoAnalisado& APadrao,
                                      const std::vector<std::string>& AGrelhas);
-// The same for a record, whose slots must be those of its black cells (EPalvorin otherwise).
+// The same for a record, whose slots must be those of its black cells (EInterno otherwise).
 TRegistoResolucao ResolverComoPessoa(const TPuzzle& APuzzle);
 
 } // namespace palvorin

@@ -273,7 +273,7 @@ TPalavraDic TDicionario::GetPalavra(std::int32_t AIndice) const {
 
 const TPalavraDic& TDicionario::Palavra(std::int32_t AIndice) const {
     if (AIndice < 0 || AIndice >= Total())
-        throw EPalvorin("TDicionario: índice de palavra fora do intervalo");
+        throw EInterno("TDicionario: índice de palavra fora do intervalo");
     return FPalavras[static_cast<std::size_t>(AIndice)];
 }
 
@@ -301,7 +301,7 @@ std::int32_t TDicionario::IndiceDaGrelha(std::string_view AGrelha) const {
 std::int32_t TDicionario::PalavraDoGrupo(std::int32_t AComprimento, std::int32_t AJ) const {
     const TGrupoComprimento* g = Grupo(AComprimento);
     if (!g || AJ < 0 || AJ >= static_cast<std::int32_t>(g->Indices.size()))
-        throw EPalvorin("PalavraDoGrupo: fora do intervalo");
+        throw EInterno("PalavraDoGrupo: fora do intervalo");
     return g->Indices[static_cast<std::size_t>(AJ)];
 }
 
@@ -311,7 +311,7 @@ const TConjuntoBits& TDicionario::MascaraDaLetra(std::int32_t AComprimento, std:
     if (!g)
         return ConjuntoVazio();
     if (APosicao < 0 || APosicao >= AComprimento || ALetra < 'A' || ALetra > 'Z')
-        throw EPalvorin("MascaraDaLetra: posição ou letra inválida");
+        throw EInterno("MascaraDaLetra: posição ou letra inválida");
     if (g->Indices.empty())
         return ConjuntoVazio();
     return g->Mascaras[static_cast<std::size_t>(APosicao) * LETRAS +

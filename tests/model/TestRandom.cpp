@@ -80,7 +80,7 @@ TEST(Random, ErrosVemAntesDeQualquerSorteio) {
         try {
             c.chamar(g);
             ADD_FAILURE() << c.mensagem;
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_STREQ(e.what(), c.mensagem);
         }
         EXPECT_EQ(g.Estado(), antes) << c.mensagem;

@@ -78,7 +78,7 @@ TEST(ContarSolucoes, LetrasForaDeAZ) {
             ContarSolucoes(TRES_BRANCO, 3, {"ABC", "DEF", "GHI", "ADG", "BEH", ma}, 0, 10,
                            interrompido);
             FAIL() << ma;
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_EQ(std::string(e.what()),
                       "ContarSolucoes: a palavra «" + ma + "» tem algo que não é A-Z");
             EXPECT_FALSE(interrompido);
@@ -98,12 +98,12 @@ TEST(ContarSolucoes, PadraoDeTamanhoErrado) {
         {
             try {
                 ContarSolucoes(TPadrao(8, false), 3, {}, 2, 100, interrompido);
-            } catch (const EPalvorin& e) {
+            } catch (const EInterno& e) {
                 EXPECT_STREQ(e.what(), "ContarSolucoes: o padrão não tem Lado * Lado casas");
                 throw;
             }
         },
-        EPalvorin);
+        EInterno);
     EXPECT_FALSE(interrompido);
 }
 

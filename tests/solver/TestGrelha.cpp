@@ -175,12 +175,12 @@ TEST(CasaDaRanhura, CasasEForaDaRanhura) {
             {
                 try {
                     CasaDaRanhura({1, 4, false, 5}, k, 9);
-                } catch (const EPalvorin& e) {
+                } catch (const EInterno& e) {
                     EXPECT_STREQ(e.what(), "CasaDaRanhura: índice fora da ranhura");
                     throw;
                 }
             },
-            EPalvorin);
+            EInterno);
 }
 
 TEST(ContarRanhurasDeComprimento, ContaSoEsseComprimento) {

@@ -82,7 +82,7 @@ TEST(TPadraoAnalisado, PadraoDeTamanhoErrado) {
         try {
             TPadraoAnalisado(TPadrao(casas, false), lado);
             ADD_FAILURE() << casas << " casas, lado " << lado;
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_STREQ(e.what(), "TPadraoAnalisado: o padrão não tem Lado * Lado casas");
         }
     }

@@ -300,7 +300,7 @@ TEST(PreencherPadrao, PadraoDeTamanhoErrado) {
             PreencherPadrao(ListaFixa(), TPadrao(casas, true), lado, ger,
                             OpcoesPreenchimentoPadrao(), puzzle);
             FAIL();
-        } catch (const EPalvorin& e) {
+        } catch (const EInterno& e) {
             EXPECT_STREQ(e.what(), "PreencherPadrao: o padrão não tem Lado * Lado casas");
             EXPECT_EQ(puzzle, TPuzzle{});
         }

@@ -80,7 +80,7 @@ TEST(ResolucaoHumana, RegistoMalFormado) {
         com([](TPuzzle& p) { p.Palavras[0].Grelha = ""; }),
     };
     for (const TPuzzle& p : casos)
-        EXPECT_THROW(ResolverComoPessoa(p), EPalvorin);
+        EXPECT_THROW(ResolverComoPessoa(p), EInterno);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ void EsperarErro(const std::function<void()>& f, const std::string& mensagem) {
     try {
         f();
         ADD_FAILURE() << "sem erro: " << mensagem;
-    } catch (const EPalvorin& e) {
+    } catch (const EInterno& e) {
         EXPECT_EQ(e.what(), mensagem);
     }
 }
