@@ -5,11 +5,14 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -253,3 +256,40 @@ TEST_F(DialogoPdf, NomeEscritoConfirmadoComEnterOuGravar) {
 }
 
 } // namespace
+
+// Run twice by ctest: as is, and at 2x on a 1280 x 800 screen, where Qt's own size was taller
+// than the screen. Qt sizes the columns for short English samples.
+TEST_F(DialogoPdf, CabeNoEcraEAsColunasMostramTudo) {
+    std::ofstream(pasta / "Palvorin_11x11_30.pdf") << std::string(405000, 'x');
+    std::ofstream(pasta / "Férias de Verão 2026.pdf") << std::string(1500000, 'x');
+    std::filesystem::create_directories(pasta / "Livros antigos");
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    bool visto = false;
+    QuandoAbrir([&](QWidget* AModal) {
+        auto* dialogo = qobject_cast<QFileDialog*>(AModal);
+        ASSERT_NE(dialogo, nullptr);
+        visto = true;
+        const QRect ecra = dialogo->screen()->availableGeometry();
+        EXPECT_TRUE(ecra.contains(dialogo->frameGeometry()))
+            << dialogo->frameGeometry().height() << " > " << ecra.height();
+        auto* lista = dialogo->findChild<QTreeView*>("treeView");
+        ASSERT_NE(lista, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return lista->model()->rowCount(lista->rootIndex()) == 3; }, 5000));
+        QStyleOptionViewItem opcao;
+        opcao.initFrom(lista);
+        for (int coluna = 1; coluna <= 3; ++coluna) {
+            const int largura = lista->header()->sectionSize(coluna);
+            EXPECT_GE(largura, lista->header()->sectionSizeHint(coluna)) << coluna;
+            for (int linha = 0; linha < 3; ++linha) {
+                const QModelIndex celula = lista->model()->index(linha, coluna, lista->rootIndex());
+                EXPECT_GE(largura, lista->itemDelegate()->sizeHint(opcao, celula).width())
+                    << celula.data().toString().toStdString();
+            }
+        }
+        dialogo->reject();
+    });
+    plataforma.EscolherFicheiroPdf((pasta / "Palvorin_11x11_30.pdf").string());
+    QLocale::setDefault(QLocale::system());
+    EXPECT_TRUE(visto);
+}
