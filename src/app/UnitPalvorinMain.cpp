@@ -131,12 +131,13 @@ void TFormMain::CriarControlos() {
     LabelTituloLivro->adjustSize();
     EditTituloLivro->setValidator(new TValidadorTitulo(EditTituloLivro));
 
-    LabelNivel = CriarRotulo(this, "LabelNivel", "Ní&vel", 15, {390, 149});
+    const TOpcaoLivro& nivel = Opcao("--dificuldade");
+    LabelNivel = CriarRotulo(this, "LabelNivel", ParaQString(std::string(nivel.RotuloJanela)), 15,
+                             {390, 149});
     ComboBoxNivel = Criar<QComboBox>(this, "ComboBoxNivel", 15, {446, 144, 120, 31});
-    ComboBoxNivel->addItem("Qualquer");
-    for (const TNivelDificuldade nivel :
-         {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil})
-        ComboBoxNivel->addItem(ParaQString(TextoDoNivel(nivel)));
+    ComboBoxNivel->addItem(ParaQString(std::string(nivel.OmissaoNaJanela)));
+    for (const TDescNivel& descricao : NIVEIS)
+        ComboBoxNivel->addItem(ParaQString(std::string(descricao.Nome)));
     LabelNivel->setBuddy(ComboBoxNivel);
 
     // The edit stops at the limit without a word; this says how close it is.
@@ -286,7 +287,7 @@ bool TFormMain::LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const {
     }
     APedido.Titulo = ParaUtf8(EditTituloLivro->text());
     if (const int nivel = ComboBoxNivel->currentIndex(); nivel > 0)
-        APedido.Nivel = static_cast<TNivelDificuldade>(nivel - 1);
+        APedido.Nivel = NIVEIS[static_cast<std::size_t>(nivel - 1)].Nivel;
     return true;
 }
 

@@ -66,6 +66,8 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
          .Pormenor = "O nível mede o raciocínio que um leitor precisa para resolver o puzzle "
                      "sem adivinhar.",
          .CampoReceita = "nivel",
+         .RotuloJanela = "Ní&vel",
+         .OmissaoNaJanela = "Qualquer",
          .Guardar = [](TArgumentosLivro& a,
                        std::string_view v) { a.Livro.Nivel = NivelDeTexto(v); },
          // A book of any level records nothing.

@@ -61,6 +61,8 @@ struct TOpcaoLivro {
     // not change the puzzles).
     bool MudaAoRefazer = false;
     std::string_view RotuloJanela{}; // the window's label (& before its Alt key), where it has one
+    // The window's choice that leaves the option out, where it offers the values in a list.
+    std::string_view OmissaoNaJanela{};
     void (*Guardar)(TArgumentosLivro& AArgumentos, std::string_view AValor) = nullptr;
     // The recipe's value; nothing leaves the field out, which reads back as the default (so a
     // new option keeps the books made without it as they were).

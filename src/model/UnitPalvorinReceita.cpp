@@ -148,8 +148,9 @@ bool Ler(const TCampo& ACampo, TReceitaLivro& AReceita, const std::string& AValo
         return ACampo.Proprio->Ler(AReceita, AValor);
     if (AValor.size() > MAXIMO_VALOR)
         return false;
-    // An empty level is a book of any level.
-    if (AValor.empty() && ACampo.Opcao->Tipo == TTipoOpcao::toNivel)
+    // The empty value a book of default options writes (a book of any level) reads back as the
+    // default.
+    if (AValor.empty() && ACampo.Opcao->ValorNaReceita(TPedidoLivro{}) == std::string())
         return true;
     if (!ValorAceite(*ACampo.Opcao, AValor))
         return false;
