@@ -19,8 +19,10 @@ std::string TextoAjuda() {
            std::to_string(MAX_TITULO) +
            " caracteres.\r\n"
            "Abrir PDF: abre o livro no leitor de PDF quando estiver gravado.\r\n"
+           "Nível: a dificuldade dos puzzles; com «Qualquer», saem de todos os níveis.\r\n"
            "Gerar: pergunta onde gravar o livro, faz os puzzles um a um e grava o PDF nesse "
-           "ficheiro; a pasta escolhida fica para a vez seguinte.\r\n"
+           "ficheiro; a pasta escolhida fica para a vez seguinte. Depois, «Abrir pasta» abre "
+           "a pasta onde o livro ficou.\r\n"
            "Cancelar: para sem gravar nada.\r\n"
            "Sair (Esc): fecha o programa; a meio de um livro, pergunta antes.\r\n\r\n"
            "Acerca: Palvorin " +

@@ -154,6 +154,11 @@ void TFormMain::CriarControlos() {
     ProgressBarLote->setTextVisible(false);
     ProgressBarLote->setRange(0, 100);
     ProgressBarLote->setValue(0);
+    LabelCaminho = Criar<QLabel>(this, "LabelCaminho", 12, {12, 307, 270, 21});
+    BitBtnAbrirPasta = Criar<QPushButton>(this, "BitBtnAbrirPasta", 12, {288, 305, 90, 25});
+    BitBtnAbrirPasta->setText("&Abrir pasta");
+    LabelCaminho->hide();
+    BitBtnAbrirPasta->hide();
 
     BevelApp = Criar<QFrame>(this, "BevelApp", 12, {390, 21, 212, 110});
     BevelApp->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -176,8 +181,13 @@ void TFormMain::CriarControlos() {
     BitBtnCancelar->setEnabled(false);
     BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
     BitBtnSair->setText("&Sair");
+    BitBtnAjuda = Criar<QPushButton>(this, "BitBtnAjuda", 15, {574, 294, 28, 28});
+    BitBtnAjuda->setText("?");
+    BitBtnAjuda->setToolTip("Ajuda (F1)");
+    BitBtnAjuda->setAccessibleName("Ajuda");
     // Enter presses the button with the focus, as Space does.
-    for (QPushButton* botao : {BitBtnGerar, BitBtnCancelar, BitBtnSair})
+    for (QPushButton* botao :
+         {BitBtnGerar, BitBtnCancelar, BitBtnSair, BitBtnAjuda, BitBtnAbrirPasta})
         botao->setAutoDefault(true);
 }
 
@@ -249,8 +259,11 @@ void TFormMain::LigarEventos() {
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { FPlataforma.Mensagem(TTipoMensagem::tmInformacao, TextoAjuda()); });
+    const auto ajuda = [this] { FPlataforma.Mensagem(TTipoMensagem::tmInformacao, TextoAjuda()); };
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, ajuda);
+    connect(BitBtnAjuda, &QPushButton::clicked, this, ajuda);
+    connect(BitBtnAbrirPasta, &QPushButton::clicked, this,
+            [this] { FPlataforma.AbrirDocumento(FCaminho.parent_path()); });
 }
 
 void TFormMain::DefinirLimites(TUpDown& AUpDown, std::int32_t AMin, std::int32_t AMax) {
@@ -301,6 +314,8 @@ void TFormMain::AtualizarResumo() {
     } limpar{FAtualizando};
     if (Gerando())
         return;
+    // The final line goes with the options it was about.
+    MostrarLivroGravado(false);
     LabelResumo->clear();
     BitBtnGerar->setEnabled(false);
     BitBtnCancelar->setEnabled(false);
@@ -325,6 +340,18 @@ void TFormMain::MostrarTituloResta() {
     const auto resta = std::max<qsizetype>(0, MAX_TITULO - EditTituloLivro->text().size());
     LabelTituloResta->setText(resta == 1 ? QString("resta 1 carácter")
                                          : QString("restam %1 caracteres").arg(resta));
+}
+
+void TFormMain::MostrarLivroGravado(bool AMostrar) {
+    if (AMostrar) {
+        const QString caminho = CaminhoParaQString(FCaminho);
+        LabelCaminho->setText(LabelCaminho->fontMetrics().elidedText(caminho, Qt::ElideMiddle,
+                                                                     LabelCaminho->width()));
+        LabelCaminho->setToolTip(caminho);
+    }
+    ProgressBarLote->setVisible(!AMostrar);
+    LabelCaminho->setVisible(AMostrar);
+    BitBtnAbrirPasta->setVisible(AMostrar);
 }
 
 void TFormMain::MostrarEstado(const std::string& ATexto) {

@@ -78,12 +78,16 @@ public:
     QLabel* LabelResumo;
     QLabel* LabelEstado;
     QProgressBar* ProgressBarLote;
+    // In the progress bar's place once a book is written: where it went, and a way there.
+    QLabel* LabelCaminho;
+    QPushButton* BitBtnAbrirPasta;
     QFrame* BevelApp;
     QLabel* LabelNome;
     QLabel* LabelAutor;
     QPushButton* BitBtnGerar;
     QPushButton* BitBtnCancelar;
     QPushButton* BitBtnSair;
+    QPushButton* BitBtnAjuda;
 
 protected:
     void closeEvent(QCloseEvent* AEvento) override;
@@ -97,6 +101,8 @@ private:
     void CentrarNoEcra();
     void MostrarEstado(const std::string& ATexto);
     void MostrarTituloResta();
+    // The written book's path and "Abrir pasta", or the progress bar again.
+    void MostrarLivroGravado(bool AMostrar);
     TEventosCorrida EventosDaCorrida();
     void MostrarProgresso(std::int32_t AAtual, std::int32_t ATotal);
     void MostrarGravacao();

@@ -30,7 +30,9 @@ TEventosCorrida TFormMain::EventosDaCorrida() {
 
 void TFormMain::DefinirOcupado(bool AOcupado) {
     ComboBoxNivel->setEnabled(!AOcupado);
+    LabelNivel->setEnabled(!AOcupado);
     if (AOcupado) {
+        MostrarLivroGravado(false);
         // Cancelar takes the focus before Gerar goes grey, which would pass it on to Sair.
         BitBtnCancelar->setEnabled(true);
         BitBtnCancelar->setFocus();
@@ -109,6 +111,7 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
         const std::string final =
             TextoLivroGeradoComSemente(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles), AFim.Semente);
         MostrarEstado(final);
+        MostrarLivroGravado(true);
         if (!AFim.Interrompida) {
             if (!AFim.Relatorio.Falhas.empty())
                 FPlataforma.Mensagem(TTipoMensagem::tmAviso,

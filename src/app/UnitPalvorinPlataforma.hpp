@@ -20,7 +20,8 @@ public:
     // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.
     virtual std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) = 0;
-    // Opens the file in the desktop's viewer; the outcome is not reported.
+    // Opens the file in the desktop's viewer, or the folder in its file manager; the outcome
+    // is not reported.
     virtual void AbrirDocumento(const std::filesystem::path& ACaminho) = 0;
     virtual std::filesystem::path PastaDoPrograma() = 0;
     // The user's choices kept across runs of the program, by name; empty when never kept.

@@ -210,6 +210,50 @@ TEST_F(Corrida, PropoeONomeEDesistirDoFicheiroNaoMudaNada) {
     EsperarInativa();
 }
 
+// "Abrir pasta" stands beside the path of a written book only, until the options change.
+TEST_F(Corrida, AbrirPastaDoLivroGravado) {
+    enum class TFim { Gravado, Cancelado, ErroAoGerar, ErroAoGravar };
+    for (const TFim fim : {TFim::Gravado, TFim::Cancelado, TFim::ErroAoGerar, TFim::ErroAoGravar}) {
+        SCOPED_TRACE(int(fim));
+        janela.reset();
+        passagens.clear();
+        plataforma.Registo.clear();
+        plataforma.Ficheiro = "/home/ana/Livros de Verão/Férias.pdf";
+        geracao.Erro.reset();
+        gravacao.Erro.reset();
+        acao = nullptr;
+        if (fim == TFim::Cancelado)
+            acao = [this](std::size_t APassagem) {
+                if (APassagem == 2)
+                    Clicar(Janela().BitBtnCancelar);
+            };
+        if (fim == TFim::ErroAoGerar)
+            geracao.Erro = "Falhou.";
+        if (fim == TFim::ErroAoGravar)
+            gravacao.Erro = "Falhou.";
+        Janela().CheckBoxAbrirPDF->setChecked(false);
+        Puzzles("2");
+        EXPECT_FALSE(Janela().BitBtnAbrirPasta->isVisible());
+        Gerar();
+        EXPECT_EQ(Janela().BitBtnAbrirPasta->isVisible(), fim == TFim::Gravado);
+        EXPECT_EQ(Janela().LabelCaminho->isVisible(), fim == TFim::Gravado);
+        EXPECT_EQ(Janela().ProgressBarLote->isVisible(), fim != TFim::Gravado);
+        if (fim != TFim::Gravado)
+            continue;
+        EXPECT_EQ(Janela().LabelCaminho->text().toStdString(),
+                  "/home/ana/Livros de Verão/Férias.pdf");
+        Clicar(Janela().BitBtnAbrirPasta);
+        EXPECT_EQ(plataforma.Registo.back(), "abrir: /home/ana/Livros de Verão");
+        // Typed: the final line and the path go with the options they were about.
+        Janela().EditNumPuzzles->setFocus();
+        QTest::keyClick(Janela().EditNumPuzzles, Qt::Key_Backspace);
+        QTest::keyClicks(Janela().EditNumPuzzles, "3");
+        EXPECT_FALSE(Janela().BitBtnAbrirPasta->isVisible());
+        EXPECT_FALSE(Janela().LabelCaminho->isVisible());
+        EXPECT_TRUE(Janela().ProgressBarLote->isVisible());
+    }
+}
+
 TEST_F(Corrida, LembraAsEscolhasEntreExecucoes) {
     const auto pasta =
         std::filesystem::temp_directory_path() / ("palvorin-escolhas-" + std::to_string(getpid()));

@@ -169,17 +169,20 @@ TEST_F(Janela, AtalhosComAlt) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return !janela.isVisible(); }));
 }
 
-TEST_F(Janela, F1MostraAAjuda) {
+TEST_F(Janela, AjudaPorF1OuPeloBotao) {
     janela.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     ASSERT_EQ(plataforma.Registo.size(), 1u);
-    const std::string& ajuda = plataforma.Registo[0];
+    const std::string ajuda = plataforma.Registo[0];
     EXPECT_EQ(ajuda.rfind("informar: O Palvorin faz livros em PDF", 0), 0u) << ajuda;
     for (const char* parte : {"Tamanho:", "Número de puzzles: de 1 a 100", "até 40 caracteres",
-                              "Abrir PDF:", "Gerar:", "Cancelar:", "Sair (Esc)",
-                              "Palvorin " PALVORIN_VERSAO, "GPL", "hunspell-pt-pt"})
+                              "Abrir PDF:", "Nível:", "Gerar:", "Abrir pasta", "Cancelar:",
+                              "Sair (Esc)", "Palvorin " PALVORIN_VERSAO, "GPL", "hunspell-pt-pt"})
         EXPECT_NE(ajuda.find(parte), std::string::npos) << parte;
+    QTest::mouseClick(janela.BitBtnAjuda, Qt::LeftButton);
+    ASSERT_EQ(plataforma.Registo.size(), 2u);
+    EXPECT_EQ(plataforma.Registo[1], ajuda);
     EXPECT_TRUE(janela.isVisible());
 }
 
@@ -404,7 +407,7 @@ TEST_F(Teclado, TabEntraNoGrupoPeloTamanhoEscolhido) {
     struct {
         QWidget* de;
         Qt::Key tecla;
-    } casos[] = {{janela.BitBtnSair, Qt::Key_Tab}, {janela.EditNumPuzzles, Qt::Key_Backtab}};
+    } casos[] = {{janela.BitBtnAjuda, Qt::Key_Tab}, {janela.EditNumPuzzles, Qt::Key_Backtab}};
     // As the window opens, and after another size was chosen with the keyboard.
     for (const int escolhido : {1, 2}) {
         for (const auto& c : casos) {
