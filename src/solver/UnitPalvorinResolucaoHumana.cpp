@@ -1,6 +1,7 @@
 #include "UnitPalvorinResolucaoHumana.hpp"
 
 #include <algorithm>
+#include <ranges>
 #include <span>
 #include <utility>
 #include <vector>
@@ -18,10 +19,12 @@ struct TEstado {
     std::string Letras;
     std::vector<std::int32_t> Colocada;  // form in each slot, or NENHUMA
     std::vector<std::int32_t> Restantes; // copies of each form not yet placed
-    std::vector<std::uint8_t> Excluida;  // slot * forms + form: ruled out there
-    // Forms that fit each open slot now; recomputed when Sujo.
-    std::vector<std::vector<std::int32_t>> Candidatos;
-    std::vector<std::uint8_t> Sujo;
+    // The forms that fit each open slot now: copies left, not ruled out there, and matching its
+    // letters. All slots in one block, so that a trial copies it at once: slot s's are the
+    // NumCandidatos[s] from its start. Kept up to date as letters, exclusions and placed copies
+    // come, which only ever take words away.
+    std::vector<std::int32_t> Candidatos;
+    std::vector<std::int32_t> NumCandidatos;
     std::int32_t Abertas = 0;
     // Per length: open slots, copies left, distinct forms left.
     std::vector<std::int32_t> AbertasDoComprimento;
@@ -55,16 +58,35 @@ private:
     TPasso Par(TEstado& AEstado, TCusto& ACusto);
     TPasso Tentativa(TEstado& AEstado, bool APrincipal);
 
-    const std::vector<std::int32_t>& Candidatos(TEstado& AEstado, std::int32_t ARanhura) const;
-    bool Cabe(const TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const;
-    void Colocar(TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const;
-    void Excluir(TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const {
-        AEstado.Excluida[IndiceExcluida(ARanhura, AForma)] = 1;
-        AEstado.Sujo[static_cast<std::size_t>(ARanhura)] = 1;
+    std::span<const std::int32_t> Candidatos(const TEstado& AEstado, std::int32_t ARanhura) const {
+        const auto s = static_cast<std::size_t>(ARanhura);
+        return {AEstado.Candidatos.data() + FInicioCandidatos[s],
+                static_cast<std::size_t>(AEstado.NumCandidatos[s])};
     }
-    std::size_t IndiceExcluida(std::int32_t ARanhura, std::int32_t AForma) const {
-        return static_cast<std::size_t>(ARanhura) * FFormas.size() +
-               static_cast<std::size_t>(AForma);
+    bool Candidata(const TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const {
+        const std::span<const std::int32_t> candidatos = Candidatos(AEstado, ARanhura);
+        return std::ranges::find(candidatos, AForma) != candidatos.end();
+    }
+    // Keeps the candidates of slot ARanhura for which AFica holds, in their order.
+    template <typename TFica>
+    void Filtrar(TEstado& AEstado, std::int32_t ARanhura, TFica AFica) const {
+        const auto s = static_cast<std::size_t>(ARanhura);
+        std::int32_t* candidatos = AEstado.Candidatos.data() + FInicioCandidatos[s];
+        std::int32_t ficam = 0;
+        // Without a branch: which words stay cannot be predicted.
+        for (std::int32_t i = 0; i < AEstado.NumCandidatos[s]; ++i) {
+            const std::int32_t f = candidatos[i];
+            candidatos[ficam] = f;
+            ficam += AFica(f) ? 1 : 0;
+        }
+        AEstado.NumCandidatos[s] = ficam;
+    }
+    void Excluir(TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const {
+        Filtrar(AEstado, ARanhura, [AForma](std::int32_t f) { return f != AForma; });
+    }
+    void Colocar(TEstado& AEstado, std::int32_t ARanhura, std::int32_t AForma) const;
+    char Letra(std::int32_t AForma, std::size_t APosicao) const {
+        return FLetras[static_cast<std::size_t>(AForma) * FMaior + APosicao];
     }
     const TRanhura& Ranhura(std::int32_t ARanhura) const {
         return FPadrao.Ranhuras()[static_cast<std::size_t>(ARanhura)];
@@ -73,6 +95,9 @@ private:
     std::int32_t Posicao(std::int32_t ARanhura, std::int32_t ACasa) const {
         const TRanhura& r = Ranhura(ARanhura);
         return r.Horizontal ? ACasa % FPadrao.Lado() - r.Coluna : ACasa / FPadrao.Lado() - r.Linha;
+    }
+    auto FormasDoComprimento(std::size_t AComprimento) const {
+        return std::views::iota(FPrimeiraForma[AComprimento], FPrimeiraForma[AComprimento + 1]);
     }
     const std::vector<std::int32_t>& RanhurasDoComprimento(std::size_t AComprimento) const {
         return FPadrao.RanhurasDoComprimento(static_cast<std::int32_t>(AComprimento));
@@ -83,19 +108,30 @@ private:
     std::vector<std::string> FFormas;
     std::vector<std::int32_t> FCopias;
     // Indexed by length.
-    std::vector<std::vector<std::int32_t>> FFormasDoComprimento;
+    // The forms of length c are FPrimeiraForma[c] .. FPrimeiraForma[c + 1] - 1.
+    std::vector<std::int32_t> FPrimeiraForma;
+    // The forms' letters again, FMaior apart, for the filters.
+    std::size_t FMaior = 0;
+    std::string FLetras;
+    // Where each slot's candidates start in TEstado::Candidatos.
+    std::vector<std::size_t> FInicioCandidatos;
     TEstado FInicial;
     std::array<std::int32_t, NUM_TECNICAS> FUsos{};
     std::int32_t FComparacoes = 0;
     std::vector<TParagem> FParagens;
     // Whether the last step on the way to the solution was not reading.
     bool FParado = false;
-    // Scratch of Eliminacao, kept to spare allocations.
-    std::vector<std::vector<std::array<std::int32_t, LETRAS>>> FTabelas;
-    std::vector<std::int32_t> FOrdem;
+    // Scratch of Eliminacao, kept to spare allocations: per slot and position, how many of its
+    // candidates have each letter there (a slot's rows start where its cells do in the
+    // pattern), and whether they are counted yet.
+    std::vector<std::array<std::int32_t, LETRAS>> FTabelas;
+    std::vector<std::size_t> FInicioTabela;
+    std::vector<std::uint8_t> FTabelaFeita;
+    std::vector<std::pair<std::size_t, std::int32_t>> FOrdem;
     std::vector<std::int32_t> FFora;
-    // Scratch of PalavraUnica: the open slots each form fits.
-    std::vector<std::vector<std::int32_t>> FLugares;
+    // Scratch of PalavraUnica: how many open slots each form fits, and where the one found goes.
+    std::vector<std::int32_t> FLugares;
+    std::vector<std::int32_t> FOnde;
 };
 
 void VerificarGrelhas(const std::vector<std::string>& AGrelhas) {
@@ -112,21 +148,34 @@ TResolvedorHumano::TResolvedorHumano(const TPadraoAnalisado& APadrao,
     std::size_t maior = static_cast<std::size_t>(APadrao.Lado());
     for (const std::string& g : AGrelhas)
         maior = std::max(maior, g.size());
-    FFormasDoComprimento.resize(maior + 1);
 
-    std::vector<std::string> grelhas = AGrelhas;
-    std::sort(grelhas.begin(), grelhas.end(), [](const std::string& a, const std::string& b) {
-        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    std::vector<const std::string*> grelhas;
+    grelhas.reserve(AGrelhas.size());
+    for (const std::string& g : AGrelhas)
+        grelhas.push_back(&g);
+    std::sort(grelhas.begin(), grelhas.end(), [](const std::string* a, const std::string* b) {
+        return a->size() != b->size() ? a->size() < b->size() : *a < *b;
     });
-    for (const std::string& g : grelhas) {
+    FFormas.reserve(grelhas.size());
+    for (const std::string* grelha : grelhas) {
+        const std::string& g = *grelha;
         if (!FFormas.empty() && FFormas.back() == g) {
             ++FCopias.back();
             continue;
         }
-        FFormasDoComprimento[g.size()].push_back(static_cast<std::int32_t>(FFormas.size()));
         FFormas.push_back(g);
         FCopias.push_back(1);
     }
+
+    FPrimeiraForma.assign(maior + 2, 0);
+    for (const std::string& forma : FFormas)
+        ++FPrimeiraForma[forma.size() + 1];
+    for (std::size_t c = 1; c < FPrimeiraForma.size(); ++c)
+        FPrimeiraForma[c] += FPrimeiraForma[c - 1];
+    FMaior = maior;
+    FLetras.assign(FFormas.size() * maior, VAZIA);
+    for (std::size_t f = 0; f < FFormas.size(); ++f)
+        FLetras.replace(f * maior, FFormas[f].size(), FFormas[f]);
 
     const auto numRanhuras = static_cast<std::size_t>(APadrao.NumRanhuras());
     FInicial.Letras.assign(APadrao.Pretas().size(), VAZIA);
@@ -135,9 +184,30 @@ TResolvedorHumano::TResolvedorHumano(const TPadraoAnalisado& APadrao,
             FInicial.Letras[c] = '#';
     FInicial.Colocada.assign(numRanhuras, NENHUMA);
     FInicial.Restantes = FCopias;
-    FInicial.Excluida.assign(numRanhuras * FFormas.size(), 0);
-    FInicial.Candidatos.resize(numRanhuras);
-    FInicial.Sujo.assign(numRanhuras, 1);
+    // Before any letter, a slot's candidates are the words of its length.
+    FInicioCandidatos.resize(numRanhuras);
+    FInicial.NumCandidatos.resize(numRanhuras);
+    FInicioTabela.resize(numRanhuras);
+    std::size_t todos = 0;
+    for (const TRanhura& ranhura : APadrao.Ranhuras())
+        todos += FormasDoComprimento(static_cast<std::size_t>(ranhura.Comprimento)).size();
+    FInicial.Candidatos.reserve(todos);
+    std::size_t casas = 0;
+    for (std::size_t s = 0; s < numRanhuras; ++s) {
+        const auto formas =
+            FormasDoComprimento(static_cast<std::size_t>(APadrao.Ranhuras()[s].Comprimento));
+        FInicioCandidatos[s] = FInicial.Candidatos.size();
+        FInicial.Candidatos.insert(FInicial.Candidatos.end(), formas.begin(), formas.end());
+        FInicial.NumCandidatos[s] = static_cast<std::int32_t>(formas.size());
+        FInicioTabela[s] = casas;
+        casas += static_cast<std::size_t>(APadrao.Ranhuras()[s].Comprimento);
+    }
+    FTabelas.resize(casas);
+    FTabelaFeita.resize(numRanhuras);
+    FLugares.resize(FFormas.size());
+    FOrdem.reserve(numRanhuras);
+    FFora.reserve(FFormas.size());
+    FOnde.reserve(numRanhuras);
     FInicial.Abertas = APadrao.NumRanhuras();
     FInicial.AbertasDoComprimento.assign(maior + 1, 0);
     FInicial.CopiasDoComprimento.assign(maior + 1, 0);
@@ -145,40 +215,10 @@ TResolvedorHumano::TResolvedorHumano(const TPadraoAnalisado& APadrao,
     for (std::size_t c = 0; c <= maior; ++c) {
         FInicial.AbertasDoComprimento[c] =
             static_cast<std::int32_t>(RanhurasDoComprimento(c).size());
-        FInicial.FormasDoComprimento[c] = static_cast<std::int32_t>(FFormasDoComprimento[c].size());
-        for (const std::int32_t f : FFormasDoComprimento[c])
+        FInicial.FormasDoComprimento[c] = static_cast<std::int32_t>(FormasDoComprimento(c).size());
+        for (const std::int32_t f : FormasDoComprimento(c))
             FInicial.CopiasDoComprimento[c] += FCopias[static_cast<std::size_t>(f)];
     }
-}
-
-bool TResolvedorHumano::Cabe(const TEstado& AEstado, std::int32_t ARanhura,
-                             std::int32_t AForma) const {
-    const std::string& forma = FFormas[static_cast<std::size_t>(AForma)];
-    const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
-    if (forma.size() != casas.size())
-        return false;
-    for (std::size_t p = 0; p < casas.size(); ++p) {
-        const char letra = AEstado.Letras[static_cast<std::size_t>(casas[p])];
-        if (letra != VAZIA && letra != forma[p])
-            return false;
-    }
-    return true;
-}
-
-const std::vector<std::int32_t>& TResolvedorHumano::Candidatos(TEstado& AEstado,
-                                                               std::int32_t ARanhura) const {
-    const auto s = static_cast<std::size_t>(ARanhura);
-    std::vector<std::int32_t>& candidatos = AEstado.Candidatos[s];
-    if (!AEstado.Sujo[s])
-        return candidatos;
-    AEstado.Sujo[s] = 0;
-    candidatos.clear();
-    for (const std::int32_t f :
-         FFormasDoComprimento[static_cast<std::size_t>(Ranhura(ARanhura).Comprimento)])
-        if (AEstado.Restantes[static_cast<std::size_t>(f)] > 0 &&
-            !AEstado.Excluida[IndiceExcluida(ARanhura, f)] && Cabe(AEstado, ARanhura, f))
-            candidatos.push_back(f);
-    return candidatos;
 }
 
 void TResolvedorHumano::Colocar(TEstado& AEstado, std::int32_t ARanhura,
@@ -190,10 +230,15 @@ void TResolvedorHumano::Colocar(TEstado& AEstado, std::int32_t ARanhura,
         const auto casa = static_cast<std::size_t>(casas[p]);
         if (AEstado.Letras[casa] != VAZIA)
             continue;
-        AEstado.Letras[casa] = forma[p];
-        for (const std::int32_t t : FPadrao.RanhurasDaCasa(casas[p]))
-            if (t != NENHUMA)
-                AEstado.Sujo[static_cast<std::size_t>(t)] = 1;
+        const char letra = forma[p];
+        AEstado.Letras[casa] = letra;
+        for (const std::int32_t t : FPadrao.RanhurasDaCasa(casas[p])) {
+            if (t == NENHUMA || t == ARanhura ||
+                AEstado.Colocada[static_cast<std::size_t>(t)] != NENHUMA)
+                continue;
+            const auto q = static_cast<std::size_t>(Posicao(t, casas[p]));
+            Filtrar(AEstado, t, [&](std::int32_t f) { return Letra(f, q) == letra; });
+        }
     }
     AEstado.Colocada[s] = AForma;
     --AEstado.Abertas;
@@ -204,12 +249,13 @@ void TResolvedorHumano::Colocar(TEstado& AEstado, std::int32_t ARanhura,
     if (--AEstado.Restantes[static_cast<std::size_t>(AForma)] == 0) {
         --AEstado.FormasDoComprimento[comprimento];
         for (const std::int32_t t : RanhurasDoComprimento(comprimento))
-            AEstado.Sujo[static_cast<std::size_t>(t)] = 1;
+            if (AEstado.Colocada[static_cast<std::size_t>(t)] == NENHUMA)
+                Excluir(AEstado, t, AForma);
     }
 }
 
 TPasso TResolvedorHumano::ComprimentoUnico(TEstado& AEstado, TCusto& ACusto) {
-    for (std::size_t comprimento = 0; comprimento < FFormasDoComprimento.size(); ++comprimento) {
+    for (std::size_t comprimento = 0; comprimento + 1 < FPrimeiraForma.size(); ++comprimento) {
         const std::int32_t abertas = AEstado.AbertasDoComprimento[comprimento];
         // Slots and words of a length no longer pair up.
         if (abertas != AEstado.CopiasDoComprimento[comprimento])
@@ -217,13 +263,13 @@ TPasso TResolvedorHumano::ComprimentoUnico(TEstado& AEstado, TCusto& ACusto) {
         if (abertas == 0 || AEstado.FormasDoComprimento[comprimento] != 1)
             continue;
         std::int32_t unica = NENHUMA;
-        for (const std::int32_t f : FFormasDoComprimento[comprimento])
+        for (const std::int32_t f : FormasDoComprimento(comprimento))
             if (AEstado.Restantes[static_cast<std::size_t>(f)] > 0)
                 unica = f;
         for (const std::int32_t s : RanhurasDoComprimento(comprimento)) {
             if (AEstado.Colocada[static_cast<std::size_t>(s)] != NENHUMA)
                 continue;
-            if (AEstado.Excluida[IndiceExcluida(s, unica)] || !Cabe(AEstado, s, unica))
+            if (!Candidata(AEstado, s, unica))
                 return TPasso::psContradicao;
             Colocar(AEstado, s, unica);
             ++ACusto.Usos;
@@ -238,7 +284,7 @@ TPasso TResolvedorHumano::RanhuraUnica(TEstado& AEstado, TCusto& ACusto) {
     for (std::int32_t s = 0; s < FPadrao.NumRanhuras(); ++s) {
         if (AEstado.Colocada[static_cast<std::size_t>(s)] != NENHUMA)
             continue;
-        const std::vector<std::int32_t>& candidatos = Candidatos(AEstado, s);
+        const std::span<const std::int32_t> candidatos = Candidatos(AEstado, s);
         if (candidatos.empty())
             return TPasso::psContradicao;
         if (candidatos.size() == 1) {
@@ -254,28 +300,30 @@ TPasso TResolvedorHumano::RanhuraUnica(TEstado& AEstado, TCusto& ACusto) {
 }
 
 TPasso TResolvedorHumano::PalavraUnica(TEstado& AEstado, TCusto& ACusto) {
-    std::vector<std::vector<std::int32_t>>& lugares = FLugares;
-    lugares.resize(FFormas.size());
-    for (auto& onde : lugares)
-        onde.clear();
+    std::fill(FLugares.begin(), FLugares.end(), 0);
     for (std::int32_t s = 0; s < FPadrao.NumRanhuras(); ++s)
         if (AEstado.Colocada[static_cast<std::size_t>(s)] == NENHUMA)
             for (const std::int32_t f : Candidatos(AEstado, s))
-                lugares[static_cast<std::size_t>(f)].push_back(s);
+                ++FLugares[static_cast<std::size_t>(f)];
     const auto numFormas = static_cast<std::int32_t>(FFormas.size());
     for (std::int32_t f = 0; f < numFormas; ++f) {
         const std::int32_t restantes = AEstado.Restantes[static_cast<std::size_t>(f)];
-        const auto& onde = lugares[static_cast<std::size_t>(f)];
-        if (restantes == 0 || static_cast<std::int32_t>(onde.size()) > restantes)
+        const std::int32_t lugares = FLugares[static_cast<std::size_t>(f)];
+        if (restantes == 0 || lugares > restantes)
             continue;
-        if (static_cast<std::int32_t>(onde.size()) < restantes)
+        if (lugares < restantes)
             return TPasso::psContradicao;
         // Found by reading the word against every open slot of its length.
-        ACusto.Comparacoes +=
-            AEstado.AbertasDoComprimento[FFormas[static_cast<std::size_t>(f)].size()];
-        for (const std::int32_t s : onde) {
+        const std::size_t comprimento = FFormas[static_cast<std::size_t>(f)].size();
+        ACusto.Comparacoes += AEstado.AbertasDoComprimento[comprimento];
+        FOnde.clear();
+        for (const std::int32_t s : RanhurasDoComprimento(comprimento))
+            if (AEstado.Colocada[static_cast<std::size_t>(s)] == NENHUMA &&
+                Candidata(AEstado, s, f))
+                FOnde.push_back(s);
+        for (const std::int32_t s : FOnde) {
             // An earlier copy may have taken a letter this slot needed.
-            if (!Cabe(AEstado, s, f))
+            if (!Candidata(AEstado, s, f))
                 return TPasso::psContradicao;
             Colocar(AEstado, s, f);
             ++ACusto.Usos;
@@ -288,23 +336,21 @@ TPasso TResolvedorHumano::PalavraUnica(TEstado& AEstado, TCusto& ACusto) {
 // The open slots are examined as a person would, fewest candidates first; the first one where
 // some candidate would leave a crossing slot with no word loses all such candidates.
 TPasso TResolvedorHumano::Eliminacao(TEstado& AEstado, TCusto& ACusto) {
+    // By number of candidates, then in slot order.
     FOrdem.clear();
     for (std::int32_t s = 0; s < FPadrao.NumRanhuras(); ++s)
         if (AEstado.Colocada[static_cast<std::size_t>(s)] == NENHUMA)
-            FOrdem.push_back(s);
-    std::stable_sort(FOrdem.begin(), FOrdem.end(), [&](std::int32_t a, std::int32_t b) {
-        return Candidatos(AEstado, a).size() < Candidatos(AEstado, b).size();
-    });
-    // Per open slot and position: how many of its candidates have each letter there; made
-    // when first needed.
-    FTabelas.resize(static_cast<std::size_t>(FPadrao.NumRanhuras()));
-    for (auto& tabela : FTabelas)
-        tabela.clear();
-    const auto tabela = [&](std::size_t t) -> const auto& {
-        auto& contagens = FTabelas[t];
-        if (contagens.empty()) {
-            contagens.assign(static_cast<std::size_t>(FPadrao.Ranhuras()[t].Comprimento), {});
-            for (const std::int32_t g : AEstado.Candidatos[t]) {
+            FOrdem.emplace_back(Candidatos(AEstado, s).size(), s);
+    std::sort(FOrdem.begin(), FOrdem.end());
+    // Made when first needed; nothing changes the lists until this returns.
+    std::fill(FTabelaFeita.begin(), FTabelaFeita.end(), 0);
+    const auto tabela = [&](std::size_t t) {
+        const auto contagens = std::span(FTabelas).subspan(
+            FInicioTabela[t], static_cast<std::size_t>(FPadrao.Ranhuras()[t].Comprimento));
+        if (!FTabelaFeita[t]) {
+            FTabelaFeita[t] = 1;
+            std::ranges::fill(contagens, std::array<std::int32_t, LETRAS>{});
+            for (const std::int32_t g : Candidatos(AEstado, static_cast<std::int32_t>(t))) {
                 const std::string& forma = FFormas[static_cast<std::size_t>(g)];
                 for (std::size_t q = 0; q < forma.size(); ++q)
                     ++contagens[q][static_cast<std::size_t>(forma[q] - 'A')];
@@ -315,9 +361,9 @@ TPasso TResolvedorHumano::Eliminacao(TEstado& AEstado, TCusto& ACusto) {
 
     std::vector<std::int32_t>& fora = FFora;
     fora.clear();
-    for (const std::int32_t s : FOrdem) {
+    for (const auto& [numCandidatos, s] : FOrdem) {
         const std::span<const std::int32_t> casas = FPadrao.Casas(s);
-        const auto& candidatos = AEstado.Candidatos[static_cast<std::size_t>(s)];
+        const std::span<const std::int32_t> candidatos = Candidatos(AEstado, s);
         // Each candidate is held against the slots it crosses.
         ACusto.Comparacoes += static_cast<std::int32_t>(candidatos.size());
         for (const std::int32_t f : candidatos) {
@@ -338,11 +384,8 @@ TPasso TResolvedorHumano::Eliminacao(TEstado& AEstado, TCusto& ACusto) {
                     std::int32_t restam = tabela(t)[q][static_cast<std::size_t>(forma[p] - 'A')];
                     // The crossing slot cannot count on this word if its only copy goes here.
                     if (ultimaCopia && std::cmp_equal(forma.size(), Ranhura(o).Comprimento) &&
-                        forma[q] == forma[p]) {
-                        const auto& cand = AEstado.Candidatos[t];
-                        if (std::find(cand.begin(), cand.end(), f) != cand.end())
-                            --restam;
-                    }
+                        forma[q] == forma[p] && Candidata(AEstado, o, f))
+                        --restam;
                     if (restam == 0) {
                         semSaida = true;
                         break;
@@ -366,30 +409,29 @@ TPasso TResolvedorHumano::Eliminacao(TEstado& AEstado, TCusto& ACusto) {
 // Two open slots of one length whose only candidates are the same two words, each with one
 // copy left: those words go there, so no other slot of that length can have them.
 TPasso TResolvedorHumano::Par(TEstado& AEstado, TCusto& ACusto) {
-    for (std::size_t comprimento = 0; comprimento < FFormasDoComprimento.size(); ++comprimento) {
+    for (std::size_t comprimento = 0; comprimento + 1 < FPrimeiraForma.size(); ++comprimento) {
         const std::vector<std::int32_t>& ranhuras = RanhurasDoComprimento(comprimento);
         for (std::size_t i = 0; i < ranhuras.size(); ++i) {
             const std::int32_t a = ranhuras[i];
             if (AEstado.Colocada[static_cast<std::size_t>(a)] != NENHUMA)
                 continue;
-            const std::vector<std::int32_t>& par = Candidatos(AEstado, a);
+            const std::span<const std::int32_t> par = Candidatos(AEstado, a);
             if (par.size() != 2 || AEstado.Restantes[static_cast<std::size_t>(par[0])] != 1 ||
                 AEstado.Restantes[static_cast<std::size_t>(par[1])] != 1)
                 continue;
             for (std::size_t j = i + 1; j < ranhuras.size(); ++j) {
                 const std::int32_t b = ranhuras[j];
                 if (AEstado.Colocada[static_cast<std::size_t>(b)] != NENHUMA ||
-                    Candidatos(AEstado, b) != par)
+                    !std::ranges::equal(Candidatos(AEstado, b), par))
                     continue;
                 bool excluiu = false;
                 for (const std::int32_t t : ranhuras) {
                     if (t == a || t == b ||
                         AEstado.Colocada[static_cast<std::size_t>(t)] != NENHUMA)
                         continue;
-                    const std::vector<std::int32_t>& candidatos = Candidatos(AEstado, t);
+                    const std::span<const std::int32_t> candidatos = Candidatos(AEstado, t);
                     for (const std::int32_t f : par)
-                        if (std::find(candidatos.begin(), candidatos.end(), f) !=
-                            candidatos.end()) {
+                        if (std::ranges::find(candidatos, f) != candidatos.end()) {
                             Excluir(AEstado, t, f);
                             excluiu = true;
                         }
