@@ -24,9 +24,11 @@ std::string TextoAjuda() {
            "ficheiro; a pasta escolhida fica para a vez seguinte. Depois, «Abrir pasta» abre "
            "a pasta onde o livro ficou.\r\n"
            "Cancelar: para sem gravar nada.\r\n"
-           "Sair (Esc): fecha o programa; a meio de um livro, pergunta antes.\r\n\r\n"
-           "Acerca: Palvorin " +
-           std::string(VERSAO_PALVORIN) +
+           "Sair (Esc): fecha o programa; a meio de um livro, pergunta antes.";
+}
+
+std::string TextoAcerca() {
+    return "Palvorin " + std::string(VERSAO_PALVORIN) +
            ", de Teodoro Valquim. Licença do programa: GPL versão 2 ou posterior; os livros "
            "levam a licença CC BY-NC-ND 4.0. A lista de palavras vem do hunspell-pt-pt e da "
            "wportuguese (Projecto Natura, Universidade do Minho), do tesauro mythes-pt-pt "

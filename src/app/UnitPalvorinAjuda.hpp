@@ -5,7 +5,9 @@
 namespace palvorin {
 
 // The short help F1 shows: what a fill-in puzzle is, what each control does, where the book
-// goes, and the program's version, licence and the word list's sources.
+// goes.
 std::string TextoAjuda();
+// Its "Acerca" box: the program's version, licences and the word list's sources.
+std::string TextoAcerca();
 
 } // namespace palvorin

@@ -259,7 +259,7 @@ void TFormMain::LigarEventos() {
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
-    const auto ajuda = [this] { FPlataforma.Mensagem(TTipoMensagem::tmInformacao, TextoAjuda()); };
+    const auto ajuda = [this] { FPlataforma.MostrarAjuda(TextoAjuda(), TextoAcerca()); };
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, ajuda);
     connect(BitBtnAjuda, &QPushButton::clicked, this, ajuda);
     connect(BitBtnAbrirPasta, &QPushButton::clicked, this,

@@ -17,6 +17,8 @@ public:
 
     // A modal box: warning, error and information have OK, confirmation has Yes and No.
     virtual TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) = 0;
+    // The help, with a way to the "Acerca" box.
+    virtual void MostrarAjuda(const std::string& AAjuda, const std::string& AAcerca) = 0;
     // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.
     virtual std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) = 0;

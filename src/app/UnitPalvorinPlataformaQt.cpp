@@ -7,11 +7,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QUrl>
+#include <algorithm>
 
 namespace palvorin {
 
@@ -33,6 +35,23 @@ TResposta TPlataformaQt::Mensagem(TTipoMensagem ATipo, const std::string& ATexto
     caixa.setStandardButtons(QMessageBox::Ok);
     caixa.exec();
     return TResposta::rsOk;
+}
+
+void TPlataformaQt::MostrarAjuda(const std::string& AAjuda, const std::string& AAcerca) {
+    QMessageBox caixa;
+    caixa.setWindowTitle(TITULO_APLICACAO);
+    caixa.setText(ParaQString(AAjuda));
+    caixa.setIcon(QMessageBox::Information);
+    caixa.setStandardButtons(QMessageBox::Ok);
+    QPushButton* acerca = caixa.addButton("&Acerca", QMessageBox::ActionRole);
+    // Qt wraps a message at half a small screen's width, which made the help taller than the
+    // screen at 2x on 1280 x 800: wider lines keep it short.
+    if (const QScreen* ecra = QGuiApplication::primaryScreen())
+        if (auto* rotulo = caixa.findChild<QLabel*>("qt_msgbox_label"))
+            rotulo->setMinimumWidth(std::min(560, ecra->availableGeometry().width() - 160));
+    caixa.exec();
+    if (caixa.clickedButton() == acerca)
+        Mensagem(TTipoMensagem::tmInformacao, AAcerca);
 }
 
 std::optional<std::filesystem::path>

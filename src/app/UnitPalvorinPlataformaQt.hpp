@@ -13,6 +13,7 @@ inline constexpr const char* TITULO_APLICACAO = "PALVORIN";
 class TPlataformaQt : public IPlataforma {
 public:
     TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override;
+    void MostrarAjuda(const std::string& AAjuda, const std::string& AAcerca) override;
     std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) override;
     void AbrirDocumento(const std::filesystem::path& ACaminho) override;

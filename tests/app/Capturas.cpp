@@ -3,6 +3,7 @@
 // the real ones. Argument: the folder for the PNG files. Run from a folder with a few files,
 // so that the save dialog has something to list.
 #include "Falsos.hpp"
+#include "UnitPalvorinAjuda.hpp"
 #include "UnitPalvorinArranque.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
 
@@ -112,8 +113,10 @@ int main(int argc, char* argv[]) {
     janela.activateWindow();
     if (!QTest::qWaitForWindowActive(&janela))
         std::cerr << "a janela não ficou ativa\n";
-    fotografo.Nomes = {"caixa-ajuda"};
+    fotografo.Nomes = {"caixa-ajuda", "caixa-acerca"};
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    Esperar([&] { return fotografo.Nomes.size() == 1; }, "a ajuda");
+    plataforma.Mensagem(TTipoMensagem::tmInformacao, TextoAcerca());
     esperarModais();
     fotografo.Nomes = {"dialogo-gravar"};
     plataforma.TPlataformaQt::EscolherFicheiroPdf(

@@ -33,7 +33,8 @@ public:
     std::filesystem::path Pasta = "/pasta/do/programa/";
 
     std::vector<std::string> Propostos;
-    // "aviso: ...", "erro: ...", "confirmar: ...", "informar: ...", "abrir: ..."
+    // "aviso: ...", "erro: ...", "confirmar: ...", "informar: ...", "abrir: ...", and
+    // "ajuda: ...", "acerca: ..." for the help
     std::vector<std::string> Registo;
 
     TResposta Mensagem(TTipoMensagem ATipo, const std::string& ATexto) override {
@@ -47,6 +48,10 @@ public:
         if (!Respostas.empty())
             Respostas.pop_front();
         return resposta;
+    }
+    void MostrarAjuda(const std::string& AAjuda, const std::string& AAcerca) override {
+        Registo.push_back("ajuda: " + AAjuda);
+        Registo.push_back("acerca: " + AAcerca);
     }
     std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) override {

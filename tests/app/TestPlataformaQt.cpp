@@ -1,4 +1,5 @@
 // The real dialogs, answered by a timer that acts on whichever modal box is open.
+#include "UnitPalvorinAjuda.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
 
 #include <QApplication>
@@ -67,6 +68,32 @@ TEST(PlataformaQt, CaixasDeMensagem) {
         EXPECT_EQ(plataforma.Mensagem(c.tipo, "Linha 1\r\nLinha 2 ção"), c.resposta);
         EXPECT_TRUE(vista);
     }
+}
+
+// Also run at 2x on a 1280 x 800 screen, where Qt's narrow lines made the help taller than it.
+TEST(PlataformaQt, AjudaCabeNoEcraEAbreOAcerca) {
+    TPlataformaQt plataforma;
+    QString acerca;
+    QuandoAbrir([&](QWidget* AModal) {
+        auto* caixa = qobject_cast<QMessageBox*>(AModal);
+        ASSERT_NE(caixa, nullptr);
+        EXPECT_TRUE(caixa->screen()->availableGeometry().contains(caixa->frameGeometry()))
+            << caixa->frameGeometry().height();
+        QAbstractButton* botao = nullptr;
+        for (QAbstractButton* b : caixa->buttons())
+            if (b->text() == "&Acerca")
+                botao = b;
+        ASSERT_NE(botao, nullptr);
+        QuandoAbrir([&](QWidget* AOutra) {
+            auto* outra = qobject_cast<QMessageBox*>(AOutra);
+            ASSERT_NE(outra, nullptr);
+            acerca = outra->text();
+            QTest::mouseClick(outra->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        QTest::mouseClick(botao, Qt::LeftButton);
+    });
+    plataforma.MostrarAjuda(TextoAjuda(), TextoAcerca());
+    EXPECT_EQ(acerca.toStdString(), TextoAcerca());
 }
 
 TEST(PlataformaQt, PreferenciasFicamNoFicheiroDoUtilizador) {
