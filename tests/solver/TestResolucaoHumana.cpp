@@ -16,6 +16,8 @@ const std::vector<std::string> COM_ELIMINACAO = {"SAPO", "E##V", "RATO", "####"}
 // Eliminations leave two slots of one length with the same two words, and another slot of that
 // length must lose them before anything else moves.
 const std::vector<std::string> COM_PAR = {"TI##R", "U#P#I", "R#AI#", "FA#SO", "ASA#S"};
+// One word twice: placing its first copy must leave it to the other slot.
+const std::vector<std::string> REPETIDA = {"OVO", "#A#", "OVO"};
 // A unique filling that no chain of deductions reaches.
 const std::vector<std::string> COM_TENTATIVA = {"AAC#A", "A#C#A", "B#C#B", "A#C#C", "C#AAA"};
 
@@ -32,6 +34,7 @@ TEST(ResolucaoHumana, TabuleirosFeitosAMao) {
         TTecnica MaisCara;
     } casos[] = {{SO_COMPRIMENTOS, TTecnica::tcComprimentoUnico},
                  {COM_ELIMINACAO, TTecnica::tcEliminacao},
+                 {REPETIDA, TTecnica::tcEliminacao},
                  {COM_PAR, TTecnica::tcPar},
                  {COM_TENTATIVA, TTecnica::tcTentativa}};
     for (const auto& c : casos) {
