@@ -40,7 +40,8 @@ QStringList AmostrasDaColuna(int AColuna) {
         return {"1023.99 KiB", "1023,99 MiB"};
     case clTipo:
         return {QMimeDatabase().mimeTypeForName("application/pdf").comment(),
-                QMimeDatabase().mimeTypeForName("inode/directory").comment(), "Folder"};
+                QMimeDatabase().mimeTypeForName("inode/directory").comment(),
+                "Folder"}; // Qt's own untranslated word for a folder
     default:
         return {QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)),
                                    QLocale::ShortFormat)};
@@ -86,11 +87,13 @@ void TDialogoPdf::AjustarAoEcra(const QRect& ADisponivel, const QSize& AMoldura)
     if (lista != nullptr && lateral != nullptr) {
         // Hidden, the views have no real width yet: the sum of the parts, with room for a
         // typical book name beside the other columns.
+        constexpr int MARGENS_DO_ITEM = 24;
+        constexpr int DIVISOR_E_ESPACOS = 12;
         const QMargins margens = layout()->contentsMargins();
         const int nome = lista->fontMetrics().horizontalAdvance("Palvorin_11x11_100.pdf") +
-                         lista->iconSize().width() + 24;
+                         lista->iconSize().width() + MARGENS_DO_ITEM;
         const int resto = margens.left() + margens.right() + lateral->sizeHintForColumn(0) +
-                          4 * lista->frameWidth() + 12 +
+                          4 * lista->frameWidth() + DIVISOR_E_ESPACOS +
                           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lista);
         desejado.setWidth(std::max(desejado.width(), resto + colunas + nome));
     }
