@@ -113,6 +113,8 @@ TEST(ListaEmbutida, PalavrasConhecidasNaSecaoCerta) {
         {"IMAN", "ÍMAN", true},
         {"QUATORZE", "QUATORZE", false},
         {"CATORZE", "CATORZE", true},
+        {"AMEM", "AMÉM", false},
+        {"AMEN", "ÁMEN", true},
         // the editor's review: the form Portugal writes, Brazilian usage beside its European
         // word, short words readers do not take for words, everyday words the sources missed
         {"PRO", "PRÓ", true},
