@@ -1,6 +1,7 @@
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinTexto.hpp"
 
+#include <bit>
 #include <cstdlib>
 
 using namespace palvorin;
@@ -15,14 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     if (rel.Lidas != rel.Aceites + rel.Repetidas + rel.Rejeitadas || rel.Aceites != d->Total())
         std::abort();
     for (std::int32_t i = 1; i < d->Total(); ++i)
-        if (!(d->GetPalavra(i - 1).Grelha < d->GetPalavra(i).Grelha))
+        if (!(d->Palavra(i - 1).Grelha < d->Palavra(i).Grelha))
             std::abort();
     // Every word of a length has exactly one first letter.
     for (std::int32_t l = 2; l <= 15; ++l) {
         std::int32_t n = 0;
         for (char c = 'A'; c <= 'Z'; ++c)
             for (const std::uint64_t bloco : d->MascaraDaLetra(l, 0, c))
-                n += ContarBits(bloco);
+                n += std::popcount(bloco);
         if (n != d->ContarComprimento(l))
             std::abort();
     }

@@ -74,7 +74,6 @@ public:
     bool Interromper();
 
     bool Ativa() const { return FAtiva; }
-    bool Gravando() const { return FGravando; }
     bool ACancelar() const { return FCancelar; }
 
 private:

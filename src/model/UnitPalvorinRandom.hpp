@@ -18,7 +18,6 @@ public:
     double Real01();
 
     std::uint64_t Estado() const { return FEstado; }
-    std::uint64_t Incremento() const { return FIncremento; }
 
 private:
     std::uint64_t FEstado = 0;

@@ -115,14 +115,6 @@ std::string Aparar(std::string_view AUtf8) {
     return Utf8DePontos(std::u32string_view(pontos).substr(inicio, fim - inicio));
 }
 
-std::size_t ContarCaracteres(std::string_view AUtf8) {
-    std::size_t n = 0;
-    for (const char c : AUtf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
 std::string Utf8DeUtf16(std::span<const std::uint8_t> ABytes, bool AGrandeFim) {
     std::string r;
     r.reserve(ABytes.size());

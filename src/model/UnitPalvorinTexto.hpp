@@ -23,7 +23,6 @@ char32_t LerPontoUtf8(std::string_view AUtf8, std::size_t& APos);
 std::u32string PontosDeCodigo(std::string_view AUtf8);
 // The same text with every malformed sequence replaced by U+FFFD.
 std::string SanearUtf8(std::string_view AUtf8);
-std::size_t ContarCaracteres(std::string_view AUtf8);
 // C0 and C1 control characters and DEL: never shown to a user as they are.
 bool EhControlo(char32_t c);
 // Without leading and trailing blanks and control characters.

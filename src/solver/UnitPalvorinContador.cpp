@@ -117,16 +117,6 @@ void TContador::Contar(std::int32_t AProfundidade) {
     }
 }
 
-std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
-                            const std::vector<std::string>& APalavras, std::int32_t AMax,
-                            std::int32_t ALimite, bool& AInterrompido) {
-    AInterrompido = false;
-    if (!PadraoTemLadoPorLado(APretas, ALado))
-        throw EInterno("ContarSolucoes: o padrão não tem Lado * Lado casas");
-    return ContarSolucoes(TPadraoAnalisado(APretas, ALado), APalavras, AMax, ALimite,
-                          AInterrompido);
-}
-
 std::int32_t ContarSolucoes(const TPadraoAnalisado& APadrao,
                             const std::vector<std::string>& APalavras, std::int32_t AMax,
                             std::int32_t ALimite, bool& AInterrompido) {

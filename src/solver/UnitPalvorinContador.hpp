@@ -46,10 +46,6 @@ private:
 };
 
 // Solutions found, from 0 to AMax; AInterrompido tells whether ALimite steps ran out first.
-std::int32_t ContarSolucoes(const TPadrao& APretas, std::int32_t ALado,
-                            const std::vector<std::string>& APalavras, std::int32_t AMax,
-                            std::int32_t ALimite, bool& AInterrompido);
-// The same on a pattern already cut into slots.
 std::int32_t ContarSolucoes(const TPadraoAnalisado& APadrao,
                             const std::vector<std::string>& APalavras, std::int32_t AMax,
                             std::int32_t ALimite, bool& AInterrompido);

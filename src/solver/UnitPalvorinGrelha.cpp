@@ -269,13 +269,4 @@ bool PadraoTemLadoPorLado(const TPadrao& APretas, std::int32_t ALado) {
            APretas.size() == static_cast<std::size_t>(ALado) * static_cast<std::size_t>(ALado);
 }
 
-std::int32_t ContarRanhurasDeComprimento(const TPadrao& APretas, std::int32_t ALado,
-                                         std::int32_t AComprimento) {
-    std::int32_t total = 0;
-    for (const TRanhura& r : ExtrairRanhuras(APretas, ALado))
-        if (r.Comprimento == AComprimento)
-            ++total;
-    return total;
-}
-
 } // namespace palvorin

@@ -29,7 +29,4 @@ std::int32_t CasaDaRanhura(const TRanhura& ARanhura, std::int32_t AK, std::int32
 // True when APretas holds exactly ALado * ALado cells (and ALado is not negative).
 bool PadraoTemLadoPorLado(const TPadrao& APretas, std::int32_t ALado);
 
-std::int32_t ContarRanhurasDeComprimento(const TPadrao& APretas, std::int32_t ALado,
-                                         std::int32_t AComprimento);
-
 } // namespace palvorin

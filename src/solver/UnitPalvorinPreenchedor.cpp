@@ -354,15 +354,6 @@ TPuzzle TPreenchedor::Montar() const {
     return puzzle;
 }
 
-bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
-                     const TConsultaCancelamento& ACancelado) {
-    APuzzle = TPuzzle{};
-    if (!PadraoTemLadoPorLado(APretas, ALado))
-        throw EInterno("PreencherPadrao: o padrão não tem Lado * Lado casas");
-    return PreencherPadrao(ADic, TPadraoAnalisado(APretas, ALado), AGer, AOpc, APuzzle, ACancelado);
-}
-
 bool PreencherPadrao(const TDicionario& ADic, const TPadraoAnalisado& APadrao,
                      TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
                      const TConsultaCancelamento& ACancelado) {

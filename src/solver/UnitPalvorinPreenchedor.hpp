@@ -111,11 +111,7 @@ private:
     std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FDoTema;
 };
 
-// Fills APretas; APuzzle is emptied first and set only on success. A cancelled fill fails.
-bool PreencherPadrao(const TDicionario& ADic, const TPadrao& APretas, std::int32_t ALado,
-                     TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
-                     const TConsultaCancelamento& ACancelado = {});
-// The same on a pattern already cut into slots.
+// Fills APadrao; APuzzle is emptied first and set only on success. A cancelled fill fails.
 bool PreencherPadrao(const TDicionario& ADic, const TPadraoAnalisado& APadrao,
                      TGeradorAleatorio& AGer, const TOpcoesPreenchimento& AOpc, TPuzzle& APuzzle,
                      const TConsultaCancelamento& ACancelado = {});

@@ -6,7 +6,6 @@
 #include "UnitPalvorinTexto.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <unordered_map>
 
@@ -98,10 +97,6 @@ std::vector<TPalavraDic> OrdenadasPorGrelha(std::vector<TPalavraDic> APalavras) 
 }
 
 } // namespace
-
-int ContarBits(std::uint64_t AValor) {
-    return std::popcount(AValor);
-}
 
 // ---- loading ----
 
@@ -265,10 +260,6 @@ std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APa
 
 const TGrupoComprimento* TDicionario::Grupo(std::int32_t AComprimento) const {
     return ComprimentoValido(AComprimento) ? &FGrupos[AComprimento] : nullptr;
-}
-
-TPalavraDic TDicionario::GetPalavra(std::int32_t AIndice) const {
-    return Palavra(AIndice);
 }
 
 const TPalavraDic& TDicionario::Palavra(std::int32_t AIndice) const {

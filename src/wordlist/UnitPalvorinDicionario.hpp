@@ -52,8 +52,6 @@ public:
     // Entries already checked, one per board form, in any order.
     void CarregarPalavras(std::vector<TPalavraDic> APalavras);
 
-    // A copy of the entry; Palavra reads it in place, for the hot loops.
-    TPalavraDic GetPalavra(std::int32_t AIndice) const;
     const TPalavraDic& Palavra(std::int32_t AIndice) const;
     std::int32_t Total() const { return static_cast<std::int32_t>(FPalavras.size()); }
     std::int32_t ContarComprimento(std::int32_t AComprimento) const;
@@ -90,7 +88,5 @@ std::unique_ptr<TDicionario> CarregarDicionarioDeFicheiro(const std::filesystem:
 // The built-in list when the program carries one, else APasta/Dicionario.txt.
 std::unique_ptr<TDicionario> CarregarDicionario(const std::filesystem::path& APasta,
                                                 TRelatorioDic& ARel);
-
-int ContarBits(std::uint64_t AValor);
 
 } // namespace palvorin

@@ -1,6 +1,7 @@
 // Runs the built palvorin-livro as a separate process.
 #include "Fixturas.hpp"
 #include "NomeDosArgumentos.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinContador.hpp"
 #include "UnitPalvorinRefazer.hpp"
 #include "UnitPalvorinSha256.hpp"

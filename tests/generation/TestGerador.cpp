@@ -1,4 +1,5 @@
 #include "Fixturas.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinGerador.hpp"
 
 #include <fstream>
@@ -163,7 +164,7 @@ TEST(GerarPuzzle, PuzzleUnicoEEstatisticasCoerentes) {
             EXPECT_GE(consultas, e.Padroes + e.Preenchimentos + e.FalhasPreenchimento);
             std::int32_t raras = 0;
             for (const TPalavraColocada& w : puzzle.Palavras)
-                raras += dic.GetPalavra(dic.IndiceDaGrelha(w.Grelha)).Comum ? 0 : 1;
+                raras += dic.Palavra(dic.IndiceDaGrelha(w.Grelha)).Comum ? 0 : 1;
             EXPECT_EQ(e.ComRaras, raras > 0 ? 1 : 0);
         }
     }

@@ -1,5 +1,6 @@
 #include "ConfigLivro.hpp"
 #include "Fixturas.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 
@@ -196,7 +197,7 @@ TEST(GerarLivro, LivroDeterministicoUnicoESemRepeticoesExcessivas) {
                   1);
         bool rara = false;
         for (const TPalavraColocada& w : p.Palavras)
-            rara = rara || !dic.GetPalavra(dic.IndiceDaGrelha(w.Grelha)).Comum;
+            rara = rara || !dic.Palavra(dic.IndiceDaGrelha(w.Grelha)).Comum;
         comRaras += rara ? 1 : 0;
     }
     EXPECT_EQ(rel.ComRaras, comRaras);

@@ -39,13 +39,14 @@ TEST(Random, VetoresPublicados) {
          {0xe220a8397b1dcdafULL, 0x910a2dec89025cc1ULL}},
         {"Create(0)",
          [] {
+             // The stream (increment 2 * 54 + 1) shows in every draw.
              TGeradorAleatorio g(0);
-             std::vector<std::uint64_t> r{g.Incremento()};
+             std::vector<std::uint64_t> r;
              for (int i = 0; i < 4; ++i)
                  r.push_back(g.ProximoU32());
              return r;
          },
-         {109, 0xfdb46285, 0x7b09ab36, 0x15ce6e29, 0xddb9db68}},
+         {0xfdb46285, 0x7b09ab36, 0x15ce6e29, 0xddb9db68}},
         {"Limite(10) em Create(0)",
          [] {
              TGeradorAleatorio g(0);

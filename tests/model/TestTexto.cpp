@@ -10,7 +10,7 @@ TEST(Texto, ContagensEmCaracteresEUnidadesUtf16) {
         std::size_t caracteres, utf16;
     } casos[] = {{"", 0, 0}, {"AÇÃO", 4, 4}, {"\xF0\x9F\x98\x80!", 2, 3}, {"abc", 3, 3}};
     for (const auto& c : casos) {
-        EXPECT_EQ(ContarCaracteres(c.texto), c.caracteres) << c.texto;
+        EXPECT_EQ(PontosDeCodigo(c.texto).size(), c.caracteres) << c.texto;
         EXPECT_EQ(ContarUnidadesUtf16(c.texto), c.utf16) << c.texto;
     }
 }

@@ -1,4 +1,5 @@
 #include "Fixturas.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinContador.hpp"
 #include "UnitPalvorinPreenchedor.hpp"
 
@@ -89,21 +90,6 @@ TEST(ContarSolucoes, LetrasForaDeAZ) {
 TEST(ContarSolucoes, SemRanhurasEListaVazia) {
     bool interrompido = true;
     EXPECT_EQ(ContarSolucoes(TPadrao(9, true), 3, {}, 2, 100, interrompido), 0);
-    EXPECT_FALSE(interrompido);
-}
-
-TEST(ContarSolucoes, PadraoDeTamanhoErrado) {
-    bool interrompido = true;
-    EXPECT_THROW(
-        {
-            try {
-                ContarSolucoes(TPadrao(8, false), 3, {}, 2, 100, interrompido);
-            } catch (const EInterno& e) {
-                EXPECT_STREQ(e.what(), "ContarSolucoes: o padrão não tem Lado * Lado casas");
-                throw;
-            }
-        },
-        EInterno);
     EXPECT_FALSE(interrompido);
 }
 

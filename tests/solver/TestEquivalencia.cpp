@@ -4,6 +4,7 @@
 // shortcuts change no decision and no draw.
 #include "Fixturas.hpp"
 #include "ListaEmbutida.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinResolvedor.hpp"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ public:
         puzzle.Ranhuras = FRanhuras;
         for (std::int32_t i = 0; i < FNS; ++i) {
             const TPalavraDic p =
-                FDic.GetPalavra(FDic.PalavraDoGrupo(FRanhuras[i].Comprimento, FEscolha[i]));
+                FDic.Palavra(FDic.PalavraDoGrupo(FRanhuras[i].Comprimento, FEscolha[i]));
             puzzle.Palavras.push_back({p.Texto, p.Grelha, i});
         }
         return puzzle;
@@ -141,7 +142,7 @@ private:
         // Common words first (when rare ones may be used), then preferred words first within
         // each section.
         const auto palavra = [&](std::int32_t AJ) {
-            return FDic.GetPalavra(FDic.PalavraDoGrupo(L, AJ));
+            return FDic.Palavra(FDic.PalavraDoGrupo(L, AJ));
         };
         std::int32_t P = C;
         if (!FOpc.SoComuns) {
@@ -166,7 +167,7 @@ private:
         }
         for (std::int32_t t = 0; t < m; ++t) {
             const std::int32_t j = cand[t];
-            const std::string g = FDic.GetPalavra(FDic.PalavraDoGrupo(L, j)).Grelha;
+            const std::string g = FDic.Palavra(FDic.PalavraDoGrupo(L, j)).Grelha;
             const std::int32_t marca = FTopo;
             for (std::int32_t k = 0; k < L; ++k) {
                 const std::int32_t x = FCasas[s][k];

@@ -1,4 +1,5 @@
 #include "Fixturas.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinGrelha.hpp"
 
 #include <cmath>

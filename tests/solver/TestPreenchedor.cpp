@@ -1,4 +1,5 @@
 #include "Fixturas.hpp"
+#include "PadraoComLado.hpp"
 #include "UnitPalvorinPreenchedor.hpp"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ void VerificarPuzzle(const TDicionario& dic, const TPadrao& p, const TPuzzle& pu
         EXPECT_EQ(LerRanhura(puzzle.Letras, puzzle.Lado, puzzle.Ranhuras[k]), w.Grelha);
         const std::int32_t indice = dic.IndiceDaGrelha(w.Grelha);
         ASSERT_GE(indice, 0) << w.Grelha;
-        EXPECT_EQ(dic.GetPalavra(indice).Texto, w.Texto);
+        EXPECT_EQ(dic.Palavra(indice).Texto, w.Texto);
         EXPECT_TRUE(vistas.insert(w.Grelha).second) << w.Grelha << " repetida";
     }
 }
@@ -80,7 +81,7 @@ TEST(PreencherPadrao, SoComunsNuncaColocaRaras) {
         ++cheios;
         VerificarPuzzle(dic, p, puzzle);
         for (const TPalavraColocada& w : puzzle.Palavras)
-            EXPECT_TRUE(dic.GetPalavra(dic.IndiceDaGrelha(w.Grelha)).Comum) << w.Grelha;
+            EXPECT_TRUE(dic.Palavra(dic.IndiceDaGrelha(w.Grelha)).Comum) << w.Grelha;
     }
     EXPECT_EQ(cheios, 3);
 }
@@ -289,21 +290,6 @@ TEST(PreencherPadrao, QuadradoDePalavrasUnico) {
             Preencher(*dic, TPadrao(9, false), 3, semente, OpcoesPreenchimentoPadrao(), puzzle));
         EXPECT_TRUE(puzzle.Letras == "ABCDEFGHI" || puzzle.Letras == "ADGBEHCFI") << puzzle.Letras;
     }
-}
-
-TEST(PreencherPadrao, PadraoDeTamanhoErrado) {
-    TGeradorAleatorio ger(1);
-    TPuzzle puzzle;
-    puzzle.Lado = 9;
-    for (const auto& [casas, lado] : {std::pair{80, 9}, std::pair{9, -3}})
-        try {
-            PreencherPadrao(ListaFixa(), TPadrao(casas, true), lado, ger,
-                            OpcoesPreenchimentoPadrao(), puzzle);
-            FAIL();
-        } catch (const EInterno& e) {
-            EXPECT_STREQ(e.what(), "PreencherPadrao: o padrão não tem Lado * Lado casas");
-            EXPECT_EQ(puzzle, TPuzzle{});
-        }
 }
 
 } // namespace

@@ -63,9 +63,9 @@ TEST(CarregarDeLinhas, NormalizaERegistaPalavras) {
     TRelatorioDic rel;
     auto d = Carregar({"  água \t", "MÁS", "mas", "ação"}, &rel);
     ASSERT_EQ(d->Total(), 3);
-    EXPECT_EQ(d->GetPalavra(d->IndiceDaGrelha("AGUA")), (TPalavraDic{"ÁGUA", "AGUA", true}));
-    EXPECT_EQ(d->GetPalavra(d->IndiceDaGrelha("MAS")).Texto, "MÁS");
-    EXPECT_EQ(d->GetPalavra(d->IndiceDaGrelha("ACAO")).Texto, "AÇÃO");
+    EXPECT_EQ(d->Palavra(d->IndiceDaGrelha("AGUA")), (TPalavraDic{"ÁGUA", "AGUA", true}));
+    EXPECT_EQ(d->Palavra(d->IndiceDaGrelha("MAS")).Texto, "MÁS");
+    EXPECT_EQ(d->Palavra(d->IndiceDaGrelha("ACAO")).Texto, "AÇÃO");
     EXPECT_EQ(rel.Lidas, 4);
     EXPECT_EQ(rel.Repetidas, 1);
     EXPECT_EQ(rel.Aceites, 3);
@@ -137,9 +137,9 @@ TEST(CarregarDeLinhas, SeccoesERepetidas) {
         TRelatorioDic rel;
         auto d = Carregar(c.linhas, &rel);
         ASSERT_EQ(d->Total(), 1) << c.nome;
-        EXPECT_EQ(d->GetPalavra(0).Texto, c.texto) << c.nome;
-        EXPECT_EQ(d->GetPalavra(0).Comum, c.comum) << c.nome;
-        EXPECT_EQ(d->GetPalavra(0).Preferida, c.preferida) << c.nome;
+        EXPECT_EQ(d->Palavra(0).Texto, c.texto) << c.nome;
+        EXPECT_EQ(d->Palavra(0).Comum, c.comum) << c.nome;
+        EXPECT_EQ(d->Palavra(0).Preferida, c.preferida) << c.nome;
         EXPECT_EQ(rel.Comuns, c.comum ? 1 : 0) << c.nome;
         EXPECT_EQ(rel.Lidas, rel.Aceites + rel.Repetidas + rel.Rejeitadas) << c.nome;
     }
@@ -192,7 +192,7 @@ TEST(CarregarDeLinhas, SoComentariosDaVazioERecarregarSubstitui) {
 TEST(CarregarDeLinhas, OrdemOrdinalEstrita) {
     auto d = Carregar({"ABC", "B", "ABA", "AB", "BA", "ZZ", "ÁBACO"});
     for (std::int32_t i = 1; i < d->Total(); ++i)
-        EXPECT_LT(d->GetPalavra(i - 1).Grelha, d->GetPalavra(i).Grelha);
-    EXPECT_EQ(d->GetPalavra(0).Grelha, "AB");
-    EXPECT_EQ(d->GetPalavra(1).Grelha, "ABA");
+        EXPECT_LT(d->Palavra(i - 1).Grelha, d->Palavra(i).Grelha);
+    EXPECT_EQ(d->Palavra(0).Grelha, "AB");
+    EXPECT_EQ(d->Palavra(1).Grelha, "ABA");
 }

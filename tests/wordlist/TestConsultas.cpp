@@ -77,21 +77,21 @@ TEST(Indices, Erros) {
     EsperarErro([&] { d->PalavraDoGrupo(4, 1); }, grupo);
     EsperarErro([&] { d->PalavraDoGrupo(4, -1); }, grupo);
     EsperarErro([&] { d->PalavraDoGrupo(16, 0); }, grupo);
-    EsperarErro([&] { d->GetPalavra(2); }, indice);
-    EsperarErro([&] { d->GetPalavra(-1); }, indice);
+    EsperarErro([&] { d->Palavra(2); }, indice);
+    EsperarErro([&] { d->Palavra(-1); }, indice);
 }
 
 TEST(Indices, IndiceDaGrelhaEncontraCadaEntrada) {
     auto d = Carregar({"ÁGUA", "AR", "ZEBRA", "MAR", "MARÉ", "MARES"});
     for (std::int32_t i = 0; i < d->Total(); ++i)
-        EXPECT_EQ(d->IndiceDaGrelha(d->GetPalavra(i).Grelha), i);
+        EXPECT_EQ(d->IndiceDaGrelha(d->Palavra(i).Grelha), i);
     for (const char* ausente : {"", "A", "MARX", "ÁGUA", "ZZ"})
         EXPECT_EQ(d->IndiceDaGrelha(ausente), -1) << ausente;
 }
 
 TEST(Indices, GetPalavraDevolveCopia) {
     auto d = Carregar({"CASA"});
-    TPalavraDic p = d->GetPalavra(0);
+    TPalavraDic p = d->Palavra(0);
     p.Texto = "OUTRA";
-    EXPECT_EQ(d->GetPalavra(0).Texto, "CASA");
+    EXPECT_EQ(d->Palavra(0).Texto, "CASA");
 }

@@ -74,8 +74,8 @@ TEST_F(PastaTemporaria, MesmaListaEmCadaCodificacao) {
         TRelatorioDic rel;
         auto d = CarregarDicionarioDeFicheiro(Escrever("lista.txt", bytes), rel);
         ASSERT_EQ(d->Total(), 2);
-        EXPECT_EQ(d->GetPalavra(0), (TPalavraDic{"ÁGUA", "AGUA", true}));
-        EXPECT_EQ(d->GetPalavra(1), (TPalavraDic{"PÃO", "PAO", false}));
+        EXPECT_EQ(d->Palavra(0), (TPalavraDic{"ÁGUA", "AGUA", true}));
+        EXPECT_EQ(d->Palavra(1), (TPalavraDic{"PÃO", "PAO", false}));
     }
 }
 

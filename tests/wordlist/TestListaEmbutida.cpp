@@ -2,6 +2,7 @@
 // whole and keep the sizes the generator counts on.
 #include "Fixtures.hpp"
 
+#include <bit>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -28,7 +29,7 @@ const TPalavraDic* Procurar(std::string_view AGrelha, TPalavraDic& AGuarda) {
     const auto i = Lista().Dic->IndiceDaGrelha(AGrelha);
     if (i < 0)
         return nullptr;
-    AGuarda = Lista().Dic->GetPalavra(i);
+    AGuarda = Lista().Dic->Palavra(i);
     return &AGuarda;
 }
 
@@ -36,7 +37,7 @@ const TPalavraDic* Procurar(std::string_view AGrelha, TPalavraDic& AGuarda) {
 std::int32_t Comuns(std::int32_t AComprimento) {
     std::int32_t n = 0;
     for (const std::uint64_t bloco : Lista().Dic->MascaraComuns(AComprimento))
-        n += ContarBits(bloco);
+        n += std::popcount(bloco);
     return n;
 }
 
@@ -63,7 +64,7 @@ TEST(ListaEmbutida, TemPalavrasSuficientes) {
 TEST(ListaEmbutida, SoTemLetrasPortuguesas) {
     const auto& d = *Lista().Dic;
     for (std::int32_t i = 0; i < d.Total(); ++i) {
-        const auto p = d.GetPalavra(i);
+        const auto p = d.Palavra(i);
         EXPECT_EQ(p.Grelha.find_first_of("KWY"), std::string::npos) << p.Texto;
         // no diaeresis or grave e: the 1990 agreement dropped them from Portuguese words
         EXPECT_EQ(p.Texto.find("Ü"), std::string::npos) << p.Texto;
