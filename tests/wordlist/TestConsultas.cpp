@@ -88,10 +88,3 @@ TEST(Indices, IndiceDaGrelhaEncontraCadaEntrada) {
     for (const char* ausente : {"", "A", "MARX", "ÁGUA", "ZZ"})
         EXPECT_EQ(d->IndiceDaGrelha(ausente), -1) << ausente;
 }
-
-TEST(Indices, GetPalavraDevolveCopia) {
-    auto d = Carregar({"CASA"});
-    TPalavraDic p = d->Palavra(0);
-    p.Texto = "OUTRA";
-    EXPECT_EQ(d->Palavra(0).Texto, "CASA");
-}
