@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sstream>
+#include <unistd.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -212,15 +214,41 @@ TEST(LivroPdfFalhas, DestinoQueEUmaPasta) {
     EXPECT_TRUE(fs::is_directory(pasta / "livro.pdf"));
 }
 
+// The administrator writes in any folder: as root, the write is tried as "nobody" (CI runs as
+// root), in a folder of root's that others may enter and read but not write.
+class TComoOutroUtilizador {
+public:
+    TComoOutroUtilizador() {
+        if (geteuid() == 0) {
+            const passwd* ninguem = getpwnam("nobody");
+            FTrocado = ninguem != nullptr && seteuid(ninguem->pw_uid) == 0;
+        }
+    }
+    ~TComoOutroUtilizador() {
+        if (FTrocado && seteuid(0) != 0)
+            std::abort();
+    }
+    TComoOutroUtilizador(const TComoOutroUtilizador&) = delete;
+    TComoOutroUtilizador& operator=(const TComoOutroUtilizador&) = delete;
+    bool Pronto() const { return geteuid() != 0; }
+
+private:
+    bool FTrocado = false;
+};
+
 TEST(LivroPdfFalhas, PastaSemPermissaoDeEscrita) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "o administrador escreve em qualquer pasta";
     TPastaTemporaria pasta;
     std::ofstream(pasta / "livro.pdf") << "antigo";
-    fs::permissions(pasta.Caminho(), fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(pasta.Caminho(), fs::perms::owner_read | fs::perms::owner_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
     const std::string caminho = (pasta / "livro.pdf").string();
-    EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
-              "Não foi possível gravar o ficheiro «" + caminho + "»: sem permissão.");
+    {
+        const TComoOutroUtilizador outro;
+        ASSERT_TRUE(outro.Pronto())
+            << "sem utilizador \"nobody\" para o administrador passar a ser";
+        EXPECT_EQ(ErroAoGravar(caminho, Livro(9, 1)),
+                  "Não foi possível gravar o ficheiro «" + caminho + "»: sem permissão.");
+    }
     fs::permissions(pasta.Caminho(), fs::perms::owner_all);
     EXPECT_EQ(LerFicheiro(pasta / "livro.pdf"), "antigo");
     EXPECT_EQ(Conteudo(pasta.Caminho()).size(), 1u);
