@@ -125,4 +125,29 @@ TEST(Reproducao, LivroComPalavrasProibidas) {
                    esperados, TRelatorioLivro{3, 3, false, 3, {}});
 }
 
+// A level book draws its puzzles with the level's own fill options and keeps only those graded
+// at that level: a change to the steering, the grade or the draws moves these boards.
+TEST(Reproducao, LivroDeNivel) {
+    struct TCaso {
+        TNivelDificuldade Nivel;
+        std::vector<std::vector<std::string>> Esperados;
+    };
+    const std::vector<TCaso> casos = {
+        {TNivelDificuldade::ndFacil,
+         {{"OUCA##PAO", "U#A##VEM#", "VERIFICAR", "I#O#AMOR#", "####L####", "#MALA#A#P",
+           "SEGURANCA", "#DIA##E#R", "DOR##ALTA"},
+          {"###TENS#Q", "SAIR##E#U", "###AGENTE", "#FATO#TER", "#ACORDAR#", "USO#DERA#",
+           "TERMOS###", "I#D##SOFA", "L#OUVE###"}}},
+        {TNivelDificuldade::ndDificil,
+         {{"SOFA##CAO", "##ANDAR##", "VALE#MESA", "A#OLHAR#B", "M#######R", "O#EPOCA#I",
+           "SERA#AMAR", "##RISCO##", "RIO##AREA"},
+          {"CASA##PAR", "ANEL#SOM#", "FORES#DAR", "E##METER#", "##N#R#R##", "#SABES##C",
+           "VIR#MATAR", "#DIA#LEVE", "VOZ##AMOR"}}},
+    };
+    for (const TCaso& c : casos)
+        VerificarLivro(ListaFixa(),
+                       ConfigDoLivro({.NumPuzzles = 2, .Lado = 9, .Semente = 5, .Nivel = c.Nivel}),
+                       c.Esperados, TRelatorioLivro{2, 2, false, 0, {}});
+}
+
 } // namespace
