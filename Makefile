@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 PACOTES := cmake make g++ pkg-config git python3 \
 	googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n \
-	libcairo2-dev libfreetype-dev libtbb-dev fonts-liberation2 \
+	libcairo2-dev libfreetype-dev libtbb-dev fonts-liberation2 ghostscript \
 	poppler-utils qpdf xvfb xauth x11-utils \
 	clang libclang-rt-14-dev clang-format \
 	dpkg-dev file lintian man-db

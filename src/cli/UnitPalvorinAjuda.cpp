@@ -38,7 +38,7 @@ constexpr std::size_t COLUNA_AJUDA = 16;
 
 // "9|11|13|15", "N"; empty for an option without a value.
 std::string NomeDoValor(const TOpcaoLivro& AOpcao) {
-    if (!AOpcao.Valores.empty() || AOpcao.Tipo == TTipoOpcao::toNivel)
+    if (ValoresListados(AOpcao))
         return ValoresDaOpcao(AOpcao, "|", "|");
     return std::string(AOpcao.NomeDoValor);
 }
@@ -50,9 +50,11 @@ std::string Descricao(const TOpcaoLivro& AOpcao) {
     case TTipoOpcao::toInteiro:
     case TTipoOpcao::toNatural:
     case TTipoOpcao::toNivel:
-        texto += AOpcao.Valores.empty() && AOpcao.Tipo != TTipoOpcao::toNivel
-                     ? ", de " + std::to_string(AOpcao.Min) + " a " + std::to_string(AOpcao.Max)
-                     : ": " + ValoresDaOpcao(AOpcao, ", ", " ou ");
+        texto += ValoresListados(AOpcao)
+                     ? ": " + ValoresDaOpcao(AOpcao, ", ", " ou ")
+                     : ", de " + std::to_string(AOpcao.Min) + " a " + std::to_string(AOpcao.Max);
+        break;
+    case TTipoOpcao::toFormato:
         break;
     case TTipoOpcao::toTexto:
         if (AOpcao.Max > 0)

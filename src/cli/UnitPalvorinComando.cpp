@@ -156,6 +156,11 @@ public:
             pedido.Semente = SementeDoRelogio();
         if (receita && args.Dada("--titulo"))
             pedido.Titulo = args.Livro.Titulo;
+        // A remade book keeps its pages unless the command asks for others.
+        if (receita && args.Dada("--formato"))
+            pedido.Formato = args.Livro.Formato;
+        pedido.LetraGrande |= args.Livro.LetraGrande;
+        pedido.Grafica |= args.Livro.Grafica;
         const TAnalise analise = AnalisarOpcoes(pedido);
         if (!analise.PodeGerar())
             return Falhar(args.Refazer ? "O livro «" + *args.Refazer + "» não pode ser refeito. " +
@@ -261,7 +266,7 @@ public:
                                       ALivro.Config.NumPuzzles());
         // With the book on standard output, the summary goes with the messages.
         std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
-        resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles)) << '\n';
+        resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles, ALivro.Config)) << '\n';
         if (ACaminho != NOME_SAIDA_PADRAO)
             resumo << "Ficheiro: " << TextoVisivel(ACaminho) << '\n';
         return Concluir();

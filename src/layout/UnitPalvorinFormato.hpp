@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitPalvorinTipos.hpp"
+
 #include <cstdint>
 
 namespace palvorin {
@@ -81,5 +83,24 @@ struct TFormatoPagina {
 
 // The A4 book, as it has always been.
 const TFormatoPagina& FormatoA4();
+
+// A format's pages, in large print when asked (and LetraGrandeCabe allows).
+TFormatoPagina FormatoDaPagina(TFormatoLivro AFormato, bool ALetraGrande);
+// Print-shop pages: nothing within DISTANCIA_CORTE_MM of the trim, the footer raised to
+// keep clear of it, every grid line at least half a point. The gutter waits for the page
+// count (ComMedianiz).
+TFormatoPagina ParaGrafica(TFormatoPagina AFormato);
+// The inside margin widened by the gutter print-on-demand services ask for a book of
+// ANumPaginas pages.
+TFormatoPagina ComMedianiz(TFormatoPagina AFormato, std::int32_t ANumPaginas);
+double MedianizMm(std::int32_t ANumPaginas);
+// True when, even at the smallest cell, the board leaves too little room for its list:
+// then the board takes a left-hand page and the list the page facing it.
+bool PuzzleEmDuasPaginas(const TFormatoPagina& AFormato, std::int32_t ALado);
+
+// How close to the trim edge a print shop lets anything be drawn (half an inch).
+inline constexpr double DISTANCIA_CORTE_MM = 12.7;
+// Thinnest grid line a print shop reproduces, as printed.
+inline constexpr double LINHA_MINIMA_GRAFICA_PT = 0.5;
 
 } // namespace palvorin

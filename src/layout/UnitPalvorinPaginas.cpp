@@ -1,5 +1,6 @@
 #include "UnitPalvorinPaginas.hpp"
 
+#include "UnitPalvorinCanvasDeslocado.hpp"
 #include "UnitPalvorinMarca.hpp"
 
 #include <string>
@@ -12,6 +13,21 @@ constexpr std::int32_t CINZA_RODAPE = 128;
 
 } // namespace
 
+TFormatoPagina FormatoSemMedianiz(const TConfigLivro& AConfig) {
+    const TFormatoPagina formato = FormatoDaPagina(AConfig.Formato(), AConfig.LetraGrande());
+    return AConfig.Grafica() ? ParaGrafica(formato) : formato;
+}
+
+TOpcoesPlano OpcoesDoPlano(const TConfigLivro& AConfig) {
+    const TFormatoPagina formato = FormatoSemMedianiz(AConfig);
+    return {formato.SolucoesPorPagina(), PuzzleEmDuasPaginas(formato, AConfig.Lado()),
+            AConfig.Grafica()};
+}
+
+std::int32_t NumPaginasDoLivro(std::int32_t ANumPuzzles, const TConfigLivro& AConfig) {
+    return NumPaginasDoLivro(ANumPuzzles, OpcoesDoPlano(AConfig));
+}
+
 void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero, const TFormatoPagina& AFormato) {
     if (ANumero <= 0)
         return;
@@ -23,19 +39,31 @@ void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero, const TFormato
 }
 
 TCompositorLivro::TCompositorLivro(const TDadosLivro& ALivro)
-    : FLivro(ALivro), FFormato(FormatoA4()),
-      FPaginas(PlanearPaginas(static_cast<std::int32_t>(ALivro.Puzzles.size()))),
-      FTemAcentos(TemAcentos(ALivro.Puzzles)) {}
+    : FLivro(ALivro), FFormato(FormatoSemMedianiz(ALivro.Config)),
+      FDuasPaginas(PuzzleEmDuasPaginas(FFormato, ALivro.Config.Lado())),
+      FPaginas(PlanearPaginas(static_cast<std::int32_t>(ALivro.Puzzles.size()),
+                              OpcoesDoPlano(ALivro.Config))),
+      FTemAcentos(TemAcentos(ALivro.Puzzles)) {
+    if (ALivro.Config.Grafica())
+        FFormato = ComMedianiz(FFormato, NumPaginas());
+}
 
 std::int32_t TCompositorLivro::NumPaginas() const {
     return static_cast<std::int32_t>(FPaginas.size());
 }
 
 void TCompositorLivro::Compor(IDestinoPaginas& ADestino) const {
-    for (const TDescPagina& pagina : FPaginas) {
+    const double deslocamento = FFormato.MargemExteriorMm - FFormato.MargemInteriorMm;
+    for (std::size_t p = 0; p < FPaginas.size(); ++p) {
         // The previous page's canvas is released before the next page is asked for.
         const std::shared_ptr<ICanvasPagina> canvas = ADestino.NovaPagina();
-        DesenharPagina(*canvas, pagina);
+        const bool esquerda = p % 2 == 1;
+        if (esquerda && deslocamento != 0) {
+            TCanvasDeslocado deslocado(canvas, deslocamento);
+            DesenharPagina(deslocado, FPaginas[p]);
+        } else {
+            DesenharPagina(*canvas, FPaginas[p]);
+        }
     }
 }
 
@@ -58,6 +86,12 @@ void TCompositorLivro::DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina&
         break;
     case TTipoPagina::pgSolucoes:
         DesenharSolucoes(ACanvas, APagina);
+        break;
+    case TTipoPagina::pgLista:
+        DesenharPaginaLista(ACanvas, APagina);
+        break;
+    case TTipoPagina::pgNotas:
+        DesenharNotas(ACanvas);
         break;
     }
 }

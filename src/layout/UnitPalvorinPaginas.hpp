@@ -28,6 +28,12 @@ struct TDadosLivro {
     TListaUsada Lista;
 };
 
+// The page format of a book before the gutter, which depends on the page count.
+TFormatoPagina FormatoSemMedianiz(const TConfigLivro& AConfig);
+TOpcoesPlano OpcoesDoPlano(const TConfigLivro& AConfig);
+// The pages of a book of ANumPuzzles laid out as AConfig asks.
+std::int32_t NumPaginasDoLivro(std::int32_t ANumPuzzles, const TConfigLivro& AConfig);
+
 // Running footer of a numbered page; nothing when ANumero <= 0.
 void DesenharRodape(ICanvasPagina& ACanvas, std::int32_t ANumero,
                     const TFormatoPagina& AFormato = FormatoA4());
@@ -49,12 +55,16 @@ public:
     void DesenharSimbolo(ICanvasPagina& ACanvas) const;
     void DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
     void DesenharSolucoes(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+    void DesenharPaginaLista(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
+    void DesenharNotas(ICanvasPagina& ACanvas) const;
 
 private:
+    void DesenharCabecalhoPuzzle(ICanvasPagina& ACanvas, std::int32_t AIndice) const;
     void DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina& APagina) const;
 
     TDadosLivro FLivro;
     TFormatoPagina FFormato;
+    bool FDuasPaginas = false;
     std::vector<TDescPagina> FPaginas;
     bool FTemAcentos = false;
 };

@@ -1,6 +1,7 @@
 // The composer's puzzle page and solutions page.
 #include "UnitPalvorinLista.hpp"
 #include "UnitPalvorinPaginas.hpp"
+#include "UnitPalvorinRegras.hpp"
 #include "UnitPalvorinTabuleiro.hpp"
 
 #include <algorithm>
@@ -17,6 +18,10 @@ constexpr double LEGENDA_DESENHADA_PT = 10;
 constexpr double FOLGA_LARGURA_MM = 6;
 constexpr double FOLGA_FUNDO_MM = 4;
 
+// The ruled lines of the notes page, light enough to write over.
+constexpr double PAUTA_NOTAS_MM = 10;
+constexpr std::int32_t CINZA_PAUTA = 160;
+
 // "#7" for the seventh puzzle.
 std::string Cabecalho(std::int32_t ANumero) {
     std::string texto = std::to_string(ANumero);
@@ -26,27 +31,54 @@ std::string Cabecalho(std::int32_t ANumero) {
 
 } // namespace
 
-void TCompositorLivro::DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
-    const TPuzzle& puzzle = FLivro.Puzzles.at(static_cast<std::size_t>(APagina.Primeiro));
-    const std::vector<TEntradaLista> entradas = MontarLista(puzzle.Palavras);
-    TPlanoLista plano;
-    const double celula = PlanearPaginaPuzzle(ACanvas, puzzle.Lado, entradas, plano, FFormato);
+void TCompositorLivro::DesenharCabecalhoPuzzle(ICanvasPagina& ACanvas, std::int32_t AIndice) const {
     const TAreaTexto area = FFormato.Area();
-    const double tamanhoNumero = FFormato.TamanhoNumeroPt;
-
-    const std::string numero = Cabecalho(APagina.Primeiro + 1);
-    ACanvas.Texto(area.Direita, area.Topo, numero, tamanhoNumero, true, CINZA_PRETO,
+    const double tamanho = FFormato.TamanhoNumeroPt;
+    const std::string numero = Cabecalho(AIndice + 1);
+    ACanvas.Texto(area.Direita, area.Topo, numero, tamanho, true, CINZA_PRETO,
                   TAlinhamento::alDireita);
     // A book of one level names it left of the number, in the same line but not in bold.
     if (FLivro.Config.Nivel())
-        ACanvas.Texto(area.Direita - ACanvas.LarguraTexto(numero + " ", tamanhoNumero, true),
-                      area.Topo, TextoDoNivel(*FLivro.Config.Nivel()) + " \u00B7", tamanhoNumero,
-                      false, CINZA_PRETO, TAlinhamento::alDireita);
-    DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
-                        area.Centro() - celula * puzzle.Lado / 2, FFormato.TopoGrelhaMm, celula,
-                        FFormato.Vazia);
-    DesenharLista(ACanvas, entradas, plano, area.Esquerda,
-                  FFormato.TopoGrelhaMm + celula * puzzle.Lado + FFormato.IntervaloListaMm);
+        ACanvas.Texto(area.Direita - ACanvas.LarguraTexto(numero + " ", tamanho, true), area.Topo,
+                      TextoDoNivel(*FLivro.Config.Nivel()) + " \u00B7", tamanho, false, CINZA_PRETO,
+                      TAlinhamento::alDireita);
+}
+
+void TCompositorLivro::DesenharPuzzle(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
+    const TPuzzle& puzzle = FLivro.Puzzles.at(static_cast<std::size_t>(APagina.Primeiro));
+    const TAreaTexto area = FFormato.Area();
+    DesenharCabecalhoPuzzle(ACanvas, APagina.Primeiro);
+    if (FDuasPaginas) {
+        // The board alone: as large as the page allows, up to the format's largest cell.
+        const double celula =
+            std::min(CelulaDoPuzzle(puzzle.Lado, FFormato),
+                     (FFormato.FundoListaMm - FFormato.TopoGrelhaMm) / std::max(puzzle.Lado, 1));
+        DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
+                            area.Centro() - celula * puzzle.Lado / 2, FFormato.TopoGrelhaMm, celula,
+                            FFormato.Vazia);
+    } else {
+        const std::vector<TEntradaLista> entradas = MontarLista(puzzle.Palavras);
+        TPlanoLista plano;
+        const double celula = PlanearPaginaPuzzle(ACanvas, puzzle.Lado, entradas, plano, FFormato);
+        DesenharGrelhaVazia(ACanvas, puzzle.Lado, puzzle.Letras,
+                            area.Centro() - celula * puzzle.Lado / 2, FFormato.TopoGrelhaMm, celula,
+                            FFormato.Vazia);
+        DesenharLista(ACanvas, entradas, plano, area.Esquerda,
+                      FFormato.TopoGrelhaMm + celula * puzzle.Lado + FFormato.IntervaloListaMm);
+    }
+    DesenharRodape(ACanvas, APagina.Numero, FFormato);
+}
+
+void TCompositorLivro::DesenharPaginaLista(ICanvasPagina& ACanvas,
+                                           const TDescPagina& APagina) const {
+    const TPuzzle& puzzle = FLivro.Puzzles.at(static_cast<std::size_t>(APagina.Primeiro));
+    const std::vector<TEntradaLista> entradas = MontarLista(puzzle.Palavras);
+    const TAreaTexto area = FFormato.Area();
+    DesenharCabecalhoPuzzle(ACanvas, APagina.Primeiro);
+    const TPlanoLista plano =
+        PlanearLista(ACanvas, entradas, area.Largura(),
+                     FFormato.FundoListaMm - FFormato.TopoGrelhaMm, FFormato.Lista);
+    DesenharLista(ACanvas, entradas, plano, area.Esquerda, FFormato.TopoGrelhaMm);
     DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 
@@ -73,6 +105,15 @@ void TCompositorLivro::DesenharSolucoes(ICanvasPagina& ACanvas, const TDescPagin
                                 FFormato.Resolvida);
     }
     DesenharRodape(ACanvas, APagina.Numero, FFormato);
+}
+
+void TCompositorLivro::DesenharNotas(ICanvasPagina& ACanvas) const {
+    const TAreaTexto area = FFormato.Area();
+    ACanvas.Texto(area.Centro(), area.Topo, TITULO_NOTAS, FFormato.TituloRegrasPt, true,
+                  CINZA_PRETO, TAlinhamento::alCentro);
+    const double passo = PAUTA_NOTAS_MM * FFormato.Escala;
+    for (double y = FFormato.TopoGrelhaMm + passo; y <= FFormato.FundoListaMm; y += passo)
+        ACanvas.Linha(area.Esquerda, y, area.Direita, y, FFormato.Vazia.FinaPt, CINZA_PAUTA);
 }
 
 } // namespace palvorin

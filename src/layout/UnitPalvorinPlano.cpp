@@ -12,30 +12,36 @@ void AlinharSeccao(std::vector<TDescPagina>& APaginas) {
 
 bool TemRodape(TTipoPagina ATipo) {
     return ATipo == TTipoPagina::pgVerso || ATipo == TTipoPagina::pgPuzzle ||
-           ATipo == TTipoPagina::pgSolucoes;
+           ATipo == TTipoPagina::pgSolucoes || ATipo == TTipoPagina::pgLista;
 }
 
 } // namespace
 
-std::vector<TDescPagina> PlanearPaginas(std::int32_t ANumPuzzles) {
+std::vector<TDescPagina> PlanearPaginas(std::int32_t ANumPuzzles, const TOpcoesPlano& AOpcoes) {
     using enum TTipoPagina;
     std::vector<TDescPagina> paginas = {{pgCapa, 0, 0}, {pgVerso, 0, 0}};
     AlinharSeccao(paginas);
     paginas.push_back({pgSeparador, 0, 0});
-    for (std::int32_t i = 0; i < ANumPuzzles; ++i)
+    // The separator is a right-hand page, so each two-page puzzle starts on a left-hand one.
+    for (std::int32_t i = 0; i < ANumPuzzles; ++i) {
         paginas.push_back({pgPuzzle, i, 0});
+        if (AOpcoes.PuzzleEmDuasPaginas)
+            paginas.push_back({pgLista, i, 0});
+    }
     AlinharSeccao(paginas);
     paginas.push_back({pgSeparador, 1, 0});
-    for (std::int32_t i = 0; i < ANumPuzzles; i += SOLUCOES_POR_PAGINA)
+    for (std::int32_t i = 0; i < ANumPuzzles; i += AOpcoes.SolucoesPorPagina)
         paginas.push_back({pgSolucoes, i, 0});
+    if (AOpcoes.PaginasPares && paginas.size() % 2 != 0)
+        paginas.push_back({pgNotas, 0, 0});
     for (std::size_t p = 0; p < paginas.size(); ++p)
         if (TemRodape(paginas[p].Tipo))
             paginas[p].Numero = static_cast<std::int32_t>(p + 1);
     return paginas;
 }
 
-std::int32_t NumPaginasDoLivro(std::int32_t ANumPuzzles) {
-    return static_cast<std::int32_t>(PlanearPaginas(ANumPuzzles).size());
+std::int32_t NumPaginasDoLivro(std::int32_t ANumPuzzles, const TOpcoesPlano& AOpcoes) {
+    return static_cast<std::int32_t>(PlanearPaginas(ANumPuzzles, AOpcoes).size());
 }
 
 bool TemAcentos(const std::vector<TPuzzle>& APuzzles) {

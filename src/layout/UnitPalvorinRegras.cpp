@@ -13,6 +13,7 @@ const std::string TEXTO_LICENCA =
 
 const std::string TITULO_PUZZLES = "Puzzles";
 const std::string TITULO_SOLUCOES = "Soluções";
+const std::string TITULO_NOTAS = "Notas";
 
 std::vector<TLinhaRegras> LinhasDasRegras(bool ATemAcentos) {
     using enum TTipoLinhaRegras;

@@ -26,5 +26,7 @@ extern const std::string TEXTO_LICENCA;
 // Section titles of the separator pages.
 extern const std::string TITULO_PUZZLES;
 extern const std::string TITULO_SOLUCOES;
+// Title of the page that evens a print shop's page count.
+extern const std::string TITULO_NOTAS;
 
 } // namespace palvorin

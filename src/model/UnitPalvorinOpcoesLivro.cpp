@@ -89,6 +89,50 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
          .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
              return p.Titulo;
          }},
+        {.Nome = "--formato",
+         .Tipo = toFormato,
+         .Ajuda = "tamanho da página: A4, A5, Carta (8,5 × 11 pol.) ou 6 × 9 pol.",
+         .Omissao = IdDoFormato(TFormatoLivro::flA4),
+         .Pormenor = "Numa página pequena, um tabuleiro que não cabe com a sua lista ocupa duas "
+                     "páginas: o tabuleiro à esquerda e a lista à direita.",
+         .CampoReceita = "formato",
+         .MudaAoRefazer = true,
+         .Guardar = [](TArgumentosLivro& a,
+                       std::string_view v) { a.Livro.Formato = *FormatoDoId(v); },
+         // An A4 book records nothing, as before there were other pages.
+         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
+             if (p.Formato == TFormatoLivro::flA4)
+                 return std::nullopt;
+             return IdDoFormato(p.Formato);
+         }},
+        {.Nome = "--letra-grande",
+         .Tipo = toInterruptor,
+         .Ajuda = "edição em letra grande (A4 e Carta)",
+         .Pormenor = "A lista de palavras e as regras em 16 pt ou mais, casas maiores e linhas "
+                     "de pelo menos 1 pt; uma lista que não cabe por baixo do tabuleiro vai para a "
+                     "página ao lado.",
+         .CampoReceita = "letragrande",
+         .MudaAoRefazer = true,
+         .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.LetraGrande = true; },
+         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
+             if (!p.LetraGrande)
+                 return std::nullopt;
+             return std::string(VALOR_LIGADO);
+         }},
+        {.Nome = "--grafica",
+         .Tipo = toInterruptor,
+         .Ajuda = "páginas para gráfica: número par, medianiz, margens de segurança e só tinta "
+                  "preta (precisa do Ghostscript)",
+         .Pormenor = "As cores passam a cinzento com o Ghostscript (gs); sem ele, o livro não é "
+                     "escrito e a mensagem diz porquê.",
+         .CampoReceita = "grafica",
+         .MudaAoRefazer = true,
+         .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.Grafica = true; },
+         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
+             if (!p.Grafica)
+                 return std::nullopt;
+             return std::string(VALOR_LIGADO);
+         }},
         {.Nome = "--dicionario",
          .Tipo = toFicheiro,
          .NomeDoValor = "FICHEIRO",
@@ -180,6 +224,9 @@ std::string ValoresDaOpcao(const TOpcaoLivro& AOpcao, std::string_view ASeparado
     if (AOpcao.Tipo == TTipoOpcao::toNivel)
         for (const TDescNivel& nivel : NIVEIS)
             valores.emplace_back(nivel.Id);
+    if (AOpcao.Tipo == TTipoOpcao::toFormato)
+        for (const TFormatoLivro formato : FormatosLivro)
+            valores.push_back(IdDoFormato(formato));
     std::string texto;
     for (std::size_t i = 0; i < valores.size(); ++i) {
         if (i > 0)
@@ -189,8 +236,13 @@ std::string ValoresDaOpcao(const TOpcaoLivro& AOpcao, std::string_view ASeparado
     return texto;
 }
 
+bool ValoresListados(const TOpcaoLivro& AOpcao) {
+    return !AOpcao.Valores.empty() || AOpcao.Tipo == TTipoOpcao::toNivel ||
+           AOpcao.Tipo == TTipoOpcao::toFormato;
+}
+
 std::string UsoDaOpcao(const TOpcaoLivro& AOpcao) {
-    if (!AOpcao.Valores.empty() || AOpcao.Tipo == TTipoOpcao::toNivel)
+    if (ValoresListados(AOpcao))
         return "use " + ValoresDaOpcao(AOpcao, ", ", " ou ");
     return "use um número de " + Numero(AOpcao.Min) + " a " + Numero(AOpcao.Max);
 }
@@ -215,6 +267,8 @@ bool ValorAceite(const TOpcaoLivro& AOpcao, std::string_view AValor) {
     }
     case TTipoOpcao::toNivel:
         return NivelDeTexto(AValor).has_value();
+    case TTipoOpcao::toFormato:
+        return FormatoDoId(AValor).has_value();
     case TTipoOpcao::toTexto:
         return true;
     case TTipoOpcao::toFicheiro:

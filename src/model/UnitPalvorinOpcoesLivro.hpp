@@ -37,6 +37,7 @@ enum class TTipoOpcao {
     toInteiro,     // a 32-bit signed number, in Min..Max or one of Valores
     toNatural,     // a 32-bit unsigned number, in Min..Max
     toNivel,       // a level, by its id or another spelling
+    toFormato,     // a page format, by its id
     toTexto,       // any text, at most Max characters
     toFicheiro,    // a path, not empty; Max: the largest file, in bytes (0: any)
 };
@@ -75,9 +76,14 @@ const TOpcaoLivro* ProcurarOpcao(std::string_view ANome);
 // The same, for an option the program itself names: EInterno when there is none.
 const TOpcaoLivro& Opcao(std::string_view ANome);
 
+// A switch's value in the recipe: a switch that is off is left out.
+inline constexpr std::string_view VALOR_LIGADO = "sim";
+
 // The values an option takes, joined: "9, 11, 13 ou 15" with ", " and " ou ".
 std::string ValoresDaOpcao(const TOpcaoLivro& AOpcao, std::string_view ASeparador,
                            std::string_view AUltimo);
+// Whether the option takes only the values ValoresDaOpcao lists.
+bool ValoresListados(const TOpcaoLivro& AOpcao);
 // What to use, for a message or the help: "use 9, 11, 13 ou 15", "use um número de 1 a 100".
 std::string UsoDaOpcao(const TOpcaoLivro& AOpcao);
 // Whether AValor is well formed for the option; the range of a book's option is left to

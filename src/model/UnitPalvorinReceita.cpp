@@ -152,10 +152,12 @@ bool Ler(const TCampo& ACampo, TReceitaLivro& AReceita, const std::string& AValo
     // default.
     if (AValor.empty() && ACampo.Opcao->ValorNaReceita(TPedidoLivro{}) == std::string())
         return true;
-    if (!ValorAceite(*ACampo.Opcao, AValor))
+    // A switch is written only when on.
+    const bool interruptor = ACampo.Opcao->Tipo == TTipoOpcao::toInterruptor;
+    if (interruptor ? AValor != VALOR_LIGADO : !ValorAceite(*ACampo.Opcao, AValor))
         return false;
     TArgumentosLivro argumentos{.Livro = AReceita.Pedido};
-    ACampo.Opcao->Guardar(argumentos, AValor);
+    ACampo.Opcao->Guardar(argumentos, interruptor ? "" : AValor);
     AReceita.Pedido = argumentos.Livro;
     return true;
 }
@@ -201,6 +203,12 @@ std::string ResumoDaReceita(const TReceitaLivro& AReceita) {
                         TextoDoTamanho(c.Lado) + ", semente " + std::to_string(c.Semente);
     if (c.Nivel)
         texto += ", nível " + TextoDoNivel(*c.Nivel);
+    if (c.Formato != TFormatoLivro::flA4)
+        texto += ", formato " + TextoDoFormato(c.Formato);
+    if (c.LetraGrande)
+        texto += ", letra grande";
+    if (c.Grafica)
+        texto += ", páginas para gráfica";
     if (!c.Titulo.empty())
         texto += ", título «" + c.Titulo + "»";
     texto += AReceita.Lista.Embutida ? ", lista de palavras do programa"

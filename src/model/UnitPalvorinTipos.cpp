@@ -35,4 +35,44 @@ std::optional<TNivelDificuldade> NivelDeTexto(std::string_view ATexto) {
     return std::nullopt;
 }
 
+namespace {
+
+struct TNomesFormato {
+    TFormatoLivro Formato;
+    const char* Id;
+    const char* Texto;
+};
+
+constexpr TNomesFormato NOMES_FORMATOS[] = {
+    {TFormatoLivro::flA4, "a4", "A4"},
+    {TFormatoLivro::flA5, "a5", "A5"},
+    {TFormatoLivro::flCarta, "carta", "Carta"},
+    {TFormatoLivro::fl6x9, "6x9", "6 \u00D7 9 pol."},
+};
+
+const TNomesFormato& NomesDe(TFormatoLivro AFormato) {
+    return NOMES_FORMATOS[static_cast<std::size_t>(AFormato)];
+}
+
+} // namespace
+
+std::string IdDoFormato(TFormatoLivro AFormato) {
+    return NomesDe(AFormato).Id;
+}
+
+std::optional<TFormatoLivro> FormatoDoId(std::string_view AId) {
+    for (const TNomesFormato& nomes : NOMES_FORMATOS)
+        if (AId == nomes.Id)
+            return nomes.Formato;
+    return std::nullopt;
+}
+
+std::string TextoDoFormato(TFormatoLivro AFormato) {
+    return NomesDe(AFormato).Texto;
+}
+
+bool LetraGrandeCabe(TFormatoLivro AFormato) {
+    return AFormato == TFormatoLivro::flA4 || AFormato == TFormatoLivro::flCarta;
+}
+
 } // namespace palvorin

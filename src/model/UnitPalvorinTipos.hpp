@@ -82,6 +82,11 @@ static_assert(NIVEIS[0].Nivel == TNivelDificuldade::ndFacil &&
               NIVEIS[1].Nivel == TNivelDificuldade::ndMedio &&
               NIVEIS[2].Nivel == TNivelDificuldade::ndDificil);
 
+// The page formats of a book; "carta" is US Letter.
+enum class TFormatoLivro { flA4, flA5, flCarta, fl6x9 };
+inline constexpr std::array<TFormatoLivro, 4> FormatosLivro = {
+    TFormatoLivro::flA4, TFormatoLivro::flA5, TFormatoLivro::flCarta, TFormatoLivro::fl6x9};
+
 // A book's subject: its words are placed before any other. A built-in theme is known by its
 // name; a theme of one's own by its file, whose bytes decide whether a book can be made again.
 struct TTema {
@@ -110,6 +115,11 @@ struct TPedidoLivro {
     std::uint32_t Semente = 0;
     // Absent: a book of any level, as drawn.
     std::optional<TNivelDificuldade> Nivel{};
+    // How the pages are laid out; none of these changes the puzzles.
+    TFormatoLivro Formato = TFormatoLivro::flA4;
+    bool LetraGrande = false;
+    // Pages a print shop accepts: even count, gutter, safe zone, grey ink only.
+    bool Grafica = false;
 
     bool operator==(const TPedidoLivro&) const = default;
 };
@@ -126,6 +136,9 @@ public:
     const std::string& Titulo() const { return FPedido.Titulo; } // trimmed
     std::uint32_t Semente() const { return FPedido.Semente; }
     const std::optional<TNivelDificuldade>& Nivel() const { return FPedido.Nivel; }
+    TFormatoLivro Formato() const { return FPedido.Formato; }
+    bool LetraGrande() const { return FPedido.LetraGrande; }
+    bool Grafica() const { return FPedido.Grafica; }
     const TPedidoLivro& Pedido() const { return FPedido; }
 
     bool operator==(const TConfigLivro&) const = default;
@@ -161,5 +174,12 @@ std::string TextoDoTamanho(std::int32_t ALado);
 std::string TextoDoNivel(TNivelDificuldade ANivel);
 // The level a recipe id or one of its spellings names; nothing for any other text.
 std::optional<TNivelDificuldade> NivelDeTexto(std::string_view ATexto);
+// "a4", "a5", "carta", "6x9": the option's values and the recipe's.
+std::string IdDoFormato(TFormatoLivro AFormato);
+std::optional<TFormatoLivro> FormatoDoId(std::string_view AId);
+// "A4", "A5", "Carta", "6 × 9 pol.": what the window and the summary show.
+std::string TextoDoFormato(TFormatoLivro AFormato);
+// Large print only where its type and cells fit the page.
+bool LetraGrandeCabe(TFormatoLivro AFormato);
 
 } // namespace palvorin

@@ -13,6 +13,8 @@ TAnalise AnalisarOpcoes(const TPedidoLivro& APedido) {
                          " e " + std::to_string(MAX_PUZZLES) + ".";
     else
         analise.Motivo = MotivoTitulo(APedido.Titulo);
+    if (analise.Motivo.empty() && APedido.LetraGrande && !LetraGrandeCabe(APedido.Formato))
+        analise.Motivo = "A letra grande só cabe nos formatos A4 e Carta.";
     if (analise.Motivo.empty()) {
         TPedidoLivro aceite = APedido;
         aceite.Titulo = Aparar(APedido.Titulo);

@@ -16,7 +16,8 @@ struct TAnalise {
     bool PodeGerar() const { return Config.has_value(); }
 };
 
-// The side, then the number of puzzles, then the title as typed (MotivoTitulo). Raises nothing;
+// The side, then the number of puzzles, then the title as typed (MotivoTitulo), then large
+// print on a page too small for it. Raises nothing;
 // the configuration carries the title trimmed.
 TAnalise AnalisarOpcoes(const TPedidoLivro& APedido);
 

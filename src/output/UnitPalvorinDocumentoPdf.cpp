@@ -13,9 +13,6 @@ namespace palvorin {
 
 namespace {
 
-constexpr double LARGURA_A4_PT = 595;
-constexpr double ALTURA_A4_PT = 842;
-
 // ISO 8601 in UTC, as Cairo takes it.
 std::string DataIso(std::time_t AData) {
     std::tm utc{};
@@ -38,9 +35,8 @@ std::time_t DataDeCriacao() {
     return std::time(nullptr);
 }
 
-TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo)
-    : FSuperficie(
-          cairo_pdf_surface_create_for_stream(Acrescentar, this, LARGURA_A4_PT, ALTURA_A4_PT)) {
+TDocumentoPdf::TDocumentoPdf(const TInfoDocumento& AInfo, double ALarguraPt, double AAlturaPt)
+    : FSuperficie(cairo_pdf_surface_create_for_stream(Acrescentar, this, ALarguraPt, AAlturaPt)) {
     VerificarCairo(cairo_surface_status(FSuperficie.get()));
     const std::pair<cairo_pdf_metadata_t, std::string> campos[] = {
         {CAIRO_PDF_METADATA_TITLE, AInfo.Titulo},
@@ -82,11 +78,15 @@ std::shared_ptr<TCanvasCairo> TDocumentoPdf::NovaPagina() {
     return FPagina;
 }
 
-bool TDocumentoPdf::Gravar(const std::string& ACaminho, const TPedidoParagem& AParar) {
+const std::vector<std::uint8_t>& TDocumentoPdf::Terminar() {
     EncerrarPagina();
     cairo_surface_finish(FSuperficie.get());
     VerificarCairo(cairo_surface_status(FSuperficie.get()));
-    return GravarFicheiroInteiro(ACaminho, FBytes, AParar);
+    return FBytes;
+}
+
+bool TDocumentoPdf::Gravar(const std::string& ACaminho, const TPedidoParagem& AParar) {
+    return GravarFicheiroInteiro(ACaminho, Terminar(), AParar);
 }
 
 } // namespace palvorin

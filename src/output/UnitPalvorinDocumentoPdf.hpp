@@ -23,11 +23,13 @@ struct TInfoDocumento {
     std::string PalavrasChave;
 };
 
-// A PDF document of A4 portrait pages drawn in memory; nothing touches the disk until
+// A PDF document of pages of one size drawn in memory; nothing touches the disk until
 // Gravar, which writes the whole document at once.
 class TDocumentoPdf {
 public:
-    explicit TDocumentoPdf(const TInfoDocumento& AInfo);
+    // The page size in points; A4 portrait is 595 x 842.
+    explicit TDocumentoPdf(const TInfoDocumento& AInfo, double ALarguraPt = 595,
+                           double AAlturaPt = 842);
     ~TDocumentoPdf();
     TDocumentoPdf(const TDocumentoPdf&) = delete;
     TDocumentoPdf& operator=(const TDocumentoPdf&) = delete;
@@ -37,6 +39,8 @@ public:
     std::int32_t NumPaginas() const { return FNumPaginas; }
     // Finishes the document and writes it to ACaminho as GravarFicheiroInteiro does.
     bool Gravar(const std::string& ACaminho, const TPedidoParagem& AParar = {});
+    // Finishes the document and hands out its bytes.
+    const std::vector<std::uint8_t>& Terminar();
 
 private:
     static cairo_status_t Acrescentar(void* ADocumento, const unsigned char* ADados,

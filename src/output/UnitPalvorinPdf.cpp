@@ -1,5 +1,6 @@
 #include "UnitPalvorinPdf.hpp"
 
+#include "UnitPalvorinCinzento.hpp"
 #include "UnitPalvorinDocumentoPdf.hpp"
 #include "UnitPalvorinGravarFicheiro.hpp"
 #include "UnitPalvorinMarca.hpp"
@@ -38,15 +39,20 @@ bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
     VerificarPuzzles(ALivro.Puzzles);
     try {
         const TReceitaLivro receita{ALivro.Config.Pedido(), ALivro.Lista};
+        const TCompositorLivro compositor(ALivro);
         TDocumentoPdf pdf({NOME_PROGRAMA, NOME_AUTOR, DataDeCriacao(),
                            NOME_PROGRAMA + " " + VERSAO_PALVORIN, ResumoDaReceita(receita),
-                           TextoDaReceita(receita)});
-        const TCompositorLivro compositor(ALivro);
+                           TextoDaReceita(receita)},
+                          compositor.Formato().LarguraPt, compositor.Formato().AlturaPt);
         {
             TDestinoPdf destino(pdf);
             compositor.Compor(destino);
         }
-        return pdf.Gravar(ANomeFicheiro, AParar);
+        if (!ALivro.Config.Grafica())
+            return pdf.Gravar(ANomeFicheiro, AParar);
+        // Converted whole before the target is touched, so it ends new or as it was.
+        const auto cinzento = PdfEmCinzento(pdf.Terminar(), AParar);
+        return cinzento && GravarFicheiroInteiro(ANomeFicheiro, *cinzento, AParar);
     } catch (const ECairo& e) {
         FalharComCausa(ANomeFicheiro, e.what());
     }
