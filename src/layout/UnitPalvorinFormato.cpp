@@ -134,9 +134,9 @@ struct TFaixaMedianiz {
 constexpr TFaixaMedianiz FAIXAS_MEDIANIZ[] = {{150, 0.375}, {300, 0.5}, {500, 0.625}, {700, 0.75}};
 constexpr double MEDIANIZ_MAXIMA_POLEGADAS = 0.875;
 
-// Margins a little past the half inch, so rounding to the device grid and half a frame's
-// stroke never bring a mark inside it.
-constexpr double MARGEM_GRAFICA_MM = 13;
+// Margins past the half inch by enough that a board frame's stroke, which runs past its
+// corners, and rounding to the device grid never bring a mark inside it.
+constexpr double MARGEM_GRAFICA_MM = 13.5;
 // Widths land on whole 1/300 in: 0.6 pt would print at 0.48, 0.75 prints at 0.72.
 constexpr double LINHA_GRAFICA_PT = 0.75;
 static_assert(LINHA_GRAFICA_PT * 300 / 72 >= 3 && LINHA_MINIMA_GRAFICA_PT <= 3 * 72 / 300.0);

@@ -135,6 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
         TCasoInvalido{{"--lado", "12", "--json"},
                       "Valor inválido para --lado: «12» (use 9, 11, 13 ou 15)."},
         TCasoInvalido{{"--puzzles"}, "Falta o valor da opção --puzzles."},
+        TCasoInvalido{{"--formato", "a3", "--json"},
+                      "Valor inválido para --formato: «a3» (use a4, a5, carta ou 6x9)."},
+        TCasoInvalido{{"--formato", "6x9", "--letra-grande", "--json"},
+                      "A letra grande só cabe nos formatos A4 e Carta."},
+        TCasoInvalido{{"--grafica=sim"}, "A opção --grafica não leva valor."},
         // Refused before the word list is read or a seed is drawn.
         TCasoInvalido{{"--lado", "4294967305", "--json"},
                       "Valor inválido para --lado: «4294967305» (use 9, 11, 13 ou 15)."},
@@ -639,6 +644,29 @@ TEST_F(Refazer, MesmosBytesMesmosPuzzlesOutroTitulo) {
         {"--lado", "9", "--puzzles", "2", "--semente", "11", "--dicionario", FLista, "--json"});
     ASSERT_EQ(json.Codigo, 0) << json.Erro;
     EXPECT_EQ(json.Saida, jsonOriginal.Saida);
+}
+
+TEST_F(Refazer, FormatoEOpcoesDePaginaVemNaReceita) {
+    ASSERT_EQ(Executar({"--lado", "9", "--puzzles", "3", "--semente", "11", "--dicionario", FLista,
+                        "--formato", "a5", "--letra-grande", "-o", FPasta + "/a5.pdf"})
+                  .Codigo,
+              2);
+    const TExecucao carta =
+        Executar({"--lado", "9", "--puzzles", "3", "--semente", "11", "--dicionario", FLista,
+                  "--formato", "carta", "--letra-grande", "-o", FPasta + "/carta.pdf"});
+    ASSERT_EQ(carta.Codigo, 0) << carta.Erro;
+    EXPECT_EQ(ReceitaDoLivro(FPasta + "/carta.pdf").Pedido.Formato, TFormatoLivro::flCarta);
+    const TExecucao refeito =
+        Executar({"--refazer", FPasta + "/carta.pdf", "-o", FPasta + "/refeito.pdf"});
+    ASSERT_EQ(refeito.Codigo, 0) << refeito.Erro;
+    EXPECT_TRUE(Ler("refeito.pdf") == Ler("carta.pdf"));
+    // The same puzzles on other pages.
+    const TExecucao a4 =
+        Executar({"--refazer", FPasta + "/carta.pdf", "--formato", "a4", "-o", FPasta + "/a4.pdf"});
+    ASSERT_EQ(a4.Codigo, 0) << a4.Erro;
+    const TReceitaLivro receita = ReceitaDoLivro(FPasta + "/a4.pdf");
+    EXPECT_EQ(receita.Pedido.Formato, TFormatoLivro::flA4);
+    EXPECT_TRUE(receita.Pedido.LetraGrande);
 }
 
 TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {

@@ -35,6 +35,29 @@ TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {
     }
 }
 
+TEST(Receita, OpcoesDePaginaSoQuandoNaoSaoAsDoA4) {
+    TReceitaLivro receita = Receita("", {true, "", SOMA});
+    const std::string a4 = TextoDaReceita(receita);
+    // An A4 book's recipe, and so its PDF, is what it was before there were other pages.
+    for (const char* campo : {"formato=", "letragrande=", "grafica="})
+        EXPECT_EQ(a4.find(campo), std::string::npos) << a4;
+    for (const TFormatoLivro formato : FormatosLivro)
+        for (const bool grande : {false, true})
+            for (const bool grafica : {false, true}) {
+                receita.Pedido.Formato = formato;
+                receita.Pedido.LetraGrande = grande;
+                receita.Pedido.Grafica = grafica;
+                EXPECT_EQ(LerReceita(TextoDaReceita(receita)), receita);
+            }
+    EXPECT_NE(TextoDaReceita(receita).find("formato=6x9; letragrande=sim; grafica=sim"),
+              std::string::npos);
+    EXPECT_NE(ResumoDaReceita(receita).find("formato 6 × 9 pol., letra grande, páginas para "
+                                            "gráfica"),
+              std::string::npos);
+    for (const char* mau : {"; formato=a3", "; formato=", "; grafica=nao"})
+        EXPECT_THROW(LerReceita(a4 + mau), EPalvorin) << mau;
+}
+
 TEST(Receita, TextoSemReceitaNaoELido) {
     for (const char* texto : {"", "palvorin", "puzzles; palavras", "lado=9; palvorin-receita=1"})
         EXPECT_FALSE(LerReceita(texto)) << texto;
