@@ -22,7 +22,7 @@ namespace palvorin {
 namespace {
 
 constexpr int LARGURA_JANELA = 609;
-constexpr int ALTURA_JANELA = 341;
+constexpr int ALTURA_JANELA = 381;
 
 // Liberation Sans has Arial's metrics, close enough to the widths the layout was
 // drawn for; the usual desktop sans (DejaVu) is wider and would overrun the labels.
@@ -140,6 +140,21 @@ void TFormMain::CriarControlos() {
         ComboBoxNivel->addItem(ParaQString(std::string(descricao.Nome)));
     LabelNivel->setBuddy(ComboBoxNivel);
 
+    PainelPaginas = Criar<QWidget>(this, "PainelPaginas", 15, {12, 340, 590, 31});
+    LabelFormato = CriarRotulo(PainelPaginas, "LabelFormato",
+                               ParaQString(std::string(Opcao("--formato").RotuloJanela)), 15,
+                               {4, 5});
+    ComboBoxFormato = Criar<QComboBox>(PainelPaginas, "ComboBoxFormato", 15, {80, 0, 120, 31});
+    for (const TFormatoLivro formato : FormatosLivro)
+        ComboBoxFormato->addItem(ParaQString(TextoDoFormato(formato)));
+    LabelFormato->setBuddy(ComboBoxFormato);
+    LabelFormato->adjustSize();
+    CheckBoxLetraGrande =
+        Criar<QCheckBox>(PainelPaginas, "CheckBoxLetraGrande", 15, {222, 7, 140, 18});
+    CheckBoxLetraGrande->setText(ParaQString(std::string(Opcao("--letra-grande").RotuloJanela)));
+    CheckBoxGrafica = Criar<QCheckBox>(PainelPaginas, "CheckBoxGrafica", 15, {380, 7, 202, 18});
+    CheckBoxGrafica->setText(ParaQString(std::string(Opcao("--grafica").RotuloJanela)));
+
     // The edit stops at the limit without a word; this says how close it is.
     LabelTituloResta = Criar<QLabel>(GroupBoxLivro, "LabelTituloResta", 12, {151, 141, 200, 18});
     LabelTituloResta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -256,6 +271,16 @@ void TFormMain::LigarEventos() {
     });
     MostrarTituloResta();
     connect(ComboBoxNivel, &QComboBox::currentIndexChanged, this, [this] { AtualizarResumo(); });
+    connect(ComboBoxFormato, &QComboBox::currentIndexChanged, this, [this] {
+        // Large print is offered only where its type fits the page.
+        const bool cabe = LetraGrandeCabe(FormatoEscolhido());
+        if (!cabe)
+            CheckBoxLetraGrande->setChecked(false);
+        CheckBoxLetraGrande->setEnabled(cabe);
+        AtualizarResumo();
+    });
+    for (QCheckBox* caixa : {CheckBoxLetraGrande, CheckBoxGrafica})
+        connect(caixa, &QCheckBox::toggled, this, [this] { AtualizarResumo(); });
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
@@ -301,7 +326,14 @@ bool TFormMain::LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const {
     APedido.Titulo = ParaUtf8(EditTituloLivro->text());
     if (const int nivel = ComboBoxNivel->currentIndex(); nivel > 0)
         APedido.Nivel = NIVEIS[static_cast<std::size_t>(nivel - 1)].Nivel;
+    APedido.Formato = FormatoEscolhido();
+    APedido.LetraGrande = CheckBoxLetraGrande->isChecked();
+    APedido.Grafica = CheckBoxGrafica->isChecked();
     return true;
+}
+
+TFormatoLivro TFormMain::FormatoEscolhido() const {
+    return FormatosLivro[static_cast<std::size_t>(std::max(ComboBoxFormato->currentIndex(), 0))];
 }
 
 void TFormMain::AtualizarResumo() {

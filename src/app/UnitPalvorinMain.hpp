@@ -46,6 +46,7 @@ public:
     static bool LerInteiro(const QLineEdit& AEdit, std::int32_t& AValor);
     // The options as the controls hold them; false, with why, when a control cannot be read.
     bool LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const;
+    TFormatoLivro FormatoEscolhido() const;
     void AtualizarResumo();
     void DefinirOcupado(bool AOcupado);
     void GerarLivroPdf();
@@ -75,6 +76,12 @@ public:
     QLabel* LabelNivel;
     // "Qualquer" (a book as drawn), then the levels, easiest first.
     QComboBox* ComboBoxNivel;
+    // The pages, a row of their own under everything else.
+    QWidget* PainelPaginas;
+    QLabel* LabelFormato;
+    QComboBox* ComboBoxFormato; // in the order of FormatosLivro
+    QCheckBox* CheckBoxLetraGrande;
+    QCheckBox* CheckBoxGrafica;
     QLabel* LabelResumo;
     QLabel* LabelEstado;
     QProgressBar* ProgressBarLote;

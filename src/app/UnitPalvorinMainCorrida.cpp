@@ -31,6 +31,7 @@ TEventosCorrida TFormMain::EventosDaCorrida() {
 void TFormMain::DefinirOcupado(bool AOcupado) {
     ComboBoxNivel->setEnabled(!AOcupado);
     LabelNivel->setEnabled(!AOcupado);
+    PainelPaginas->setEnabled(!AOcupado);
     if (AOcupado) {
         MostrarLivroGravado(false);
         // Cancelar takes the focus before Gerar goes grey, which would pass it on to Sair.

@@ -97,6 +97,7 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
                      "páginas: o tabuleiro à esquerda e a lista à direita.",
          .CampoReceita = "formato",
          .MudaAoRefazer = true,
+         .RotuloJanela = "&Formato",
          .Guardar = [](TArgumentosLivro& a,
                        std::string_view v) { a.Livro.Formato = *FormatoDoId(v); },
          // An A4 book records nothing, as before there were other pages.
@@ -113,6 +114,7 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
                      "página ao lado.",
          .CampoReceita = "letragrande",
          .MudaAoRefazer = true,
+         .RotuloJanela = "Letra g&rande",
          .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.LetraGrande = true; },
          .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
              if (!p.LetraGrande)
@@ -127,6 +129,7 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
                      "escrito e a mensagem diz porquê.",
          .CampoReceita = "grafica",
          .MudaAoRefazer = true,
+         .RotuloJanela = "Pág&inas para gráfica",
          .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.Grafica = true; },
          .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
              if (!p.Grafica)

@@ -21,6 +21,13 @@ std::string TextoResumo(const TPedidoLivro& APedido) {
         Plural(APedido.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " + TextoDoTamanho(APedido.Lado);
     if (APedido.Nivel)
         resumo += " \u00B7 nível " + TextoDoNivel(*APedido.Nivel);
+    // A4 is every book's page unless another is chosen: only a choice is named.
+    if (APedido.Formato != TFormatoLivro::flA4)
+        resumo += " \u00B7 " + TextoDoFormato(APedido.Formato);
+    if (APedido.LetraGrande)
+        resumo += " \u00B7 letra grande";
+    if (APedido.Grafica)
+        resumo += " \u00B7 para gráfica";
     return resumo;
 }
 
