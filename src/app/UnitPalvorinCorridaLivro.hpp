@@ -20,7 +20,7 @@ struct TFimCorrida {
     std::uint32_t Semente = 0; // shown in the final line
     TRelatorioLivro Relatorio;
     std::int32_t Puzzles = 0;
-    bool Gravado = false;
+    std::optional<TLivroGravado> Gravado; // what the written file holds
     std::optional<std::string> Erro;
     // The puzzles were made and only their writing failed: the book, to be written again.
     std::shared_ptr<const TDadosLivro> LivroPorGravar;

@@ -141,9 +141,9 @@ void TFormMain::CriarControlos() {
     LabelNivel->setBuddy(ComboBoxNivel);
 
     PainelPaginas = Criar<QWidget>(this, "PainelPaginas", 15, {12, 340, 590, 31});
-    LabelFormato = CriarRotulo(PainelPaginas, "LabelFormato",
-                               ParaQString(std::string(Opcao("--formato").RotuloJanela)), 15,
-                               {4, 5});
+    LabelFormato =
+        CriarRotulo(PainelPaginas, "LabelFormato",
+                    ParaQString(std::string(Opcao("--formato").RotuloJanela)), 15, {4, 5});
     ComboBoxFormato = Criar<QComboBox>(PainelPaginas, "ComboBoxFormato", 15, {80, 0, 120, 31});
     for (const TFormatoLivro formato : FormatosLivro)
         ComboBoxFormato->addItem(ParaQString(TextoDoFormato(formato)));

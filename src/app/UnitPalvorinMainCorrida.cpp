@@ -110,7 +110,7 @@ void TFormMain::AcabarCorrida(const TFimCorrida& AFim) {
         MostrarEstado(TEXTO_NENHUM_PUZZLE);
     } else {
         const std::string final =
-            TextoLivroGeradoComSemente(AFim.Puzzles, NumPaginasDoLivro(AFim.Puzzles), AFim.Semente);
+            TextoLivroGeradoComSemente(AFim.Puzzles, AFim.Gravado->Paginas, AFim.Semente);
         MostrarEstado(final);
         MostrarLivroGravado(true);
         if (!AFim.Interrompida) {

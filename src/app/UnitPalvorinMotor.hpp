@@ -21,9 +21,10 @@ struct TMotorLivro {
     std::function<std::vector<TPuzzle>(const TDicionario& ADic, const TConfigLivro& AConfig,
                                        const TProgressoLivro& AProgresso, TRelatorioLivro& ARel)>
         GerarLivro;
-    // False, with the file untouched, when AParar stopped the write.
-    std::function<bool(const std::filesystem::path& ANomeFicheiro, const TDadosLivro& ALivro,
-                       const TPedidoParagem& AParar)>
+    // Nothing, with the file untouched, when AParar stopped the write.
+    std::function<std::optional<TLivroGravado>(const std::filesystem::path& ANomeFicheiro,
+                                               const TDadosLivro& ALivro,
+                                               const TPedidoParagem& AParar)>
         GravarLivroPdf;
 };
 

@@ -133,14 +133,16 @@ std::vector<std::string> Uso(std::string APrimeira, bool (*AIncluir)(const TOpca
     return palavras;
 }
 
-// Roff: a minus written as such, not a hyphen, at the start of an option's name; a line
-// that would start with a control character is protected.
+// Roff: every minus of an option's name (a word that starts with one, such as
+// --letra-grande) written as such, not as a hyphen, so that it can be copied; a line that
+// would start with a control character is protected.
 std::string Roff(std::string_view ATexto) {
     std::string texto;
+    bool opcao = false;
     for (std::size_t i = 0; i < ATexto.size(); ++i) {
-        const bool inicioDePalavra =
-            i == 0 || ATexto[i - 1] == ' ' || ATexto[i - 1] == '(' || ATexto[i - 1] == '-';
-        if (ATexto[i] == '-' && inicioDePalavra)
+        if (i == 0 || ATexto[i - 1] == ' ' || ATexto[i - 1] == '(')
+            opcao = ATexto[i] == '-';
+        if (ATexto[i] == '-' && opcao)
             texto += "\\-";
         else if (ATexto[i] == '\\')
             texto += "\\e";

@@ -258,15 +258,16 @@ public:
                   const TGuardaSinais& ASinais) {
         const auto puzzles = static_cast<std::int32_t>(ALivro.Puzzles.size());
         int perguntas = 0;
-        if (!GravarLivroPdf(ACaminho, ALivro, [&] {
-                ++perguntas;
-                return ASinais.Parar();
-            }))
+        const auto gravado = GravarLivroPdf(ACaminho, ALivro, [&] {
+            ++perguntas;
+            return ASinais.Parar();
+        });
+        if (!gravado)
             return CanceladoAEscrever(ASinais, ACaminho, perguntas, puzzles,
                                       ALivro.Config.NumPuzzles());
         // With the book on standard output, the summary goes with the messages.
         std::ostream& resumo = ACaminho == NOME_SAIDA_PADRAO ? FErro : FSaida;
-        resumo << TextoLivroGerado(puzzles, NumPaginasDoLivro(puzzles, ALivro.Config)) << '\n';
+        resumo << TextoLivroGerado(puzzles, gravado->Paginas) << '\n';
         if (ACaminho != NOME_SAIDA_PADRAO)
             resumo << "Ficheiro: " << TextoVisivel(ACaminho) << '\n';
         return Concluir();

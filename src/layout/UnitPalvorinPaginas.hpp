@@ -28,6 +28,14 @@ struct TDadosLivro {
     TListaUsada Lista;
 };
 
+// What went into a book's file once written, for the messages that report it.
+struct TLivroGravado {
+    std::int32_t Paginas = 0;
+    std::uint64_t Bytes = 0;
+
+    bool operator==(const TLivroGravado&) const = default;
+};
+
 // The page format of a book before the gutter, which depends on the page count.
 TFormatoPagina FormatoSemMedianiz(const TConfigLivro& AConfig);
 TOpcoesPlano OpcoesDoPlano(const TConfigLivro& AConfig);

@@ -85,8 +85,4 @@ const std::vector<std::uint8_t>& TDocumentoPdf::Terminar() {
     return FBytes;
 }
 
-bool TDocumentoPdf::Gravar(const std::string& ACaminho, const TPedidoParagem& AParar) {
-    return GravarFicheiroInteiro(ACaminho, Terminar(), AParar);
-}
-
 } // namespace palvorin

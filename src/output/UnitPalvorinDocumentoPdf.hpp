@@ -3,7 +3,6 @@
 #include "UnitPalvorinCairo.hpp"
 #include "UnitPalvorinCanvasCairo.hpp"
 #include "UnitPalvorinFontes.hpp"
-#include "UnitPalvorinGravarFicheiro.hpp"
 
 #include <cstdint>
 #include <ctime>
@@ -23,8 +22,8 @@ struct TInfoDocumento {
     std::string PalavrasChave;
 };
 
-// A PDF document of pages of one size drawn in memory; nothing touches the disk until
-// Gravar, which writes the whole document at once.
+// A PDF document of pages of one size drawn in memory; nothing touches the disk: Terminar
+// hands out the whole document at once.
 class TDocumentoPdf {
 public:
     // The page size in points; A4 portrait is 595 x 842.
@@ -37,8 +36,6 @@ public:
     // Closes the current page and appends a blank one, with its canvas.
     std::shared_ptr<TCanvasCairo> NovaPagina();
     std::int32_t NumPaginas() const { return FNumPaginas; }
-    // Finishes the document and writes it to ACaminho as GravarFicheiroInteiro does.
-    bool Gravar(const std::string& ACaminho, const TPedidoParagem& AParar = {});
     // Finishes the document and hands out its bytes.
     const std::vector<std::uint8_t>& Terminar();
 

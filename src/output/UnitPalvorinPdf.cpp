@@ -32,8 +32,9 @@ private:
 
 } // namespace
 
-bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
-                    const TPedidoParagem& AParar) {
+std::optional<TLivroGravado> GravarLivroPdf(const std::string& ANomeFicheiro,
+                                            const TDadosLivro& ALivro,
+                                            const TPedidoParagem& AParar) {
     if (ALivro.Puzzles.empty())
         throw EPalvorin("Não há puzzles para gravar.");
     VerificarPuzzles(ALivro.Puzzles);
@@ -48,11 +49,15 @@ bool GravarLivroPdf(const std::string& ANomeFicheiro, const TDadosLivro& ALivro,
             TDestinoPdf destino(pdf);
             compositor.Compor(destino);
         }
-        if (!ALivro.Config.Grafica())
-            return pdf.Gravar(ANomeFicheiro, AParar);
+        const std::vector<std::uint8_t>& feito = pdf.Terminar();
         // Converted whole before the target is touched, so it ends new or as it was.
-        const auto cinzento = PdfEmCinzento(pdf.Terminar(), AParar);
-        return cinzento && GravarFicheiroInteiro(ANomeFicheiro, *cinzento, AParar);
+        std::optional<std::vector<std::uint8_t>> cinzento;
+        if (ALivro.Config.Grafica() && !(cinzento = PdfEmCinzento(feito, AParar)))
+            return std::nullopt;
+        const std::vector<std::uint8_t>& bytes = cinzento ? *cinzento : feito;
+        if (!GravarFicheiroInteiro(ANomeFicheiro, bytes, AParar))
+            return std::nullopt;
+        return TLivroGravado{pdf.NumPaginas(), bytes.size()};
     } catch (const ECairo& e) {
         FalharComCausa(ANomeFicheiro, e.what());
     }

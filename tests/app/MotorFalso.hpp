@@ -74,19 +74,24 @@ struct TGravacaoFalsa {
     std::function<void()> AntesDeGravar;
     std::vector<std::pair<std::filesystem::path, TDadosLivro>> Chamadas;
     int Paradas = 0; // writes AParar abandoned
+    // The pages the write reports; absent: those the layout plans.
+    std::optional<std::int32_t> Paginas;
 
-    bool operator()(const std::filesystem::path& ACaminho, const TDadosLivro& ALivro,
-                    const TPedidoParagem& AParar) {
+    std::optional<TLivroGravado> operator()(const std::filesystem::path& ACaminho,
+                                            const TDadosLivro& ALivro,
+                                            const TPedidoParagem& AParar) {
         if (AntesDeGravar)
             AntesDeGravar();
         if (AParar && AParar()) {
             ++Paradas;
-            return false;
+            return std::nullopt;
         }
         Chamadas.emplace_back(ACaminho, ALivro);
         if (Erro)
             throw EPalvorin(*Erro);
-        return true;
+        return TLivroGravado{Paginas.value_or(NumPaginasDoLivro(
+                                 static_cast<std::int32_t>(ALivro.Puzzles.size()), ALivro.Config)),
+                             0};
     }
 };
 

@@ -147,6 +147,49 @@ TEST_F(Corrida, NivelEscolhidoVaiParaOLivro) {
     }
 }
 
+// The pages row: named in the summary, carried to the run, still during it; large print is
+// taken back where the page cannot hold it. The final line counts the pages the writer wrote.
+TEST_F(Corrida, PaginasEscolhidasVaoParaOLivro) {
+    Puzzles("2");
+    gravacao.Paginas = 99;
+    using enum TFormatoLivro;
+    const struct {
+        int Formato;
+        bool LetraGrande;
+        bool Grafica;
+        TFormatoLivro Esperado;
+        bool LetraGrandeFica;
+        const char* Resumo;
+    } casos[] = {
+        {2, true, false, flCarta, true,
+         "2 puzzles \u00B7 11 \u00D7 11 \u00B7 Carta \u00B7 letra grande"},
+        {1, false, true, flA5, false,
+         "2 puzzles \u00B7 11 \u00D7 11 \u00B7 A5 \u00B7 para gráfica"},
+        {3, true, true, fl6x9, false,
+         "2 puzzles \u00B7 11 \u00D7 11 \u00B7 6 \u00D7 9 pol. \u00B7 para gráfica"},
+        {0, true, false, flA4, true, "2 puzzles \u00B7 11 \u00D7 11 \u00B7 letra grande"},
+        {0, false, false, flA4, false, "2 puzzles \u00B7 11 \u00D7 11"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.Resumo);
+        TFormMain& j = Janela();
+        j.CheckBoxLetraGrande->setChecked(c.LetraGrande);
+        j.ComboBoxFormato->setCurrentIndex(c.Formato);
+        j.CheckBoxGrafica->setChecked(c.Grafica);
+        EXPECT_EQ(j.CheckBoxLetraGrande->isEnabled(), c.Formato == 0 || c.Formato == 2);
+        EXPECT_EQ(j.CheckBoxLetraGrande->isChecked(), c.LetraGrandeFica);
+        EXPECT_EQ(j.LabelResumo->text().toStdString(), c.Resumo);
+        acao = [&j](std::size_t) { EXPECT_FALSE(j.PainelPaginas->isEnabled()); };
+        Gerar();
+        const TConfigLivro& config = geracao.Chamadas.back();
+        EXPECT_EQ(config.Formato(), c.Esperado);
+        EXPECT_EQ(config.LetraGrande(), c.LetraGrandeFica);
+        EXPECT_EQ(config.Grafica(), c.Grafica);
+        EXPECT_EQ(Estado(), Gerado("Livro gerado: 2 puzzles, 99 páginas."));
+        EXPECT_TRUE(j.PainelPaginas->isEnabled());
+    }
+}
+
 TEST_F(Corrida, CorridaCompletaMostraOProgressoGravaEAbre) {
     for (const bool abrir : {true, false}) {
         SCOPED_TRACE(abrir);

@@ -128,8 +128,8 @@ protected:
     }
 
     TDadosLivro Livro(int APuzzles) {
-        return TDadosLivro{ConfigDoLivro({.NumPuzzles = APuzzles, .Lado = 9, .Semente = 77}), {},
-                           LISTA};
+        return TDadosLivro{
+            ConfigDoLivro({.NumPuzzles = APuzzles, .Lado = 9, .Semente = 77}), {}, LISTA};
     }
     void Correr(int APuzzles) {
         ASSERT_TRUE(corrida->Iniciar(dic, Livro(APuzzles), "/tmp/livro.pdf"));
@@ -201,7 +201,7 @@ TEST_F(CorridaLivro, Cancelar) {
         Correr(2);
         EXPECT_EQ(fim->Relatorio.Cancelado, !c.gravado);
         EXPECT_EQ(fim->Relatorio.Gerados, c.gerados);
-        EXPECT_EQ(fim->Gravado, c.gravado);
+        EXPECT_EQ(fim->Gravado.has_value(), c.gravado);
         EXPECT_EQ(gravacao.Chamadas.size(), c.gravado ? 1u : 0u);
         // After a cancel, no progress reaches the owner, even the reports already sent.
         if (c.aceite && !c.gravado) {
@@ -238,7 +238,7 @@ TEST_F(CorridaLivro, FecharDuranteACorrida) {
             }
         };
         Correr(2);
-        EXPECT_EQ(fim->Gravado, c.gravado);
+        EXPECT_EQ(fim->Gravado.has_value(), c.gravado);
         EXPECT_EQ(std::count(eventos.begin(), eventos.end(), "perguntar"), 1);
         // The close waits for the end, and comes after it.
         const std::vector<std::string> cauda = {"fim", "fechar"};
@@ -277,7 +277,7 @@ TEST_F(CorridaLivro, FimComAPerguntaAbertaEsperaPelaResposta) {
         motor.GravarLivroPdf = [&, gravar](const std::filesystem::path& ACaminho,
                                            const TDadosLivro& ALivro,
                                            const TPedidoParagem& AParar) {
-            const bool gravado = gravar(ACaminho, ALivro, AParar);
+            const auto gravado = gravar(ACaminho, ALivro, AParar);
             depoisDeGravar = true;
             return gravado;
         };
@@ -378,7 +378,7 @@ TEST_F(CorridaLivro, ErrosEOLivroPorGravar) {
         gravacao.Erro = falha ? std::optional<std::string>("sem espaço") : std::nullopt;
         ASSERT_TRUE(corrida->Regravar(livro, "/tmp/outro.pdf"));
         ASSERT_TRUE(fila.RodarAte([this] { return fim.has_value(); }));
-        EXPECT_EQ(fim->Gravado, !falha);
+        EXPECT_EQ(fim->Gravado.has_value(), !falha);
         EXPECT_EQ(fim->LivroPorGravar, falha ? livro : nullptr);
         EXPECT_EQ(fim->Puzzles, 3);
         EXPECT_EQ(fim->Semente, 77u);

@@ -68,7 +68,7 @@ protected:
 
 TEST_F(Janela, AbreComOsControlosNoSitio) {
     EXPECT_EQ(janela.windowTitle(), "PALVORIN | Teodoro Valquim");
-    EXPECT_EQ(janela.size(), QSize(609, 341));
+    EXPECT_EQ(janela.size(), QSize(609, 381));
     EXPECT_EQ(janela.minimumSize(), janela.maximumSize());
     EXPECT_FALSE(janela.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(janela.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -99,6 +99,11 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         {janela.BitBtnGerar, {426, 190, 140, 40}, 15, "&Gerar", true},
         {janela.BitBtnCancelar, {426, 239, 140, 40}, 15, "&Cancelar", false},
         {janela.BitBtnSair, {426, 288, 140, 40}, 15, "&Sair", true},
+        {janela.PainelPaginas, {12, 340, 590, 31}, -1, "", true},
+        {janela.LabelFormato, {4, 5, -1, -1}, 15, "&Formato", true},
+        {janela.ComboBoxFormato, {80, 0, 120, 31}, 15, "", true},
+        {janela.CheckBoxLetraGrande, {222, 7, 140, 18}, 15, "Letra g&rande", true},
+        {janela.CheckBoxGrafica, {380, 7, 202, 18}, 15, "Pág&inas para gráfica", true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.controlo->objectName().toStdString());
@@ -141,6 +146,13 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(janela.ComboBoxNivel->itemText(i).toStdString(), niveis[i]);
     EXPECT_EQ(janela.ComboBoxNivel->currentIndex(), 0);
+    const char* formatos[] = {"A4", "A5", "Carta", "6 \u00D7 9 pol."};
+    ASSERT_EQ(janela.ComboBoxFormato->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(janela.ComboBoxFormato->itemText(i).toStdString(), formatos[i]);
+    EXPECT_EQ(janela.ComboBoxFormato->currentIndex(), 0);
+    EXPECT_FALSE(janela.CheckBoxLetraGrande->isChecked());
+    EXPECT_FALSE(janela.CheckBoxGrafica->isChecked());
     EXPECT_TRUE(PodeGerar());
 }
 
@@ -153,7 +165,8 @@ TEST_F(Janela, AtalhosComAlt) {
     } casos[] = {{Qt::Key_N, janela.EditNumPuzzles},
                  {Qt::Key_L, janela.EditTituloLivro},
                  {Qt::Key_T, janela.RadioTamanhos[1]},
-                 {Qt::Key_V, janela.ComboBoxNivel}};
+                 {Qt::Key_V, janela.ComboBoxNivel},
+                 {Qt::Key_F, janela.ComboBoxFormato}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.foco->objectName().toStdString());
         QTest::keyClick(&janela, c.tecla, Qt::AltModifier);
