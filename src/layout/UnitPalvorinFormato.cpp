@@ -111,7 +111,7 @@ TFormatoPagina ComLetraGrande(TFormatoPagina AFormato) {
     AFormato.IntervaloListaMm = 10;
     AFormato.CelulaMaximaMm = 14;
     AFormato.CelulaMinimaMm = 10;
-    AFormato.Lista = {18, 16};
+    AFormato.Lista = {18, 16, true};
     AFormato.AlturaMinimaListaMm = 110;
     AFormato.SolucoesColunas = 1;
     AFormato.SolucoesLinhas = 2;

@@ -21,6 +21,9 @@ struct TAreaTexto {
 struct TTamanhosLista {
     double MaximoPt = 11;
     double MinimoPt = 8;
+    // When no size holds every length group side by side, the groups may wrap into bands, one
+    // under the other; large type with many lengths needs it.
+    bool EmFaixas = false;
 };
 
 // Widths of a board's inner lines and frame.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace palvorin {
@@ -52,6 +53,8 @@ struct TDistribuicao {
     std::vector<std::int32_t> ColunaDe;
     std::vector<std::int32_t> LinhaDe;
     std::vector<double> LarguraColuna;
+    // The band of each column; empty when there is only one.
+    std::vector<std::int32_t> FaixaDaColuna;
 
     double SomaLarguras() const {
         double soma = 0;
@@ -76,6 +79,69 @@ TDistribuicao Distribuir(const std::vector<TEntradaLista>& AEntradas,
     return d;
 }
 
+// The groups of ADistribuicao wrapped into bands no wider than ALarguraMm, each of its
+// rows, with a blank row between bands. Nothing when a group alone is too wide.
+std::optional<TDistribuicao> EmFaixas(const std::vector<TEntradaLista>& AEntradas,
+                                      TDistribuicao ADistribuicao, double ALarguraMm) {
+    const std::int32_t passoFaixa = ADistribuicao.Linhas + 1;
+    std::vector<std::int32_t> faixaDaColuna(ADistribuicao.LarguraColuna.size(), 0);
+    std::int32_t faixa = 0;
+    double ocupado = 0; // of the current band, gaps included
+    std::size_t inicio = 0;
+    while (inicio < AEntradas.size()) {
+        std::size_t fim = inicio + 1;
+        while (fim < AEntradas.size() && !AEntradas[fim].Cabecalho)
+            ++fim;
+        const std::int32_t primeira = ADistribuicao.ColunaDe[inicio];
+        const std::int32_t ultima = ADistribuicao.ColunaDe[fim - 1];
+        double largura = INTERVALO_MINIMO_MM * (ultima - primeira);
+        for (std::int32_t c = primeira; c <= ultima; ++c)
+            largura += ADistribuicao.LarguraColuna[static_cast<std::size_t>(c)];
+        if (largura > ALarguraMm)
+            return std::nullopt;
+        if (ocupado > 0 && ocupado + INTERVALO_MINIMO_MM + largura > ALarguraMm) {
+            ++faixa;
+            ocupado = 0;
+        }
+        ocupado += (ocupado > 0 ? INTERVALO_MINIMO_MM : 0) + largura;
+        for (std::int32_t c = primeira; c <= ultima; ++c)
+            faixaDaColuna[static_cast<std::size_t>(c)] = faixa;
+        inicio = fim;
+    }
+    for (std::size_t i = 0; i < AEntradas.size(); ++i)
+        ADistribuicao.LinhaDe[i] +=
+            faixaDaColuna[static_cast<std::size_t>(ADistribuicao.ColunaDe[i])] * passoFaixa;
+    ADistribuicao.FaixaDaColuna = std::move(faixaDaColuna);
+    ADistribuicao.Linhas += faixa * passoFaixa;
+    return ADistribuicao;
+}
+
+// One row of columns: their x appended to AX, spread over ALarguraMm and centred in it;
+// returns the width they take.
+double PosicionarColunas(const std::vector<double>& ALarguras, double ALarguraMm,
+                         std::vector<double>& AX) {
+    double soma = 0;
+    for (const double l : ALarguras)
+        soma += l;
+    const auto colunas = static_cast<std::int32_t>(ALarguras.size());
+    double intervalo = 0;
+    if (colunas >= 2) {
+        intervalo = (ALarguraMm - soma) / (colunas - 1);
+        intervalo = std::clamp(intervalo, INTERVALO_MINIMO_MM, INTERVALO_MAXIMO_MM);
+    }
+    double x = 0;
+    const std::size_t primeiro = AX.size();
+    for (const double largura : ALarguras) {
+        AX.push_back(x);
+        x = x + largura + intervalo; // (x + width) + gap, rounded in that order
+    }
+    const double ocupada = soma + (colunas - 1) * intervalo;
+    const double recuo = (ALarguraMm - ocupada) / 2;
+    for (std::size_t i = primeiro; i < AX.size(); ++i)
+        AX[i] += recuo;
+    return ocupada;
+}
+
 TPlanoLista FazerPlano(const TDistribuicao& ADistribuicao, double ATamanhoPt, bool ACabe,
                        double ALarguraMm) {
     TPlanoLista plano;
@@ -88,21 +154,22 @@ TPlanoLista FazerPlano(const TDistribuicao& ADistribuicao, double ATamanhoPt, bo
     plano.AlturaMm = plano.Linhas * plano.PassoMm;
     plano.Cabe = ACabe;
 
-    const double soma = ADistribuicao.SomaLarguras();
-    double intervalo = 0;
-    if (plano.Colunas >= 2) {
-        intervalo = (ALarguraMm - soma) / (plano.Colunas - 1);
-        intervalo = std::clamp(intervalo, INTERVALO_MINIMO_MM, INTERVALO_MAXIMO_MM);
+    // Each band is a row of columns of its own.
+    const auto faixa = [&](std::size_t AColuna) {
+        return ADistribuicao.FaixaDaColuna.empty() ? 0 : ADistribuicao.FaixaDaColuna[AColuna];
+    };
+    const std::size_t colunas = ADistribuicao.LarguraColuna.size();
+    for (std::size_t c = 0; c < colunas;) {
+        std::size_t fim = c + 1;
+        while (fim < colunas && faixa(fim) == faixa(c))
+            ++fim;
+        const std::vector<double> larguras(
+            ADistribuicao.LarguraColuna.begin() + static_cast<std::ptrdiff_t>(c),
+            ADistribuicao.LarguraColuna.begin() + static_cast<std::ptrdiff_t>(fim));
+        plano.LarguraMm =
+            std::max(plano.LarguraMm, PosicionarColunas(larguras, ALarguraMm, plano.XColuna));
+        c = fim;
     }
-    double x = 0;
-    for (const double largura : ADistribuicao.LarguraColuna) {
-        plano.XColuna.push_back(x);
-        x = x + largura + intervalo; // (x + width) + gap, rounded in that order
-    }
-    plano.LarguraMm = soma + (plano.Colunas - 1) * intervalo;
-    const double recuo = (ALarguraMm - plano.LarguraMm) / 2;
-    for (double& xc : plano.XColuna)
-        xc += recuo;
     return plano;
 }
 
@@ -197,6 +264,20 @@ TPlanoLista PlanearLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista
         if (d.CabeNaLargura(ALarguraMm))
             return FazerPlano(d, tamanho, true, ALarguraMm);
     }
+
+    // Too wide at every size: the groups in bands, the tallest bands that fit.
+    if (ATamanhos.EmFaixas)
+        for (double tamanho = ATamanhos.MaximoPt; tamanho >= ATamanhos.MinimoPt;
+             tamanho -= PASSO_TAMANHO_PT) {
+            const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, tamanho);
+            const auto linhas = static_cast<std::int32_t>(std::floor(AAlturaMm / PassoDe(tamanho)));
+            for (std::int32_t porFaixa = linhas; porFaixa >= 2; --porFaixa) {
+                const auto d =
+                    EmFaixas(AEntradas, Distribuir(AEntradas, larguras, porFaixa), ALarguraMm);
+                if (d && d->Linhas <= linhas)
+                    return FazerPlano(*d, tamanho, true, ALarguraMm);
+            }
+        }
 
     // Too tall even at the smallest size: the fewest rows that are narrow enough.
     const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, ATamanhos.MinimoPt);

@@ -192,3 +192,74 @@ TEST(Lista, DesenhaCadaEntradaNoSeuLugar) {
         EXPECT_EQ(textos[i].Contorno, 0);
     }
 }
+
+// Large type and a length for every size from 2 to 15 letters: side by side the groups run far
+// past the page, so they wrap into bands, each group whole, inside the width, none overlapping.
+// A list that fits side by side is planned as it always was.
+TEST(Lista, GruposEmFaixasQuandoNaoCabemLadoALado) {
+    std::vector<TEntradaLista> muitos;
+    for (int comprimento = 2; comprimento <= 15; ++comprimento) {
+        const auto g = Grupo(comprimento, comprimento % 3 + 1);
+        muitos.insert(muitos.end(), g.begin(), g.end());
+    }
+    const auto poucos = Juntar({Grupo(3, 4), Grupo(4, 9)});
+    const double largura = 174, altura = 240;
+    const struct {
+        const std::vector<TEntradaLista>* Lista;
+        bool EmFaixas;
+        bool Cabe;
+    } casos[] = {{&muitos, true, true}, {&muitos, false, false}, {&poucos, true, true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.Lista->size());
+        SCOPED_TRACE(c.EmFaixas);
+        const std::vector<TEntradaLista>& lista = *c.Lista;
+        TCanvasGravador canvas;
+        const TPlanoLista plano =
+            PlanearLista(canvas, lista, largura, altura, {18, 16, c.EmFaixas});
+        ASSERT_EQ(plano.Cabe, c.Cabe);
+        if (!c.Cabe)
+            continue;
+        EXPECT_GE(plano.TamanhoPt, 16);
+        EXPECT_LE(plano.Linhas * plano.PassoMm, altura);
+        // Boxes of the drawn entries: inside the width and apart from one another.
+        struct TCaixa {
+            double X1, X2;
+            std::int32_t Linha;
+        };
+        std::vector<TCaixa> caixas;
+        for (std::size_t i = 0; i < lista.size(); ++i) {
+            const double x = plano.XColuna[static_cast<std::size_t>(plano.ColunaDe[i])];
+            caixas.push_back(
+                {x, x + canvas.LarguraTexto(lista[i].Texto, plano.TamanhoPt, lista[i].Cabecalho),
+                 plano.LinhaDe[i]});
+            EXPECT_GE(caixas.back().X1, 0) << lista[i].Texto;
+            EXPECT_LE(caixas.back().X2, largura) << lista[i].Texto;
+        }
+        for (std::size_t i = 0; i < caixas.size(); ++i)
+            for (std::size_t j = i + 1; j < caixas.size(); ++j)
+                if (caixas[i].Linha == caixas[j].Linha) {
+                    EXPECT_TRUE(caixas[i].X2 <= caixas[j].X1 || caixas[j].X2 <= caixas[i].X1)
+                        << lista[i].Texto << " / " << lista[j].Texto;
+                }
+        // Each group in one band: its words below its heading, above the next band's headings.
+        for (std::size_t i = 0; i < lista.size(); ++i) {
+            if (!lista[i].Cabecalho)
+                continue;
+            std::size_t fim = i + 1;
+            while (fim < lista.size() && !lista[fim].Cabecalho)
+                ++fim;
+            for (std::size_t k = i + 1; k < fim; ++k) {
+                EXPECT_GT(plano.LinhaDe[k], plano.LinhaDe[i]);
+                if (fim < lista.size() && plano.LinhaDe[fim] > plano.LinhaDe[i]) {
+                    EXPECT_LT(plano.LinhaDe[k], plano.LinhaDe[fim]);
+                }
+            }
+        }
+        if (&lista == &poucos) {
+            const TPlanoLista lado = PlanearLista(canvas, lista, largura, altura, {18, 16});
+            EXPECT_EQ(plano.XColuna, lado.XColuna);
+            EXPECT_EQ(plano.LinhaDe, lado.LinhaDe);
+            EXPECT_EQ(plano.TamanhoPt, lado.TamanhoPt);
+        }
+    }
+}
