@@ -59,7 +59,7 @@ case "$dependencias" in
 *"fonts-liberation2"*) ;;
 *) falhar "sem dependência de fonts-liberation2: $dependencias" ;;
 esac
-[ "$(dpkg-deb -f "$pacote" Recommends)" = "qt6-translations-l10n, xdg-utils" ] ||
+[ "$(dpkg-deb -f "$pacote" Recommends)" = "qt6-translations-l10n, xdg-utils, ghostscript" ] ||
     falhar "recomendações: $(dpkg-deb -f "$pacote" Recommends)"
 
 bin=$pasta/raiz/usr/bin
