@@ -22,7 +22,7 @@ namespace palvorin {
 namespace {
 
 constexpr int LARGURA_JANELA = 609;
-constexpr int ALTURA_JANELA = 381;
+constexpr int ALTURA_JANELA = 421;
 
 // Liberation Sans has Arial's metrics, close enough to the widths the layout was
 // drawn for; the usual desktop sans (DejaVu) is wider and would overrun the labels.
@@ -140,7 +140,7 @@ void TFormMain::CriarControlos() {
         ComboBoxNivel->addItem(ParaQString(std::string(descricao.Nome)));
     LabelNivel->setBuddy(ComboBoxNivel);
 
-    PainelPaginas = Criar<QWidget>(this, "PainelPaginas", 15, {12, 340, 590, 31});
+    PainelPaginas = Criar<QWidget>(this, "PainelPaginas", 15, {12, 380, 590, 31});
     LabelFormato =
         CriarRotulo(PainelPaginas, "LabelFormato",
                     ParaQString(std::string(Opcao("--formato").RotuloJanela)), 15, {4, 5});
@@ -159,18 +159,28 @@ void TFormMain::CriarControlos() {
     LabelTituloResta = Criar<QLabel>(GroupBoxLivro, "LabelTituloResta", 12, {151, 141, 200, 18});
     LabelTituloResta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 227, 366, 32});
-    LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 265, 366, 32});
+    const TOpcaoLivro& tema = Opcao("--tema");
+    LabelTema =
+        CriarRotulo(this, "LabelTema", ParaQString(std::string(tema.RotuloJanela)), 15, {16, 233});
+    ComboTema = new TComboTema(FPlataforma, this);
+    ComboTema->setObjectName("ComboTema");
+    ComboTema->setFont(Fonte(15));
+    ComboTema->setGeometry(72, 227, 306, 31);
+    LabelTema->setBuddy(ComboTema);
+    LabelTema->adjustSize();
+
+    LabelResumo = Criar<QLabel>(this, "LabelResumo", 12, {12, 267, 366, 32});
+    LabelEstado = Criar<QLabel>(this, "LabelEstado", 12, {12, 305, 366, 32});
     for (QLabel* rotulo : {LabelResumo, LabelEstado}) {
         rotulo->setWordWrap(true);
         rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    ProgressBarLote = Criar<QProgressBar>(this, "ProgressBarLote", 12, {12, 307, 366, 21});
+    ProgressBarLote = Criar<QProgressBar>(this, "ProgressBarLote", 12, {12, 347, 366, 21});
     ProgressBarLote->setTextVisible(false);
     ProgressBarLote->setRange(0, 100);
     ProgressBarLote->setValue(0);
-    LabelCaminho = Criar<QLabel>(this, "LabelCaminho", 12, {12, 307, 270, 21});
-    BitBtnAbrirPasta = Criar<QPushButton>(this, "BitBtnAbrirPasta", 12, {288, 305, 90, 25});
+    LabelCaminho = Criar<QLabel>(this, "LabelCaminho", 12, {12, 347, 270, 21});
+    BitBtnAbrirPasta = Criar<QPushButton>(this, "BitBtnAbrirPasta", 12, {288, 345, 90, 25});
     BitBtnAbrirPasta->setText("&Abrir pasta");
     LabelCaminho->hide();
     BitBtnAbrirPasta->hide();
@@ -189,14 +199,14 @@ void TFormMain::CriarControlos() {
     LabelAutor->setText(ParaQString("by " + NOME_AUTOR));
     LabelAutor->setAlignment(Qt::AlignCenter);
 
-    BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 190, 140, 40});
+    BitBtnGerar = Criar<QPushButton>(this, "BitBtnGerar", 15, {426, 230, 140, 40});
     BitBtnGerar->setText("&Gerar");
-    BitBtnCancelar = Criar<QPushButton>(this, "BitBtnCancelar", 15, {426, 239, 140, 40});
+    BitBtnCancelar = Criar<QPushButton>(this, "BitBtnCancelar", 15, {426, 279, 140, 40});
     BitBtnCancelar->setText("&Cancelar");
     BitBtnCancelar->setEnabled(false);
-    BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 288, 140, 40});
+    BitBtnSair = Criar<QPushButton>(this, "BitBtnSair", 15, {426, 328, 140, 40});
     BitBtnSair->setText("&Sair");
-    BitBtnAjuda = Criar<QPushButton>(this, "BitBtnAjuda", 15, {574, 294, 28, 28});
+    BitBtnAjuda = Criar<QPushButton>(this, "BitBtnAjuda", 15, {574, 334, 28, 28});
     BitBtnAjuda->setText("?");
     BitBtnAjuda->setToolTip("Ajuda (F1)");
     BitBtnAjuda->setAccessibleName("Ajuda");
@@ -281,6 +291,7 @@ void TFormMain::LigarEventos() {
     });
     for (QCheckBox* caixa : {CheckBoxLetraGrande, CheckBoxGrafica})
         connect(caixa, &QCheckBox::toggled, this, [this] { AtualizarResumo(); });
+    connect(ComboTema, &QComboBox::currentIndexChanged, this, [this] { AtualizarResumo(); });
     connect(BitBtnGerar, &QPushButton::clicked, this, [this] { BitBtnGerarClick(); });
     connect(BitBtnCancelar, &QPushButton::clicked, this, [this] { BitBtnCancelarClick(); });
     connect(BitBtnSair, &QPushButton::clicked, this, [this] { BitBtnSairClick(); });
@@ -329,6 +340,7 @@ bool TFormMain::LerPedido(TPedidoLivro& APedido, std::string& AMensagem) const {
     APedido.Formato = FormatoEscolhido();
     APedido.LetraGrande = CheckBoxLetraGrande->isChecked();
     APedido.Grafica = CheckBoxGrafica->isChecked();
+    APedido.Tema = ComboTema->Tema();
     return true;
 }
 

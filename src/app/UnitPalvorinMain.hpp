@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UnitPalvorinComboTema.hpp"
 #include "UnitPalvorinCorridaLivro.hpp"
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinMotor.hpp"
@@ -91,6 +92,8 @@ public:
     QFrame* BevelApp;
     QLabel* LabelNome;
     QLabel* LabelAutor;
+    QLabel* LabelTema;
+    TComboTema* ComboTema;
     QPushButton* BitBtnGerar;
     QPushButton* BitBtnCancelar;
     QPushButton* BitBtnSair;

@@ -32,6 +32,8 @@ void TFormMain::DefinirOcupado(bool AOcupado) {
     ComboBoxNivel->setEnabled(!AOcupado);
     LabelNivel->setEnabled(!AOcupado);
     PainelPaginas->setEnabled(!AOcupado);
+    LabelTema->setEnabled(!AOcupado);
+    ComboTema->setEnabled(!AOcupado);
     if (AOcupado) {
         MostrarLivroGravado(false);
         // Cancelar takes the focus before Gerar goes grey, which would pass it on to Sair.

@@ -22,6 +22,8 @@ public:
     // The save dialog for a PDF, starting at ANomeProposto; nothing when cancelled.
     virtual std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) = 0;
+    // The open dialog for a theme file, a word list; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> EscolherFicheiroTema() = 0;
     // Opens the file in the desktop's viewer, or the folder in its file manager; the outcome
     // is not reported.
     virtual void AbrirDocumento(const std::filesystem::path& ACaminho) = 0;

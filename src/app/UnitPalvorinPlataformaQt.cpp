@@ -78,6 +78,23 @@ TPlataformaQt::EscolherFicheiroPdf(const std::string& ANomeProposto) {
     return ParaCaminho(dialogo.selectedFiles().constFirst());
 }
 
+std::optional<std::filesystem::path> TPlataformaQt::EscolherFicheiroTema() {
+    QFileDialog dialogo(QApplication::activeWindow());
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setWindowTitle("Escolher o ficheiro do tema");
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    dialogo.setNameFilters({"Listas de palavras (*.txt)", "Todos os ficheiros (*)"});
+    dialogo.setLabelText(QFileDialog::LookIn, "Procurar em:");
+    dialogo.setLabelText(QFileDialog::FileName, "Nome do ficheiro:");
+    dialogo.setLabelText(QFileDialog::FileType, "Tipo de ficheiro:");
+    dialogo.setLabelText(QFileDialog::Accept, "Abrir");
+    dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ParaCaminho(dialogo.selectedFiles().constFirst());
+}
+
 void TPlataformaQt::AbrirDocumento(const std::filesystem::path& ACaminho) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(CaminhoParaQString(ACaminho)));
 }

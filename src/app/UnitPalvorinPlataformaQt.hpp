@@ -16,6 +16,7 @@ public:
     void MostrarAjuda(const std::string& AAjuda, const std::string& AAcerca) override;
     std::optional<std::filesystem::path>
     EscolherFicheiroPdf(const std::string& ANomeProposto) override;
+    std::optional<std::filesystem::path> EscolherFicheiroTema() override;
     void AbrirDocumento(const std::filesystem::path& ACaminho) override;
     std::filesystem::path PastaDoPrograma() override;
     std::string LerPreferencia(const std::string& AChave) override;

@@ -112,7 +112,8 @@ std::string Quebrar(std::string_view ATexto, std::size_t AInicio, std::size_t AI
 }
 
 bool NaSinopse(const TOpcaoLivro& AOpcao) {
-    return AOpcao.Nome != "--refazer" && AOpcao.Nome != "--ajuda" && AOpcao.Nome != "--versao";
+    return AOpcao.Nome != "--refazer" && AOpcao.Nome != "--ajuda" && AOpcao.Nome != "--versao" &&
+           AOpcao.Nome != "--temas";
 }
 
 bool NaSinopseDeRefazer(const TOpcaoLivro& AOpcao) {
@@ -191,7 +192,7 @@ std::string TextoAjuda() {
         Quebrar(Uso(uso + "palvorin-livro", NaSinopse), 0, uso.size() + 15) + "\n" +
         Quebrar(Uso(outro + "palvorin-livro --refazer LIVRO.pdf", NaSinopseDeRefazer), 0,
                 uso.size() + 15) +
-        "\n" + outro + "palvorin-livro --versao | --ajuda\n\n" +
+        "\n" + outro + "palvorin-livro --temas | --versao | --ajuda\n\n" +
         "Gera um livro de puzzles de palavras.\n";
     for (const TOpcaoLivro& opcao : OpcoesLivro()) {
         std::string nome = "  " + std::string(opcao.Nome);
@@ -216,6 +217,8 @@ std::string TextoAjuda() {
                    "livro)\n"
                    "  palvorin-livro --dicionario palavras.txt --puzzles 10\n"
                    "      10 puzzles com uma lista de palavras própria, uma palavra por linha\n"
+                   "  palvorin-livro --tema Animais --lado 11 -o animais.pdf\n"
+                   "      30 puzzles de 11 × 11 sobre animais, em animais.pdf\n"
                    "  palvorin-livro --refazer ferias.pdf -o ferias2.pdf --titulo \"Férias 2\"\n"
                    "      os mesmos puzzles de ferias.pdf, com outro título\n";
 }
@@ -236,7 +239,8 @@ std::string SinopseManual() {
     std::string texto = ".nh\n" + linha("", NaSinopse);
     texto += ".br\n";
     texto += linha("\\fB\\-\\-refazer\\fR \\fILIVRO.pdf\\fR\n", NaSinopseDeRefazer);
-    texto += ".br\n.B palvorin\\-livro\n\\fB\\-\\-versao\\fR | \\fB\\-\\-ajuda\\fR\n.hy\n";
+    texto += ".br\n.B palvorin\\-livro\n\\fB\\-\\-temas\\fR | \\fB\\-\\-versao\\fR | "
+             "\\fB\\-\\-ajuda\\fR\n.hy\n";
     return texto;
 }
 

@@ -68,7 +68,10 @@ TArgumentosLivro AnalisarArgumentos(const std::vector<std::string>& AArgumentos)
         args.Dadas.push_back(opcao->Nome);
     }
     VerificarCombinacoes(args);
-    const TAnalise analise = AnalisarOpcoes(args.Livro);
+    // The theme is judged once read: until then it holds only what names it.
+    TPedidoLivro semTema = args.Livro;
+    semTema.Tema.reset();
+    const TAnalise analise = AnalisarOpcoes(semTema);
     if (!analise.PodeGerar())
         throw EPalvorin(analise.Motivo);
     args.Livro.Titulo = analise.Config->Titulo();

@@ -11,6 +11,7 @@
 #include "UnitPalvorinRandom.hpp"
 #include "UnitPalvorinRefazer.hpp"
 #include "UnitPalvorinSha256.hpp"
+#include "UnitPalvorinTemaDoLivro.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinTextos.hpp"
 
@@ -97,7 +98,7 @@ std::unique_ptr<TDicionario> CarregarListaDoLivro(const TReceitaLivro& AReceita,
         VerificarLista(AReceita, ALista);
         return dic;
     }
-    TListaEncontrada encontrada;
+    TFicheiroEncontrado encontrada;
     if (ADicionario) {
         encontrada = {*ADicionario, LerFicheiroDaLista(*ADicionario)};
         VerificarLista(AReceita, {false, *ADicionario, Sha256Hex(encontrada.Bytes)});
@@ -109,6 +110,25 @@ std::unique_ptr<TDicionario> CarregarListaDoLivro(const TReceitaLivro& AReceita,
     ALista = rel.Lista;
     MostrarCarga(rel, AErro);
     return dic;
+}
+
+// The theme the book asks for, read; a theme file's load is told as a list's is.
+std::optional<TTema> TemaDoLivro(const TArgumentosLivro& AArgs,
+                                 const std::optional<TReceitaLivro>& AReceita,
+                                 std::ostream& AErro) {
+    const std::optional<std::string> dado =
+        AArgs.Livro.Tema ? std::optional(AArgs.Livro.Tema->Nome) : std::nullopt;
+    TRelatorioDic rel;
+    std::optional<TTema> tema = AReceita ? TemaDoLivroRefeito(*AReceita, *AArgs.Refazer, dado, rel)
+                                : dado   ? std::optional(TemaPedido(*dado, rel))
+                                         : std::nullopt;
+    if (tema && !tema->Embutido) {
+        AErro << "Tema «" << TextoVisivel(tema->Nome)
+              << "»: " << Plural(rel.Aceites, "palavra aceite", "palavras aceites") << ", "
+              << Plural(rel.Rejeitadas, "rejeitada", "rejeitadas") << ".\n";
+        MostrarRecusas(rel, AErro);
+    }
+    return tema;
 }
 
 // The same file, under any name: a book made again must not replace the book it came from.
@@ -142,6 +162,10 @@ public:
             FSaida << "palvorin-livro " << VERSAO_PALVORIN << '\n';
             return Concluir();
         }
+        if (args.Temas) {
+            FSaida << "Temas do programa:\n" << TextoDosTemas();
+            return Concluir();
+        }
         // From here until the book is in place a signal cancels the run instead of killing it.
         const TGuardaSinais sinais;
         std::optional<TReceitaLivro> receita;
@@ -161,6 +185,11 @@ public:
             pedido.Formato = args.Livro.Formato;
         pedido.LetraGrande |= args.Livro.LetraGrande;
         pedido.Grafica |= args.Livro.Grafica;
+        try {
+            pedido.Tema = TemaDoLivro(args, receita, FErro);
+        } catch (const std::exception& e) {
+            return Falhar(MensagemDoErro(e), SAIDA_INVALIDO);
+        }
         const TAnalise analise = AnalisarOpcoes(pedido);
         if (!analise.PodeGerar())
             return Falhar(args.Refazer ? "O livro «" + *args.Refazer + "» não pode ser refeito. " +
@@ -189,6 +218,11 @@ public:
         }
         if (!args.Json && !lista.Embutida && MesmoFicheiro(caminho, lista.Ficheiro))
             return Falhar("O livro ia substituir a lista de palavras «" + lista.Ficheiro +
+                              "»; indique outro ficheiro com -o.",
+                          SAIDA_INVALIDO);
+        if (const auto& tema = config.Tema();
+            !args.Json && tema && !tema->Embutido && MesmoFicheiro(caminho, tema->Ficheiro))
+            return Falhar("O livro ia substituir o tema «" + tema->Ficheiro +
                               "»; indique outro ficheiro com -o.",
                           SAIDA_INVALIDO);
         if (sinais.Parar())

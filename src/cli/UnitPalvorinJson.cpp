@@ -1,5 +1,6 @@
 #include "UnitPalvorinJson.hpp"
 
+#include "UnitPalvorinTema.hpp"
 #include "UnitPalvorinTexto.hpp"
 #include "UnitPalvorinVersao.hpp"
 
@@ -22,7 +23,8 @@ void Lista(std::ostream& ASaida, const std::vector<T>& AItens, TEscrever AEscrev
     ASaida << ']';
 }
 
-void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
+void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle,
+                    const std::optional<TTema>& ATema) {
     ASaida << "{\"lado\":" << APuzzle.Lado << ",\"letras\":" << TextoJson(APuzzle.Letras)
            << ",\"ranhuras\":";
     Lista(ASaida, APuzzle.Ranhuras, [&](const TRanhura& r) {
@@ -39,6 +41,12 @@ void EscreverPuzzle(std::ostream& ASaida, const TPuzzle& APuzzle) {
     if (const auto& d = APuzzle.Dificuldade)
         ASaida << ",\"dificuldade\":{\"nivel\":" << TextoJson(TextoDoNivel(d->Nivel))
                << ",\"pontos\":" << d->Pontos << '}';
+    if (ATema) {
+        const std::vector<std::string> doTema = PalavrasDoTemaNoPuzzle(*ATema, APuzzle);
+        ASaida << ",\"tema\":{\"palavras\":";
+        Lista(ASaida, doTema, [&](const std::string& p) { ASaida << TextoJson(p); });
+        ASaida << ",\"quantas\":" << doTema.size() << '}';
+    }
     ASaida << '}';
 }
 
@@ -88,10 +96,14 @@ void EscreverLivroJson(std::ostream& ASaida, const TConfigLivro& AConfig,
     ASaida << "{\"versao\":" << TextoJson(VERSAO_PALVORIN) << ",\"lado\":" << AConfig.Lado()
            << ",\"semente\":" << AConfig.Semente() << ",\"pedidos\":" << ARel.Pedidos
            << ",\"gerados\":" << ARel.Gerados << ",\"cancelado\":" << Booleano(ARel.Cancelado)
-           << ",\"comRaras\":" << ARel.ComRaras << ",\"falhas\":";
+           << ",\"comRaras\":" << ARel.ComRaras;
+    // Only a themed book names its theme: other books keep their bytes.
+    if (AConfig.Tema())
+        ASaida << ",\"tema\":" << TextoJson(AConfig.Tema()->Nome);
+    ASaida << ",\"falhas\":";
     Lista(ASaida, ARel.Falhas, [&](const std::string& f) { ASaida << TextoJson(f); });
     ASaida << ",\"puzzles\":";
-    Lista(ASaida, APuzzles, [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p); });
+    Lista(ASaida, APuzzles, [&](const TPuzzle& p) { EscreverPuzzle(ASaida, p, AConfig.Tema()); });
     ASaida << "}\n";
 }
 

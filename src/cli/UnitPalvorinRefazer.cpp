@@ -60,29 +60,36 @@ void VerificarLista(const TReceitaLivro& AReceita, const TListaUsada& ALista) {
                     AReceita.Lista.Sha256 + "): o livro não pode ser refeito.");
 }
 
-std::vector<std::filesystem::path> LugaresDaLista(const TReceitaLivro& AReceita,
-                                                  const std::filesystem::path& ALivro) {
-    const std::filesystem::path gravado(AReceita.Lista.Ficheiro);
-    const std::filesystem::path nome = gravado.filename();
+std::vector<std::filesystem::path> LugaresDoFicheiro(const std::filesystem::path& AGravado,
+                                                     const std::filesystem::path& ALivro) {
+    const std::filesystem::path nome = AGravado.filename();
     std::vector<std::filesystem::path> lugares;
     if (!nome.empty()) {
         lugares.push_back(ALivro.parent_path() / nome);
         lugares.push_back(nome);
     }
-    if (!gravado.empty())
-        lugares.push_back(gravado);
+    if (!AGravado.empty())
+        lugares.push_back(AGravado);
     return lugares;
 }
 
-TListaEncontrada ProcurarListaDoLivro(const TReceitaLivro& AReceita,
-                                      const std::filesystem::path& ALivro) {
+std::optional<TFicheiroEncontrado> ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
+                                                           const std::string& ASha256,
+                                                           const std::filesystem::path& ALivro) {
     std::vector<std::pair<dev_t, ino_t>> jaLidos;
-    for (const std::filesystem::path& lugar : LugaresDaLista(AReceita, ALivro)) {
+    for (const std::filesystem::path& lugar : LugaresDoFicheiro(AGravado, ALivro)) {
         auto bytes = BytesDoLugar(lugar, jaLidos);
-        if (bytes && Sha256Hex(*bytes) == AReceita.Lista.Sha256)
-            return {lugar, std::move(*bytes)};
+        if (bytes && Sha256Hex(*bytes) == ASha256)
+            return TFicheiroEncontrado{lugar, std::move(*bytes)};
     }
+    return std::nullopt;
+}
+
+TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,
+                                         const std::filesystem::path& ALivro) {
     const std::filesystem::path gravado(AReceita.Lista.Ficheiro);
+    if (auto encontrada = ProcurarFicheiroDoLivro(gravado, AReceita.Lista.Sha256, ALivro))
+        return std::move(*encontrada);
     throw EPalvorin("Não se encontrou a lista de palavras que fez o livro («" +
                     gravado.filename().string() + "», SHA-256 " + AReceita.Lista.Sha256 +
                     ") ao lado do livro, na pasta actual nem em «" + gravado.string() +

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,21 +17,25 @@ TReceitaLivro ReceitaDoLivro(const std::filesystem::path& ALivro);
 // EPalvorin unless ALista has the bytes the book was made from.
 void VerificarLista(const TReceitaLivro& AReceita, const TListaUsada& ALista);
 
-struct TListaEncontrada {
+struct TFicheiroEncontrado {
     std::filesystem::path Caminho;
     std::vector<std::uint8_t> Bytes;
 };
 
-// Where the list of a book is looked for, in order: the recorded file name beside the book, the
-// same name in the current folder, and the recorded path. A recipe may come from anyone, so its
-// path is only a hint.
-std::vector<std::filesystem::path> LugaresDaLista(const TReceitaLivro& AReceita,
-                                                  const std::filesystem::path& ALivro);
+// Where a file a recipe names (its list, its theme) is looked for, in order: the recorded file
+// name beside the book, the same name in the current folder, and the recorded path. A recipe may
+// come from anyone, so its path is only a hint.
+std::vector<std::filesystem::path> LugaresDoFicheiro(const std::filesystem::path& AGravado,
+                                                     const std::filesystem::path& ALivro);
 
-// The first of those places holding a regular file with the recipe's SHA-256. Nothing about a
-// file that does not match is told: not its content, not its hash, not even whether it exists.
-// EPalvorin when none matches.
-TListaEncontrada ProcurarListaDoLivro(const TReceitaLivro& AReceita,
-                                      const std::filesystem::path& ALivro);
+// The first of those places holding a regular file with ASha256. Nothing about a file that does
+// not match is told: not its content, not its hash, not even whether it exists.
+std::optional<TFicheiroEncontrado> ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
+                                                           const std::string& ASha256,
+                                                           const std::filesystem::path& ALivro);
+
+// The list of the book, found as above. EPalvorin when none matches.
+TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,
+                                         const std::filesystem::path& ALivro);
 
 } // namespace palvorin

@@ -1,6 +1,7 @@
 #include "UnitPalvorinLivro.hpp"
 
 #include "UnitPalvorinGerador.hpp"
+#include "UnitPalvorinTema.hpp"
 #include "UnitPalvorinTentativas.hpp"
 #include "UnitPalvorinUsoPalavras.hpp"
 
@@ -160,16 +161,27 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     if (AExecucao.Tentativas)
         AExecucao.Tentativas->clear();
 
-    const auto base = std::make_shared<const TOpcoesGerador>(
+    // A theme's words the list lacks join it for this book only.
+    const std::optional<TTema>& tema = AConfig.Tema();
+    if (tema && tema->Palavras.empty())
+        throw EInterno("GerarLivro: o tema não foi lido");
+    const std::unique_ptr<TDicionario> comTema =
+        tema ? DicionarioComTema(ADic, tema->Palavras) : nullptr;
+    const TDicionario& dic = comTema ? *comTema : ADic;
+    auto opcoes = std::make_shared<TOpcoesGerador>(
         AConfig.Nivel() ? OpcoesGeradorDeNivel(*AConfig.Nivel()) : OpcoesGeradorPadrao());
+    if (tema)
+        opcoes->Preenchimento.Tema =
+            std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema->Palavras));
+    const std::shared_ptr<const TOpcoesGerador> base = std::move(opcoes);
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;
-    TUsoPalavras uso(ADic);
+    TUsoPalavras uso(dic);
     const TConsultaCancelamento consulta = [&corrida] { return corrida.Consultar(); };
     {
         const std::int32_t tarefas = NumeroDeTarefas(AExecucao.Tarefas);
         const std::int32_t tentativas = TentativasPorPuzzle(AConfig, AExecucao);
-        TOficinaTentativas oficina(ADic, AConfig.Lado(), AConfig.Semente(), tarefas - 1);
+        TOficinaTentativas oficina(dic, AConfig.Lado(), AConfig.Semente(), tarefas - 1);
         const std::int32_t porPosicao = TentativasAntecipadas(AConfig);
         std::int32_t antecipadas = 0; // positions whose first attempts were handed out
         for (std::int32_t i = 0; i < corrida.N; ++i) {

@@ -19,9 +19,9 @@ public:
     virtual std::shared_ptr<ICanvasPagina> NovaPagina() = 0;
 };
 
-// The book to lay out. The layout reads Config.Lado, Config.Titulo and Config.Nivel only, and
-// counts the puzzles it is given, not the number requested; Config and Lista are also the
-// recipe the PDF records.
+// The book to lay out. The layout reads Config.Lado, Config.Titulo, Config.Nivel and the theme's
+// name only, and counts the puzzles it is given, not the number requested; Config and Lista are
+// also the recipe the PDF records.
 struct TDadosLivro {
     TConfigLivro Config;
     std::vector<TPuzzle> Puzzles;

@@ -53,6 +53,9 @@ void TCompositorLivro::DesenharCapa(ICanvasPagina& ACanvas) const {
     if (FLivro.Config.Nivel())
         tamanho += " \u00B7 n\u00EDvel " + TextoDoNivel(*FLivro.Config.Nivel());
     TextoCentradoAjustado(ACanvas, 212 * e, tamanho, 16 * e, 16 * e, 1, false, area);
+    if (const auto& tema = FLivro.Config.Tema())
+        TextoCentradoQueCabe(ACanvas, 222 * e, "Tema: " + tema->Nome, 16 * e, 10 * e, 1, false,
+                             area);
 }
 
 void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {

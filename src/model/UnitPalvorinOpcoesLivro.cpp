@@ -136,6 +136,39 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
                  return std::nullopt;
              return std::string(VALOR_LIGADO);
          }},
+        {.Nome = "--tema",
+         .Tipo = toFicheiro,
+         .NomeDoValor = "NOME|FICHEIRO",
+         .Max = TAMANHO_MAXIMO_LISTA,
+         .Ajuda = "palavras de um assunto primeiro: um tema do programa ou um ficheiro",
+         .Omissao = "nenhum",
+         .Pormenor =
+             "Um tema do programa pelo nome (veja --temas), ou um ficheiro com uma palavra por "
+             "linha, no formato da lista de palavras. O gerador tenta as palavras do tema antes "
+             "de todas as outras; uma que a lista não tenha entra nela só para este livro. Com "
+             "--refazer, o ficheiro do tema é procurado ao lado do livro, na pasta atual e no "
+             "caminho que a receita guarda, ou indicado com --tema; tem de ser o mesmo, byte a "
+             "byte.",
+         .CampoReceita = "tema",
+         .MudaAoRefazer = true,
+         .RotuloJanela = "T&ema",
+         // Kept whole: a recipe may have given the file's SHA-256 first.
+         .Guardar =
+             [](TArgumentosLivro& a, std::string_view v) {
+                 if (!a.Livro.Tema)
+                     a.Livro.Tema.emplace();
+                 a.Livro.Tema->Nome = v;
+             },
+         // A built-in theme by its name, a file by its path (its SHA-256 has a field of its own).
+         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
+             if (!p.Tema)
+                 return std::nullopt;
+             return p.Tema->Embutido ? p.Tema->Nome : p.Tema->Ficheiro;
+         }},
+        {.Nome = "--temas",
+         .Tipo = toInterruptor,
+         .Ajuda = "mostra os temas do programa, com o número de palavras de cada um",
+         .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Temas = true; }},
         {.Nome = "--dicionario",
          .Tipo = toFicheiro,
          .NomeDoValor = "FICHEIRO",

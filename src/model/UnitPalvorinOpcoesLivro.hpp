@@ -27,6 +27,7 @@ struct TArgumentosLivro {
     bool Json = false;
     bool Ajuda = false;
     bool Versao = false;
+    bool Temas = false;                    // list the built-in themes
     std::vector<std::string_view> Dadas{}; // the options given, by name
 
     bool Dada(std::string_view ANome) const;

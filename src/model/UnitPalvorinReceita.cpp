@@ -4,6 +4,7 @@
 #include "UnitPalvorinTexto.hpp"
 
 #include <charconv>
+#include <filesystem>
 #include <vector>
 
 namespace palvorin {
@@ -87,6 +88,8 @@ struct TCampoReceita {
     std::string_view Nome;
     std::string (*Escrever)(const TReceitaLivro&);
     bool (*Ler)(TReceitaLivro&, const std::string&); // false: not a valid value
+    // Written only with a value, and may be missing: books without it keep their recipe.
+    bool Opcional = false;
 };
 
 const TCampoReceita CAMPOS_ANTES[] = {
@@ -116,6 +119,19 @@ const TCampoReceita CAMPOS_DEPOIS[] = {
          r.Lista.Sha256 = v;
          return Sha256Valido(v);
      }},
+    {"tema_sha256",
+     [](const TReceitaLivro& r) {
+         const auto& tema = r.Pedido.Tema;
+         return tema && !tema->Embutido ? tema->Sha256 : std::string();
+     },
+     [](TReceitaLivro& r, const std::string& v) {
+         if (!r.Pedido.Tema)
+             r.Pedido.Tema.emplace();
+         r.Pedido.Tema->Embutido = false;
+         r.Pedido.Tema->Sha256 = v;
+         return Sha256Valido(v);
+     },
+     true},
 };
 
 // Every field of a recipe, in the order they are written.
@@ -138,8 +154,12 @@ std::vector<TCampo> Campos() {
 }
 
 std::optional<std::string> Escrever(const TCampo& ACampo, const TReceitaLivro& AReceita) {
-    if (ACampo.Proprio)
-        return ACampo.Proprio->Escrever(AReceita);
+    if (ACampo.Proprio) {
+        std::string valor = ACampo.Proprio->Escrever(AReceita);
+        if (ACampo.Proprio->Opcional && valor.empty())
+            return std::nullopt;
+        return valor;
+    }
     return ACampo.Opcao->ValorNaReceita(AReceita.Pedido);
 }
 
@@ -164,7 +184,21 @@ bool Ler(const TCampo& ACampo, TReceitaLivro& AReceita, const std::string& AValo
 
 // A field a book of default options leaves out may be missing.
 bool PodeFaltar(const TCampo& ACampo) {
-    return ACampo.Opcao && !ACampo.Opcao->ValorNaReceita(TPedidoLivro{});
+    if (ACampo.Proprio)
+        return ACampo.Proprio->Opcional;
+    return !ACampo.Opcao->ValorNaReceita(TPedidoLivro{});
+}
+
+// A theme file's field holds its path: the theme takes the file's name, as when it is read.
+// A SHA-256 without a theme names nothing.
+bool TemaCompleto(std::optional<TTema>& ATema) {
+    if (!ATema || ATema->Embutido)
+        return true;
+    if (ATema->Nome.empty())
+        return false;
+    ATema->Ficheiro = ATema->Nome;
+    ATema->Nome = std::filesystem::path(ATema->Ficheiro).stem().string();
+    return true;
 }
 
 std::string_view Aparado(std::string_view ATexto) {
@@ -213,8 +247,13 @@ std::string ResumoDaReceita(const TReceitaLivro& AReceita) {
         texto += ", título «" + c.Titulo + "»";
     texto += AReceita.Lista.Embutida ? ", lista de palavras do programa"
                                      : ", lista de palavras «" + AReceita.Lista.Ficheiro + "»";
-    return texto + " (SHA-256 " + AReceita.Lista.Sha256 + "), feito com o Palvorin " +
-           AReceita.Versao + ". Para o refazer: palvorin-livro --refazer <este ficheiro>.";
+    texto += " (SHA-256 " + AReceita.Lista.Sha256 + ")";
+    if (const auto& tema = c.Tema)
+        texto += tema->Embutido
+                     ? ", tema «" + tema->Nome + "»"
+                     : ", tema do ficheiro «" + tema->Ficheiro + "» (SHA-256 " + tema->Sha256 + ")";
+    return texto + ", feito com o Palvorin " + AReceita.Versao +
+           ". Para o refazer: palvorin-livro --refazer <este ficheiro>.";
 }
 
 std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
@@ -260,6 +299,8 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
     // A list file has a name; the built-in list has none.
     if (receita.Lista.Embutida != receita.Lista.Ficheiro.empty())
         throw Danificada("ficheiro");
+    if (!TemaCompleto(receita.Pedido.Tema))
+        throw Danificada("tema");
     return receita;
 }
 

@@ -90,12 +90,12 @@ inline constexpr std::array<TFormatoLivro, 4> FormatosLivro = {
 // A book's subject: its words are placed before any other. A built-in theme is known by its
 // name; a theme of one's own by its file, whose bytes decide whether a book can be made again.
 struct TTema {
-    std::string Nome; // "Animais"; for a file, its name without folder or extension
+    std::string Nome{}; // "Animais"; for a file, its name without folder or extension
     bool Embutido = true;
-    std::string Ficheiro; // the path as it was given; empty for a built-in theme
-    std::string Sha256;   // of the file's bytes; empty for a built-in theme
+    std::string Ficheiro{}; // the path as it was given; empty for a built-in theme
+    std::string Sha256{};   // of the file's bytes; empty for a built-in theme
     // The accepted words, one per board form, in board-form order; all count as common.
-    std::vector<TPalavraDic> Palavras;
+    std::vector<TPalavraDic> Palavras{};
 
     bool operator==(const TTema&) const = default;
 };
@@ -120,6 +120,10 @@ struct TPedidoLivro {
     bool LetraGrande = false;
     // Pages a print shop accepts: even count, gutter, safe zone, grey ink only.
     bool Grafica = false;
+    // Absent: a book drawn from the whole list. Until the theme is read (TemaDoLivro), only
+    // what names it: a built-in theme's name or a file's path in Nome, a file's SHA-256 from a
+    // recipe.
+    std::optional<TTema> Tema{};
 
     bool operator==(const TPedidoLivro&) const = default;
 };
@@ -139,6 +143,7 @@ public:
     TFormatoLivro Formato() const { return FPedido.Formato; }
     bool LetraGrande() const { return FPedido.LetraGrande; }
     bool Grafica() const { return FPedido.Grafica; }
+    const std::optional<TTema>& Tema() const { return FPedido.Tema; }
     const TPedidoLivro& Pedido() const { return FPedido; }
 
     bool operator==(const TConfigLivro&) const = default;

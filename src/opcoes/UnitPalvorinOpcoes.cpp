@@ -15,6 +15,8 @@ TAnalise AnalisarOpcoes(const TPedidoLivro& APedido) {
         analise.Motivo = MotivoTitulo(APedido.Titulo);
     if (analise.Motivo.empty() && APedido.LetraGrande && !LetraGrandeCabe(APedido.Formato))
         analise.Motivo = "A letra grande só cabe nos formatos A4 e Carta.";
+    if (analise.Motivo.empty() && APedido.Tema)
+        analise.Motivo = MotivoNomeDoTema(APedido.Tema->Nome);
     if (analise.Motivo.empty()) {
         TPedidoLivro aceite = APedido;
         aceite.Titulo = Aparar(APedido.Titulo);

@@ -17,7 +17,7 @@ struct TAnalise {
 };
 
 // The side, then the number of puzzles, then the title as typed (MotivoTitulo), then large
-// print on a page too small for it. Raises nothing;
+// print on a page too small for it, then the theme's name (MotivoNomeDoTema). Raises nothing;
 // the configuration carries the title trimmed.
 TAnalise AnalisarOpcoes(const TPedidoLivro& APedido);
 

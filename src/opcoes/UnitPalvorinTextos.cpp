@@ -28,6 +28,8 @@ std::string TextoResumo(const TPedidoLivro& APedido) {
         resumo += " \u00B7 letra grande";
     if (APedido.Grafica)
         resumo += " \u00B7 para gráfica";
+    if (APedido.Tema)
+        resumo += " \u00B7 tema " + APedido.Tema->Nome;
     return resumo;
 }
 

@@ -54,22 +54,37 @@ std::string Nomear(std::u32string_view APontos, TFalha AFalha, bool AVisiveis) {
 
 } // namespace
 
-std::string MotivoTitulo(std::string_view ATitulo) {
-    if (SanearUtf8(ATitulo) != ATitulo)
-        return "O título do livro não é texto UTF-8 válido.";
-    const std::string aparado = Aparar(ATitulo);
+namespace {
+
+// Why a text cannot be printed on the cover, ASujeito ("O título do livro") and ADoSujeito
+// ("do título") naming it in the message; "" when it can.
+std::string MotivoTextoDaCapa(std::string_view ATexto, const std::string& ASujeito,
+                              std::string_view ADoSujeito) {
+    if (SanearUtf8(ATexto) != ATexto)
+        return ASujeito + " não é texto UTF-8 válido.";
+    const std::string aparado = Aparar(ATexto);
     if (ContarUnidadesUtf16(aparado) > static_cast<std::size_t>(MAX_TITULO))
-        return "O título do livro não pode ter mais de " + std::to_string(MAX_TITULO) +
-               " caracteres.";
-    const std::u32string titulo = PontosDeCodigo(aparado);
-    if (const std::string nomes = Nomear(titulo, EhControlo, false); !nomes.empty())
-        return "O título do livro não pode ter caracteres de controlo: " + nomes + ".";
-    if (const std::string nomes = Nomear(titulo, NaoCaracter, false); !nomes.empty())
-        return "O título do livro tem caracteres inválidos: " + nomes + ".";
+        return ASujeito + " não pode ter mais de " + std::to_string(MAX_TITULO) + " caracteres.";
+    const std::u32string texto = PontosDeCodigo(aparado);
+    if (const std::string nomes = Nomear(texto, EhControlo, false); !nomes.empty())
+        return ASujeito + " não pode ter caracteres de controlo: " + nomes + ".";
+    if (const std::string nomes = Nomear(texto, NaoCaracter, false); !nomes.empty())
+        return ASujeito + " tem caracteres inválidos: " + nomes + ".";
     const auto semGlifo = [](char32_t c) { return !FontesDoLivroDesenham(c); };
-    if (const std::string nomes = Nomear(titulo, semGlifo, true); !nomes.empty())
-        return "O tipo de letra do livro não tem estes caracteres do título: " + nomes + ".";
+    if (const std::string nomes = Nomear(texto, semGlifo, true); !nomes.empty())
+        return "O tipo de letra do livro não tem estes caracteres " + std::string(ADoSujeito) +
+               ": " + nomes + ".";
     return "";
+}
+
+} // namespace
+
+std::string MotivoTitulo(std::string_view ATitulo) {
+    return MotivoTextoDaCapa(ATitulo, "O título do livro", "do título");
+}
+
+std::string MotivoNomeDoTema(std::string_view ANome) {
+    return MotivoTextoDaCapa(ANome, "O nome do tema", "do nome do tema");
 }
 
 } // namespace palvorin

@@ -135,13 +135,18 @@ TTema LerTemaDeFicheiro(const std::filesystem::path& ACaminho, TRelatorioDic& AR
         throw EPalvorin("Não foi possível ler o tema «" + ACaminho.string() + "»: " + e.what() +
                         ".");
     }
-    TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(bytes)), ARel);
+    return TemaDeBytes(bytes, ACaminho, ARel);
+}
+
+TTema TemaDeBytes(const std::vector<std::uint8_t>& ABytes, const std::filesystem::path& ACaminho,
+                  TRelatorioDic& ARel) {
+    TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(ABytes)), ARel);
     if (tema.Palavras.empty())
         throw EPalvorin("O tema «" + ACaminho.string() + "» não tem nenhuma palavra aceite.");
     tema.Nome = ACaminho.stem().string();
     tema.Embutido = false;
     tema.Ficheiro = ACaminho.string();
-    tema.Sha256 = Sha256Hex(bytes);
+    tema.Sha256 = Sha256Hex(ABytes);
     return tema;
 }
 

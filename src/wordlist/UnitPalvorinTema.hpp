@@ -4,6 +4,7 @@
 #include "UnitPalvorinTipos.hpp"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -35,6 +36,9 @@ TTema TemaDeLinhas(const std::vector<std::string>& ALinhas, TRelatorioDic& ARel)
 // A theme of one's own, named by its file. Raises EPalvorin when the file cannot be read or
 // holds no acceptable word.
 TTema LerTemaDeFicheiro(const std::filesystem::path& ACaminho, TRelatorioDic& ARel);
+// The same, from the file's bytes, read from ACaminho.
+TTema TemaDeBytes(const std::vector<std::uint8_t>& ABytes, const std::filesystem::path& ACaminho,
+                  TRelatorioDic& ARel);
 
 // The built-in themes, in the order offered.
 std::span<const std::string_view> NomesDosTemasEmbutidos();

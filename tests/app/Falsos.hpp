@@ -58,6 +58,12 @@ public:
         Propostos.push_back(ANomeProposto);
         return Ficheiro;
     }
+    // The theme file the open dialog gives; nothing: cancelled.
+    std::optional<std::filesystem::path> FicheiroTema;
+    std::optional<std::filesystem::path> EscolherFicheiroTema() override {
+        Registo.push_back("escolher tema");
+        return FicheiroTema;
+    }
     void AbrirDocumento(const std::filesystem::path& ACaminho) override {
         Registo.push_back("abrir: " + ACaminho.string());
     }

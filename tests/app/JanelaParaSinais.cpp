@@ -26,6 +26,7 @@ public:
     std::optional<std::filesystem::path> EscolherFicheiroPdf(const std::string&) override {
         return FCaminho;
     }
+    std::optional<std::filesystem::path> EscolherFicheiroTema() override { return std::nullopt; }
     void AbrirDocumento(const std::filesystem::path&) override {}
     // The user's own choices are neither read nor touched.
     std::string LerPreferencia(const std::string&) override { return {}; }

@@ -7,6 +7,7 @@
 #include "UnitPalvorinOpcoes.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
@@ -68,7 +69,7 @@ protected:
 
 TEST_F(Janela, AbreComOsControlosNoSitio) {
     EXPECT_EQ(janela.windowTitle(), "PALVORIN | Teodoro Valquim");
-    EXPECT_EQ(janela.size(), QSize(609, 381));
+    EXPECT_EQ(janela.size(), QSize(609, 421));
     EXPECT_EQ(janela.minimumSize(), janela.maximumSize());
     EXPECT_FALSE(janela.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(janela.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -90,16 +91,18 @@ TEST_F(Janela, AbreComOsControlosNoSitio) {
         {janela.EditTituloLivro, {12, 162, 339, 31}, 17, "", true},
         {janela.LabelNivel, {390, 149, -1, -1}, 15, "Ní&vel", true},
         {janela.ComboBoxNivel, {446, 144, 120, 31}, 15, "", true},
-        {janela.LabelResumo, {12, 227, 366, 32}, 12, "30 puzzles \u00B7 11 \u00D7 11", true},
-        {janela.LabelEstado, {12, 265, 366, 32}, 12, "", true},
-        {janela.ProgressBarLote, {12, 307, 366, 21}, -1, "", true},
+        {janela.LabelTema, {16, 233, -1, -1}, 15, "T&ema", true},
+        {janela.ComboTema, {72, 227, 306, 31}, 15, "", true},
+        {janela.LabelResumo, {12, 267, 366, 32}, 12, "30 puzzles \u00B7 11 \u00D7 11", true},
+        {janela.LabelEstado, {12, 305, 366, 32}, 12, "", true},
+        {janela.ProgressBarLote, {12, 347, 366, 21}, -1, "", true},
         {janela.BevelApp, {390, 21, 212, 110}, -1, "", true},
         {janela.LabelNome, {-1, 33, -1, 54}, 40, "PALVORIN", true},
         {janela.LabelAutor, {-1, 81, -1, 23}, 17, "by Teodoro Valquim", true},
-        {janela.BitBtnGerar, {426, 190, 140, 40}, 15, "&Gerar", true},
-        {janela.BitBtnCancelar, {426, 239, 140, 40}, 15, "&Cancelar", false},
-        {janela.BitBtnSair, {426, 288, 140, 40}, 15, "&Sair", true},
-        {janela.PainelPaginas, {12, 340, 590, 31}, -1, "", true},
+        {janela.BitBtnGerar, {426, 230, 140, 40}, 15, "&Gerar", true},
+        {janela.BitBtnCancelar, {426, 279, 140, 40}, 15, "&Cancelar", false},
+        {janela.BitBtnSair, {426, 328, 140, 40}, 15, "&Sair", true},
+        {janela.PainelPaginas, {12, 380, 590, 31}, -1, "", true},
         {janela.LabelFormato, {4, 5, -1, -1}, 15, "&Formato", true},
         {janela.ComboBoxFormato, {80, 0, 120, 31}, 15, "", true},
         {janela.CheckBoxLetraGrande, {222, 7, 140, 18}, 15, "Letra g&rande", true},
@@ -162,11 +165,9 @@ TEST_F(Janela, AtalhosComAlt) {
     struct {
         Qt::Key tecla;
         QWidget* foco;
-    } casos[] = {{Qt::Key_N, janela.EditNumPuzzles},
-                 {Qt::Key_L, janela.EditTituloLivro},
-                 {Qt::Key_T, janela.RadioTamanhos[1]},
-                 {Qt::Key_V, janela.ComboBoxNivel},
-                 {Qt::Key_F, janela.ComboBoxFormato}};
+    } casos[] = {{Qt::Key_N, janela.EditNumPuzzles},   {Qt::Key_L, janela.EditTituloLivro},
+                 {Qt::Key_T, janela.RadioTamanhos[1]}, {Qt::Key_V, janela.ComboBoxNivel},
+                 {Qt::Key_E, janela.ComboTema},        {Qt::Key_F, janela.ComboBoxFormato}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.foco->objectName().toStdString());
         QTest::keyClick(&janela, c.tecla, Qt::AltModifier);
@@ -518,6 +519,76 @@ TEST_F(Janela, TituloDizQuantosCaracteresRestam) {
             EXPECT_EQ(janela.EditTituloLivro->text().toStdString(), c.titulo);
         }
     }
+}
+
+TEST_F(Janela, TemaEscolhidoComTeclasERato) {
+    const auto tema = [&] {
+        TPedidoLivro pedido;
+        std::string mensagem;
+        EXPECT_TRUE(janela.LerPedido(pedido, mensagem)) << mensagem;
+        return pedido.Tema;
+    };
+    EXPECT_EQ(janela.ComboTema->currentText().toStdString(), "Nenhum");
+    EXPECT_FALSE(tema());
+    janela.ComboTema->setFocus();
+    QTest::keyClick(janela.ComboTema, Qt::Key_Down);
+    ASSERT_TRUE(tema());
+    EXPECT_EQ(tema()->Nome, "Animais");
+    EXPECT_TRUE(tema()->Embutido);
+    EXPECT_GE(tema()->Palavras.size(), 150u);
+    EXPECT_EQ(Resumo(), "30 puzzles \u00B7 11 \u00D7 11 \u00B7 tema Animais");
+
+    const auto pasta = std::filesystem::temp_directory_path() / "palvorin-janela-tema";
+    std::filesystem::create_directories(pasta);
+    const auto praia = pasta / "praia.txt";
+    const auto vazio = pasta / "vazio.txt";
+    const auto semGlifo = pasta / "\U0001F600.txt";
+    std::ofstream(praia) << "areia\nx\nonda\n";
+    std::ofstream(vazio) << "# nada\n";
+    std::ofstream(semGlifo) << "mar\n";
+    // The last item asks for a file; a file without words, or none, leaves the choice as it was.
+    const struct {
+        std::optional<std::filesystem::path> Ficheiro;
+        std::string Escolhido;
+        std::string Registo;
+    } casos[] = {
+        {std::nullopt, "Animais", "escolher tema"},
+        {vazio, "Animais",
+         "erro: Não foi possível usar o tema. O tema «" + vazio.string() +
+             "» não tem nenhuma palavra aceite."},
+        {praia, "Ficheiro: praia",
+         "aviso: O tema «praia» tem 1 linha rejeitada:\nlinha 2: «x» - comprimento fora de 2 a "
+         "15 letras"},
+    };
+    for (const auto& c : casos) {
+        plataforma.FicheiroTema = c.Ficheiro;
+        plataforma.Registo.clear();
+        QTest::keyClick(janela.ComboTema, Qt::Key_End);
+        EXPECT_EQ(janela.ComboTema->currentText().toStdString(), c.Escolhido);
+        EXPECT_EQ(plataforma.Registo.back(), c.Registo);
+    }
+    ASSERT_TRUE(tema());
+    EXPECT_FALSE(tema()->Embutido);
+    EXPECT_EQ(tema()->Ficheiro, praia.string());
+    EXPECT_EQ(tema()->Palavras.size(), 2u);
+    EXPECT_TRUE(PodeGerar());
+
+    // Chosen with the mouse from the open list, a file the cover cannot name is refused as the
+    // command refuses it.
+    plataforma.FicheiroTema = semGlifo;
+    janela.ComboTema->showPopup();
+    QAbstractItemView* lista = janela.ComboTema->view();
+    const QModelIndex ultimo = lista->model()->index(janela.ComboTema->count() - 1, 0);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(ultimo).center());
+    EXPECT_EQ(janela.ComboTema->currentText().toStdString(), "Ficheiro: \U0001F600");
+    EXPECT_FALSE(PodeGerar());
+    EXPECT_EQ(Estado(), "O tipo de letra do livro não tem estes caracteres do nome do tema: "
+                        "«\U0001F600» (U+1F600).");
+
+    QTest::keyClick(janela.ComboTema, Qt::Key_Home);
+    EXPECT_FALSE(tema());
+    EXPECT_TRUE(PodeGerar());
+    std::filesystem::remove_all(pasta);
 }
 
 TEST_F(Janela, SairFechaQuandoNaoHaCorrida) {

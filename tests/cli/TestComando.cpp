@@ -818,3 +818,159 @@ TEST_F(Refazer, ReceitaForjadaNaoMostraNadaDoFicheiroQueNomeia) {
 }
 
 } // namespace
+
+namespace {
+
+// Themed books from the fixed list: the theme in the JSON, a theme file's refused lines told as
+// a list's are, and the book made again from its recipe.
+class Temas : public Refazer {
+protected:
+    void SetUp() override {
+        Refazer::SetUp();
+        FTema = FPasta + "/praia.txt";
+        std::ofstream(FTema) << "# Praia\nMAR\nCÉU\nareia-fina\nCAMA\nBOLA\nX\nBOLO\nSOL\n";
+    }
+    TExecucao LivroComTema(const std::string& ATema, const std::vector<std::string>& AMais) {
+        std::vector<std::string> args = {"--lado",    "9",  "--puzzles",    "3",
+                                         "--semente", "5",  "--dicionario", FLista,
+                                         "--tema",    ATema};
+        args.insert(args.end(), AMais.begin(), AMais.end());
+        return Executar(args);
+    }
+    std::string FTema;
+};
+
+TEST_F(Temas, FicheiroDeTemaNoJsonComAsLinhasRecusadas) {
+    const TExecucao e = LivroComTema(FTema, {"--json"});
+    ASSERT_EQ(e.Codigo, 0) << e.Erro;
+    const std::vector<std::string> linhas = Linhas(e.Erro);
+    ASSERT_GE(linhas.size(), 3u) << e.Erro;
+    EXPECT_EQ(linhas[0], "Tema «praia»: 6 palavras aceites, 2 rejeitadas.");
+    EXPECT_EQ(linhas[1], "  linha 4: «areia-fina» - tem algo que não é letra");
+    EXPECT_EQ(linhas[2], "  linha 7: «X» - comprimento fora de 2 a 15 letras");
+    EXPECT_NE(e.Saida.find(",\"tema\":\"praia\",\"falhas\":[]"), std::string::npos);
+    // Each puzzle lists its theme words and their count; every one is the file's.
+    const std::regex doPuzzle("\"tema\":\\{\"palavras\":\\[([^\\]]*)\\],\"quantas\":([0-9]+)\\}");
+    const std::regex palavra("\"([^\"]*)\"");
+    std::int32_t puzzles = 0, colocadas = 0;
+    for (auto it = std::sregex_iterator(e.Saida.begin(), e.Saida.end(), doPuzzle);
+         it != std::sregex_iterator(); ++it, ++puzzles) {
+        const std::string lista = (*it)[1];
+        std::int32_t lidas = 0;
+        for (auto p = std::sregex_iterator(lista.begin(), lista.end(), palavra);
+             p != std::sregex_iterator(); ++p, ++lidas) {
+            const std::string texto = (*p)[1];
+            EXPECT_TRUE(texto == "MAR" || texto == "CÉU" || texto == "CAMA" || texto == "BOLA" ||
+                        texto == "BOLO" || texto == "SOL")
+                << texto;
+        }
+        EXPECT_EQ(lidas, std::stoi((*it)[2])) << lista;
+        colocadas += lidas;
+    }
+    EXPECT_EQ(puzzles, 3);
+    EXPECT_GT(colocadas, 0);
+    // The same options without the theme: no theme anywhere in the book.
+    const TExecucao sem = Executar(
+        {"--lado", "9", "--puzzles", "3", "--semente", "5", "--dicionario", FLista, "--json"});
+    EXPECT_EQ(sem.Saida.find("tema"), std::string::npos);
+}
+
+TEST_F(Temas, LivroComTemaRefeitoDaReceita) {
+    for (const std::string& tema : {FTema, std::string("animais")}) {
+        SCOPED_TRACE(tema);
+        ASSERT_EQ(LivroComTema(tema, {"-o", FPasta + "/livro.pdf"}).Codigo, 0);
+        const TReceitaLivro receita = ReceitaDoLivro(FPasta + "/livro.pdf");
+        ASSERT_TRUE(receita.Pedido.Tema);
+        EXPECT_EQ(receita.Pedido.Tema->Embutido, tema != FTema);
+        EXPECT_EQ(receita.Pedido.Tema->Nome, tema == FTema ? "praia" : "Animais");
+        const TExecucao refeito =
+            Executar({"--refazer", FPasta + "/livro.pdf", "-o", FPasta + "/refeito.pdf"});
+        ASSERT_EQ(refeito.Codigo, 0) << refeito.Erro;
+        EXPECT_TRUE(Ler("refeito.pdf") == Ler("livro.pdf"));
+    }
+    // A theme file moved beside the book, or given under another name, still makes it again.
+    ASSERT_EQ(LivroComTema(FTema, {"-o", FPasta + "/livro.pdf"}).Codigo, 0);
+    const std::string outra = FPasta + "/outra";
+    std::filesystem::create_directory(outra);
+    std::filesystem::rename(FPasta + "/livro.pdf", outra + "/livro.pdf");
+    std::filesystem::copy_file(FTema, outra + "/praia.txt");
+    std::filesystem::copy_file(FTema, FPasta + "/copia.txt");
+    for (const std::vector<std::string>& mais :
+         {std::vector<std::string>{}, {"--tema", FPasta + "/copia.txt"}}) {
+        std::filesystem::remove(FTema);
+        // The list named as it was: one found elsewhere is recorded where it was found.
+        std::vector<std::string> args = {"--refazer",    outra + "/livro.pdf",
+                                         "--dicionario", FLista,
+                                         "-o",           FPasta + "/refeito.pdf"};
+        args.insert(args.end(), mais.begin(), mais.end());
+        const TExecucao refeito = Executar(args, {}, FPasta);
+        ASSERT_EQ(refeito.Codigo, 0) << refeito.Erro;
+        EXPECT_TRUE(Ler("refeito.pdf") == LerTudo(outra + "/livro.pdf"));
+        std::filesystem::copy_file(outra + "/praia.txt", FTema);
+    }
+}
+
+TEST_F(Temas, TemaQueNaoServeERecusado) {
+    ASSERT_EQ(LivroComTema(FTema, {"-o", FPasta + "/livro.pdf"}).Codigo, 0);
+    ASSERT_EQ(Executar({"--lado", "9", "--puzzles", "1", "--dicionario", FLista, "-o",
+                        FPasta + "/semtema.pdf"})
+                  .Codigo,
+              0);
+    const std::string soma = ReceitaDoLivro(FPasta + "/livro.pdf").Pedido.Tema->Sha256;
+    const std::string mudado = FPasta + "/mudado.txt";
+    std::ofstream(mudado) << LerTudo(FTema) << "ONDA\n";
+    const std::string lido = LerTudo(mudado);
+    const std::string nova =
+        Sha256Hex({reinterpret_cast<const std::uint8_t*>(lido.data()), lido.size()});
+    const std::string vazio = FPasta + "/vazio.txt";
+    std::ofstream(vazio) << "# nada\n1\n";
+    const std::string livro = FPasta + "/livro.pdf";
+    const struct {
+        std::vector<std::string> Argumentos;
+        std::string Mensagem;
+    } casos[] = {
+        {{"--refazer", livro, "--tema", mudado},
+         "O livro foi feito com o tema do ficheiro «" + FTema + "» (SHA-256 " + soma +
+             "), não com o tema do ficheiro «" + mudado + "» (SHA-256 " + nova +
+             "): o livro não pode ser refeito."},
+        {{"--refazer", livro, "--tema", "Casa"},
+         "O livro foi feito com o tema do ficheiro «" + FTema + "» (SHA-256 " + soma +
+             "), não com o tema «Casa»: o livro não pode ser refeito."},
+        {{"--refazer", FPasta + "/semtema.pdf", "--tema", "Casa", "--json"},
+         "O livro foi feito sem tema, não com o tema «Casa»: o livro não pode ser refeito."},
+        {{"--tema", "Zoologia"},
+         "Tema desconhecido: «Zoologia» não é um tema do programa (veja --temas) nem um "
+         "ficheiro."},
+        {{"--tema", ""}, "Falta o valor da opção --tema."},
+        {{"--tema", vazio, "--json"}, "O tema «" + vazio + "» não tem nenhuma palavra aceite."},
+        {{"--tema", FTema, "--dicionario", FLista, "-o", FTema},
+         "O livro ia substituir o tema «" + FTema + "»; indique outro ficheiro com -o."},
+    };
+    for (const auto& c : casos) {
+        const TExecucao e = Executar(c.Argumentos, {}, FPasta);
+        EXPECT_EQ(e.Codigo, 2) << e.Erro;
+        ASSERT_FALSE(Linhas(e.Erro).empty());
+        EXPECT_EQ(Linhas(e.Erro).back(), "palvorin-livro: " + c.Mensagem) << e.Erro;
+    }
+    // The changed file where the book's was: looked for by its bytes, and not found.
+    std::filesystem::copy_file(mudado, FTema, std::filesystem::copy_options::overwrite_existing);
+    const TExecucao e = Executar({"--refazer", livro, "--json"}, {}, FPasta);
+    EXPECT_EQ(e.Codigo, 2);
+    EXPECT_EQ(e.Erro, "palvorin-livro: Não se encontrou o tema que fez o livro («praia.txt», "
+                      "SHA-256 " +
+                          soma + ") ao lado do livro, na pasta atual nem em «" + FTema +
+                          "»: indique-o com --tema.\n");
+}
+
+TEST(PalvorinLivro, TemasDoPrograma) {
+    const TExecucao e = Executar({"--temas"});
+    EXPECT_EQ(e.Codigo, 0);
+    const std::vector<std::string> linhas = Linhas(e.Saida);
+    ASSERT_EQ(linhas.size(), 9u) << e.Saida;
+    EXPECT_EQ(linhas[0], "Temas do programa:");
+    EXPECT_TRUE(std::regex_match(linhas[1], std::regex("  Animais {11}[0-9]{3} palavras")))
+        << linhas[1];
+    EXPECT_EQ(linhas[7].rfind("  Corpo e saúde ", 0), 0u) << linhas[7];
+}
+
+} // namespace

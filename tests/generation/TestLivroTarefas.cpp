@@ -4,6 +4,7 @@
 #include "Fixturas.hpp"
 #include "ListaEmbutida.hpp"
 #include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinTema.hpp"
 #include "UnitPalvorinTentativas.hpp"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ std::vector<std::int32_t> DeZeroA(std::int32_t AFim) {
 struct TCasoLivro {
     const char* Nome;
     const TDicionario& (*Lista)();
-    TConfigLivro Config;
+    TPedidoLivro Pedido;         // judged when the test runs: a theme's name needs the fonts
     std::int32_t MaisTentativas; // the hardest position takes at least this many attempts
     bool ComFalhas;              // some position gets no puzzle
 };
@@ -69,24 +70,35 @@ void PrintTo(const TCasoLivro& ACaso, std::ostream* ASaida) {
     *ASaida << ACaso.Nome;
 }
 
+// The fixed theme: common and rare words of the fixed list, and two it lacks, which the book's
+// list gains.
+std::optional<TTema> TemaFixo() {
+    TRelatorioDic rel;
+    return LerTemaDeFicheiro(PALVORIN_TEMA_FIXO, rel);
+}
+
 const TCasoLivro CASOS[] = {
-    {"embutida_9", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 12, .Lado = 9, .Semente = 1}), 1,
+    {"embutida_9", ListaEmbutida, TPedidoLivro{.NumPuzzles = 12, .Lado = 9, .Semente = 1}, 1,
      false},
-    {"embutida_11", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 12, .Lado = 11, .Semente = 2}), 1,
+    {"embutida_11", ListaEmbutida, TPedidoLivro{.NumPuzzles = 12, .Lado = 11, .Semente = 2}, 1,
      false},
-    {"embutida_13", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 10, .Lado = 13, .Semente = 3}), 1,
+    {"embutida_13", ListaEmbutida, TPedidoLivro{.NumPuzzles = 10, .Lado = 13, .Semente = 3}, 1,
      false},
-    {"embutida_15", ListaEmbutida, ConfigDoLivro({.NumPuzzles = 8, .Lado = 15, .Semente = 4}), 1,
+    {"embutida_15", ListaEmbutida, TPedidoLivro{.NumPuzzles = 8, .Lado = 15, .Semente = 4}, 1,
      false},
     // The third position gets no puzzle; at the fifth three attempts repeat too many words and
     // the fourth, with forbidden words, is accepted.
     {"terco_falha_e_quarta_tentativa", TercoDaListaFixa,
-     ConfigDoLivro({.NumPuzzles = 5, .Lado = 9, .Semente = 7}), 4, true},
+     TPedidoLivro{.NumPuzzles = 5, .Lado = 9, .Semente = 7}, 4, true},
     // A book of the scarcest level: most positions discard attempts of the other levels.
     {"nivel_dificil_9", ListaEmbutida,
-     ConfigDoLivro(
-         {.NumPuzzles = 8, .Lado = 9, .Semente = 5, .Nivel = TNivelDificuldade::ndDificil}),
+     TPedidoLivro{.NumPuzzles = 8, .Lado = 9, .Semente = 5, .Nivel = TNivelDificuldade::ndDificil},
      2, false},
+    {"tema_animais_13", ListaEmbutida,
+     TPedidoLivro{.NumPuzzles = 10, .Lado = 13, .Semente = 6, .Tema = TemaEmbutido("Animais")}, 1,
+     false},
+    {"tema_fixo_9", ListaFixa,
+     TPedidoLivro{.NumPuzzles = 8, .Lado = 9, .Semente = 8, .Tema = TemaFixo()}, 1, false},
 };
 
 class LivroComTarefas : public testing::TestWithParam<TCasoLivro> {};
@@ -99,17 +111,18 @@ INSTANTIATE_TEST_SUITE_P(Casos, LivroComTarefas, testing::ValuesIn(CASOS), NomeD
 
 TEST_P(LivroComTarefas, OMesmoLivroComQualquerNumeroDeTarefas) {
     const TCasoLivro& c = GetParam();
-    const TLivroFeito um = FazerLivro(c.Lista(), c.Config, 1);
+    const TConfigLivro config = ConfigDoLivro(c.Pedido);
+    const TLivroFeito um = FazerLivro(c.Lista(), config, 1);
     ASSERT_FALSE(um.Tentativas.empty());
     // What the book is there to show; the built-in list may change under the other books.
     EXPECT_GE(*std::max_element(um.Tentativas.begin(), um.Tentativas.end()), c.MaisTentativas);
     if (c.ComFalhas) {
         EXPECT_FALSE(um.Relatorio.Falhas.empty());
     }
-    EXPECT_EQ(um.Posicoes, DeZeroA(c.Config.NumPuzzles()));
+    EXPECT_EQ(um.Posicoes, DeZeroA(config.NumPuzzles()));
     for (const std::int32_t tarefas : {2, 3, 8}) {
         SCOPED_TRACE(std::to_string(tarefas) + " tarefas");
-        const TLivroFeito livro = FazerLivro(c.Lista(), c.Config, tarefas);
+        const TLivroFeito livro = FazerLivro(c.Lista(), config, tarefas);
         EXPECT_EQ(livro.Puzzles, um.Puzzles);
         EXPECT_EQ(livro.Relatorio, um.Relatorio);
         EXPECT_EQ(livro.Tentativas, um.Tentativas);
@@ -126,8 +139,9 @@ INSTANTIATE_TEST_SUITE_P(Casos, CancelarLivroComTarefas, testing::Values(CASOS[3
 
 TEST_P(CancelarLivroComTarefas, EmQualquerMomentoGuardaSoOQueEstavaDecidido) {
     const TCasoLivro& c = GetParam();
-    const TLivroFeito completo = FazerLivro(c.Lista(), c.Config, 1);
-    std::mt19937 sorteio(c.Config.Semente());
+    const TConfigLivro config = ConfigDoLivro(c.Pedido);
+    const TLivroFeito completo = FazerLivro(c.Lista(), config, 1);
+    std::mt19937 sorteio(config.Semente());
     std::uniform_int_distribution<std::int32_t> momento(1, completo.Chamadas);
     for (const std::int32_t tarefas : {1, 2, 8}) {
         // Reports come every 40 ms and while waiting for workers, so one report number falls
@@ -136,9 +150,9 @@ TEST_P(CancelarLivroComTarefas, EmQualquerMomentoGuardaSoOQueEstavaDecidido) {
             const std::int32_t na = momento(sorteio);
             SCOPED_TRACE(std::to_string(tarefas) + " tarefas, cancelado no relatório " +
                          std::to_string(na));
-            const TLivroFeito livro = FazerLivro(c.Lista(), c.Config, tarefas, na);
+            const TLivroFeito livro = FazerLivro(c.Lista(), config, tarefas, na);
             const std::int32_t decididas = livro.PosicaoDoCancelamento;
-            if (decididas < 0 || decididas == c.Config.NumPuzzles()) {
+            if (decididas < 0 || decididas == config.NumPuzzles()) {
                 // The run ended first, or the cancel came with the final report: ignored.
                 EXPECT_FALSE(livro.Relatorio.Cancelado);
                 EXPECT_EQ(livro.Puzzles, completo.Puzzles);

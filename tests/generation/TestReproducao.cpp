@@ -4,6 +4,7 @@
 #include "Fixturas.hpp"
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinTema.hpp"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,34 @@ TEST(Reproducao, LivroDeNivel) {
         VerificarLivro(ListaFixa(),
                        ConfigDoLivro({.NumPuzzles = 2, .Lado = 9, .Semente = 5, .Nivel = c.Nivel}),
                        c.Esperados, TRelatorioLivro{2, 2, false, 0, {}});
+}
+
+// A themed book: the theme's words go first at every step, and the two the fixed list lacks
+// join it for the book. Any change in the theme's tier or in how the list gains words moves it.
+TEST(Reproducao, LivroComTema) {
+    TRelatorioDic rel;
+    const TTema tema = LerTemaDeFicheiro(PALVORIN_TEMA_FIXO, rel);
+    const std::vector<std::vector<std::string>> esperados = {
+        {"#CALCAS#C", "##MAO#AVO", "#JORNAL#N", "C#R#S#A#C", "A##REI##H", "N#E#G#F#A", "C#ROUBAR#",
+         "RUA#IAS##", "O#MORRER#"},
+        {"#MAR#A#C#", "SOL##LEAO", "ATENDE#I#", "LAR#AMOR#", "##T#D#L##", "#FATO#HEI", "#L#ESTARA",
+         "VOAR##DAS", "#R#A#VAS#"},
+        {"#REDE#AMO", "P###RAMO#", "E#ATACAR#", "R#N#MORA#", "USO###ERA", "#ARMA#L#G", "#IMENSO#U",
+         "#BASE###A", "SAL#LEVE#"},
+        {"ROUBO#MAR", "##N#####A", "#FISICA#B", "#IDO#OLHO", "#LAMENTO#", "LADO#TER#", "A#ESTARA#",
+         "G#####A##", "OVO#VERAO"},
+    };
+    const TConfigLivro config =
+        ConfigDoLivro({.NumPuzzles = 4, .Lado = 9, .Semente = 18, .Tema = tema});
+    VerificarLivro(ListaFixa(), config, esperados, TRelatorioLivro{4, 4, false, 3, {}});
+    TRelatorioLivro relLivro;
+    std::vector<std::string> doTema;
+    for (const TPuzzle& p : GerarLivro(ListaFixa(), config, {}, relLivro))
+        for (const std::string& palavra : PalavrasDoTemaNoPuzzle(tema, p))
+            doTema.push_back(palavra);
+    // CONCHA is not in the fixed list; SAL is one of its rare words, placed as a common one.
+    EXPECT_EQ(doTema, (std::vector<std::string>{"CONCHA", "MAR", "SOL", "SAL", "REDE", "SAL",
+                                                "ÁGUA", "MAR", "VERÃO"}));
 }
 
 } // namespace

@@ -18,6 +18,16 @@ TReceitaLivro Receita(const std::string& ATitulo, const TListaUsada& ALista,
                          .Lista = ALista};
 }
 
+// A theme as a recipe names it: a built-in one by its name, a file by its path and bytes.
+TReceitaLivro ComTema(TReceitaLivro AReceita, const std::string& ANome,
+                      const std::string& AFicheiro = "") {
+    AReceita.Pedido.Tema = TTema{.Nome = ANome,
+                                 .Embutido = AFicheiro.empty(),
+                                 .Ficheiro = AFicheiro,
+                                 .Sha256 = AFicheiro.empty() ? "" : SOMA};
+    return AReceita;
+}
+
 TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {
     const TReceitaLivro receitas[] = {
         Receita("", {true, "", SOMA}),
@@ -25,6 +35,9 @@ TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {
         Receita("\xF0\x9F\x98\x80 (a) \\b", {false, "listas/minha lista;1.txt", SOMA}),
         Receita("", {true, "", SOMA}, TNivelDificuldade::ndFacil),
         Receita("Difícil", {true, "", SOMA}, TNivelDificuldade::ndDificil),
+        ComTema(Receita("", {true, "", SOMA}), "Corpo e saúde"),
+        ComTema(Receita("", {false, "lista.txt", SOMA}), "a minha; praia",
+                "temas/a minha; praia.txt"),
     };
     for (const TReceitaLivro& receita : receitas) {
         const std::string texto = TextoDaReceita(receita);
@@ -56,6 +69,16 @@ TEST(Receita, OpcoesDePaginaSoQuandoNaoSaoAsDoA4) {
               std::string::npos);
     for (const char* mau : {"; formato=a3", "; formato=", "; grafica=nao"})
         EXPECT_THROW(LerReceita(a4 + mau), EPalvorin) << mau;
+}
+
+TEST(Receita, LivroSemTemaNaoFalaDeTema) {
+    // The theme's fields are left out, so such books keep the recipe they always had.
+    const TReceitaLivro semTema = Receita("Férias", {false, "a.txt", SOMA});
+    EXPECT_EQ(TextoDaReceita(semTema).find("tema"), std::string::npos);
+    EXPECT_EQ(ResumoDaReceita(semTema).find("tema"), std::string::npos);
+    const std::string comTema = TextoDaReceita(ComTema(semTema, "Animais"));
+    EXPECT_NE(comTema.find("; tema=Animais"), std::string::npos) << comTema;
+    EXPECT_EQ(comTema.find("tema_sha256"), std::string::npos) << comTema;
 }
 
 TEST(Receita, TextoSemReceitaNaoELido) {
@@ -115,6 +138,11 @@ TEST(Receita, ReceitaDanificadaOuDeOutraVersaoERecusada) {
          "A receita do livro está danificada (campo «ficheiro»)."},
         {trocar(SOMA, std::string(64, 'G')),
          "A receita do livro está danificada (campo «sha256»)."},
+        {boa + "; tema_sha256=abc", "A receita do livro está danificada (campo «tema_sha256»)."},
+        // A file's SHA-256 with nothing that names the theme.
+        {boa + "; tema_sha256=" + SOMA, "A receita do livro está danificada (campo «tema»)."},
+        {boa + "; tema=", "A receita do livro está danificada (campo «tema»)."},
+        {boa + "; tema=Animais; tema=Casa", "A receita do livro está danificada (campo «tema»)."},
         {boa + "; " + std::string(100, 'x') + "=1",
          "A receita do livro tem um campo que esta versão não conhece: «" + std::string(40, 'x') +
              "\u2026»."},
@@ -137,6 +165,12 @@ TEST(Receita, ResumoLegivel) {
         "palavras «minha.txt» (SHA-256 " +
             SOMA + "), feito com o Palvorin " + VERSAO_PALVORIN +
             ". Para o refazer: palvorin-livro --refazer <este ficheiro>.");
+    EXPECT_EQ(ResumoDaReceita(ComTema(Receita("", {true, "", SOMA}), "praia", "temas/praia.txt")),
+              "Livro de 100 puzzles de 15 × 15, semente 4294967295, lista de palavras do "
+              "programa (SHA-256 " +
+                  SOMA + "), tema do ficheiro «temas/praia.txt» (SHA-256 " + SOMA +
+                  "), feito com o Palvorin " + VERSAO_PALVORIN +
+                  ". Para o refazer: palvorin-livro --refazer <este ficheiro>.");
 }
 
 } // namespace

@@ -101,6 +101,31 @@ TEST(Opcoes, AnalisarOpcoesParaNaPrimeiraFalha) {
     }
 }
 
+TEST(Opcoes, NomeDoTemaJulgadoComoOTitulo) {
+    const auto comTema = [](const std::string& ANome, std::string ATitulo = "") {
+        TPedidoLivro pedido = Pedido(30, 11, std::move(ATitulo));
+        pedido.Tema = TTema{.Nome = ANome, .Embutido = false};
+        return pedido;
+    };
+    const struct {
+        TPedidoLivro pedido;
+        std::string motivo;
+    } casos[] = {
+        {comTema("férias na praia"), ""},
+        {comTema("praia\x1B[2J"), "O nome do tema não pode ter caracteres de controlo: U+001B."},
+        {comTema(std::string(41, 'a')), "O nome do tema não pode ter mais de 40 caracteres."},
+        {comTema("a\xFF"), "O nome do tema não é texto UTF-8 válido."},
+        {comTema("\U0001F600"), "O tipo de letra do livro não tem estes caracteres do nome do "
+                                "tema: «\U0001F600» (U+1F600)."},
+        // The title is judged first.
+        {comTema("a\tb", "a\tb"), MotivoTitulo("a\tb")},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(AnalisarOpcoes(c.pedido).Motivo, c.motivo) << c.pedido.Tema->Nome;
+    // The summary names the theme; without one it is as it was.
+    EXPECT_EQ(TextoResumo(comTema("praia")), "30 puzzles \u00B7 11 \u00D7 11 \u00B7 tema praia");
+}
+
 TEST(Opcoes, TextoFalhas) {
     auto relatorio = [](std::int32_t AGerados, std::int32_t APedidos, int AFalhas) {
         TRelatorioLivro rel;

@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+"""Themed books: share of placed words from the theme, failed positions and time, for every
+built-in theme and side, against the same books without a theme.
+
+    python3 bench/temas.py [--programa build/palvorin-livro] [--sementes 1] [--puzzles 30]
+
+LADOS="11 13" and TEMAS="Animais,Casa" narrow the table. Times are processor time (user + system)
+of the command, one thread.
+"""
+
+import argparse
+import json
+import os
+import resource
+import subprocess
+
+TEMAS = ["Animais", "Comida e bebida", "Desporto", "Natureza", "Casa", "Profissões",
+         "Corpo e saúde", "Viagens"]
+LADOS = [int(x) for x in os.environ.get("LADOS", "9 11 13 15").split()]
+TEMAS = os.environ["TEMAS"].split(",") if "TEMAS" in os.environ else TEMAS
+
+
+def livro(programa, lado, semente, puzzles, tema=None):
+    comando = [programa, "--lado", str(lado), "--puzzles", str(puzzles), "--semente",
+               str(semente), "--json", "--tarefas", "1"]
+    if tema:
+        comando += ["--tema", tema]
+    # Processor time, not wall time: the machine is shared, and a wall clock measures the others.
+    antes = resource.getrusage(resource.RUSAGE_CHILDREN)
+    saida = subprocess.run(comando, capture_output=True, check=True, text=True).stdout
+    depois = resource.getrusage(resource.RUSAGE_CHILDREN)
+    tempo = depois.ru_utime + depois.ru_stime - antes.ru_utime - antes.ru_stime
+    return json.loads(saida), tempo
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--programa", default="build/palvorin-livro")
+    p.add_argument("--sementes", type=int, default=1)
+    p.add_argument("--puzzles", type=int, default=30)
+    a = p.parse_args()
+    sementes = range(1, a.sementes + 1)
+    base = {}
+    for lado in LADOS:
+        base[lado] = sum(livro(a.programa, lado, s, a.puzzles)[1] for s in sementes)
+    print("| tema | lado | quota média | quota mínima | falhas | tempo | ÷ sem tema |")
+    print("|---|---|---|---|---|---|---|")
+    for tema in TEMAS:
+        for lado in LADOS:
+            quotas, falhas, tempo = [], 0, 0.0
+            for s in sementes:
+                dados, segundos = livro(a.programa, lado, s, a.puzzles, tema)
+                tempo += segundos
+                falhas += len(dados["falhas"])
+                quotas += [p["tema"]["quantas"] / len(p["palavras"]) for p in dados["puzzles"]]
+            media = sum(quotas) / len(quotas)
+            print(f"| {tema} | {lado} | {media:.1%} | {min(quotas):.1%} | {falhas} | "
+                  f"{tempo:.2f} s | {tempo / base[lado]:.2f} |", flush=True)
+
+
+if __name__ == "__main__":
+    main()
