@@ -2,6 +2,7 @@
 
 #include "UnitPalvorinDicionario.hpp"
 #include "UnitPalvorinOpcoesLivro.hpp"
+#include "UnitPalvorinRelatorioLivro.hpp"
 #include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
@@ -18,16 +19,6 @@ using TProgressoLivro =
 
 // A monotonic stopwatch reading in milliseconds.
 using TRelogioMs = std::function<std::int64_t()>;
-
-struct TRelatorioLivro {
-    std::int32_t Pedidos = 0;
-    std::int32_t Gerados = 0;
-    bool Cancelado = false;
-    std::int32_t ComRaras = 0;
-    std::vector<std::string> Falhas; // one message per position without a puzzle
-
-    bool operator==(const TRelatorioLivro&) const = default;
-};
 
 inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
 // A book of one level draws until a puzzle of that level comes; each level is about a third

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "UnitPalvorinLivro.hpp"
+#include "UnitPalvorinRelatorioLivro.hpp"
 #include "UnitPalvorinTexto.hpp"
+#include "UnitPalvorinTipos.hpp"
 
 #include <cstdint>
 #include <string>
