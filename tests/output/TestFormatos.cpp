@@ -4,10 +4,12 @@
 #include "Ferramentas.hpp"
 #include "FixturasLivro.hpp"
 #include "PaginaImagem.hpp"
+#include "UnitPalvorinCanvasCairo.hpp"
 #include "UnitPalvorinInfoPdf.hpp"
 #include "UnitPalvorinPdf.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <sstream>
@@ -166,6 +168,12 @@ const TCaso CASOS[] = {
     {TFormatoLivro::flCarta, true, true},   {TFormatoLivro::fl6x9, false, true},
 };
 
+// The size the PDF carries: type lands on whole 1/300 in, so 7 pt prints at 6.96.
+double TamanhoImpresso(double ATamanhoPt) {
+    return std::nearbyint(ATamanhoPt * DPI_PAGINA / PONTOS_POR_POLEGADA) * PONTOS_POR_POLEGADA /
+           DPI_PAGINA;
+}
+
 } // namespace
 
 TEST(Formatos, NadaPequenoCortadoOuSobrepostoEmCadaLado) {
@@ -189,7 +197,7 @@ TEST(Formatos, NadaPequenoCortadoOuSobrepostoEmCadaLado) {
                 const std::vector<TCaixa> tabuleiros = medida.Tabuleiros();
                 for (std::size_t i = 0; i < medida.Textos.size(); ++i) {
                     const TTexto& t = medida.Textos[i];
-                    EXPECT_GE(t.TamanhoPt, 7) << onde;
+                    EXPECT_GE(TamanhoImpresso(t.TamanhoPt), 7) << onde << ", " << t.TamanhoPt;
                     for (std::size_t j = i + 1; j < medida.Textos.size(); ++j)
                         EXPECT_FALSE(t.Caixa.Cruza(medida.Textos[j].Caixa)) << onde << ", " << i;
                     // A letter in its cell, or clear of every board.
