@@ -20,6 +20,8 @@ std::string TextoAjuda() {
            " caracteres.\r\n"
            "Abrir PDF: abre o livro no leitor de PDF quando estiver gravado.\r\n"
            "Nível: a dificuldade dos puzzles; com «Qualquer», saem de todos os níveis.\r\n"
+           "Tema: as palavras de um assunto entram primeiro nos puzzles e a capa diz o tema; "
+           "«Ficheiro próprio…» lê um tema seu, uma palavra por linha.\r\n"
            "Formato: o tamanho da página (A4, A5, Carta ou 6 × 9 pol.). Letra grande: listas e "
            "regras em 16 pt ou mais e casas maiores, em A4 e Carta. Páginas para gráfica: número "
            "par de páginas, medianiz, nada a menos de 12,7 mm do corte e só tinta preta (precisa "

@@ -5,6 +5,7 @@
 #include "UnitPalvorinIcone.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinOpcoes.hpp"
+#include "UnitPalvorinOpcoesLivro.hpp"
 #include "UnitPalvorinQtTexto.hpp"
 
 #include <QAbstractItemView>
@@ -195,6 +196,13 @@ TEST_F(Janela, AjudaPorF1OuPeloBotao) {
          {"Tamanho:", "Número de puzzles: de 1 a 100", "até 40 caracteres",
           "Abrir PDF:", "Nível:", "Gerar:", "Abrir pasta", "Cancelar:", "Sair (Esc)"})
         EXPECT_NE(ajuda.find(parte), std::string::npos) << parte;
+    // Every control the options table gives a label is explained, so a new row cannot be missed.
+    for (const TOpcaoLivro& opcao : OpcoesLivro())
+        if (!opcao.RotuloJanela.empty()) {
+            std::string rotulo(opcao.RotuloJanela);
+            std::erase(rotulo, '&');
+            EXPECT_NE(ajuda.find(rotulo + ":"), std::string::npos) << rotulo;
+        }
     for (const char* parte : {"acerca: Palvorin " PALVORIN_VERSAO, "GPL", "hunspell-pt-pt"})
         EXPECT_NE(acerca.find(parte), std::string::npos) << parte;
     QTest::mouseClick(janela.BitBtnAjuda, Qt::LeftButton);
