@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace palvorin {
 
@@ -20,12 +21,37 @@ constexpr double ESPACO_ANTES_LEGAL_MM = 6;
 constexpr double TAMANHO_LEGAL_PT = 12;
 constexpr double LARGURA_SELO_MM = 30;
 constexpr double ALTURA_SELO_MM = 30.0 * 450 / 1280;
+constexpr double TOPO_AVISO_MM = 11;
+constexpr double TOPO_LICENCA_MM = 20;
+constexpr double ESPACO_ANTES_SELO_MM = 4;
+// Where large rules leave the legal block too little room above the footer it is set
+// smaller, by quarter points, down to a size that still prints at 7 pt or more.
+constexpr double PASSO_LEGAL_PT = 0.25;
+constexpr double TAMANHO_LEGAL_MINIMO_PT = 7.5;
 
 constexpr double TAMANHO_SEPARADOR_PT = 36;
 
 const std::string LETRAS_EMBLEMA = "#O#M#ERRARIDEIASEIOS#M#R#";
 constexpr std::int32_t LADO_EMBLEMA = 5;
 constexpr double CELULA_EMBLEMA_MM = 18;
+
+// The mark, the notice, the licence and the badge, drawn to the A4 design scaled by Escala.
+struct TBlocoLegal {
+    double Escala = 1;
+    std::vector<std::string> Licenca;
+
+    double TamanhoPt() const { return TAMANHO_LEGAL_PT * Escala; }
+    double Altura() const {
+        return (TOPO_LICENCA_MM + static_cast<double>(Licenca.size()) * ALTURA_LINHA_LICENCA_MM +
+                ESPACO_ANTES_SELO_MM + ALTURA_SELO_MM) *
+               Escala;
+    }
+};
+
+TBlocoLegal BlocoLegal(ICanvasPagina& ACanvas, double ALarguraMm, double AEscala) {
+    return {AEscala,
+            QuebrarTexto(ACanvas, TEXTO_LICENCA, ALarguraMm, TAMANHO_LEGAL_PT * AEscala, false)};
+}
 
 std::string Maiusculas(std::string ATexto) {
     for (char& c : ATexto)
@@ -65,20 +91,24 @@ void TCompositorLivro::DesenharVerso(ICanvasPagina& ACanvas, const TDescPagina& 
         DesenharRegras(ACanvas, LinhasDasRegras(FTemAcentos), area.Topo, FFormato);
     // The legal block keeps its place unless the rules, set larger, reach down to it.
     const double topo = std::max(205 * e, fimRegras + ESPACO_ANTES_LEGAL_MM);
-    const double tamanhoLegal = TAMANHO_LEGAL_PT * e;
-    ACanvas.Texto(area.Esquerda, topo, TEXTO_MARCA, 14 * e, true, CINZA_PRETO,
+    TBlocoLegal bloco = BlocoLegal(ACanvas, area.Largura(), e);
+    while (topo + bloco.Altura() > FFormato.FundoListaMm &&
+           bloco.TamanhoPt() - PASSO_LEGAL_PT >= TAMANHO_LEGAL_MINIMO_PT)
+        bloco =
+            BlocoLegal(ACanvas, area.Largura(), bloco.Escala - PASSO_LEGAL_PT / TAMANHO_LEGAL_PT);
+    const double s = bloco.Escala;
+    ACanvas.Texto(area.Esquerda, topo, TEXTO_MARCA, 14 * s, true, CINZA_PRETO,
                   TAlinhamento::alEsquerda);
-    ACanvas.Texto(area.Esquerda, topo + 11 * e, TEXTO_AVISO, tamanhoLegal, false, CINZA_PRETO,
-                  TAlinhamento::alEsquerda);
-    double y = topo + 20 * e;
-    for (const std::string& linha :
-         QuebrarTexto(ACanvas, TEXTO_LICENCA, area.Largura(), tamanhoLegal, false)) {
-        ACanvas.Texto(area.Esquerda, y, linha, tamanhoLegal, false, CINZA_PRETO,
+    ACanvas.Texto(area.Esquerda, topo + TOPO_AVISO_MM * s, TEXTO_AVISO, bloco.TamanhoPt(), false,
+                  CINZA_PRETO, TAlinhamento::alEsquerda);
+    double y = topo + TOPO_LICENCA_MM * s;
+    for (const std::string& linha : bloco.Licenca) {
+        ACanvas.Texto(area.Esquerda, y, linha, bloco.TamanhoPt(), false, CINZA_PRETO,
                       TAlinhamento::alEsquerda);
-        y += ALTURA_LINHA_LICENCA_MM * e;
+        y += ALTURA_LINHA_LICENCA_MM * s;
     }
-    ACanvas.Imagem(area.Esquerda, y + 4 * e, LARGURA_SELO_MM * e, ALTURA_SELO_MM * e,
-                   std::string(recurso::SELO_CC_BY_NC_ND));
+    ACanvas.Imagem(area.Esquerda, y + ESPACO_ANTES_SELO_MM * s, LARGURA_SELO_MM * s,
+                   ALTURA_SELO_MM * s, std::string(recurso::SELO_CC_BY_NC_ND));
     DesenharRodape(ACanvas, APagina.Numero, FFormato);
 }
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <sstream>
+#include <vector>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -157,16 +158,22 @@ TDadosLivro Livro(const TConfigLivro& AConfig) {
     TDadosLivro livro{AConfig, {}, {}};
     for (std::int32_t i = 0; i < AConfig.NumPuzzles(); ++i)
         livro.Puzzles.push_back(reais[static_cast<std::size_t>(i) % reais.size()]);
+    // Printed words with accents, as real books have: the rules then carry one more paragraph.
+    if (!livro.Puzzles.empty())
+        livro.Puzzles.front() = ComAcentos(livro.Puzzles.front());
     return livro;
 }
 
-const TCaso CASOS[] = {
-    {TFormatoLivro::flA4, false, false},    {TFormatoLivro::flA5, false, false},
-    {TFormatoLivro::flCarta, false, false}, {TFormatoLivro::fl6x9, false, false},
-    {TFormatoLivro::flA4, true, false},     {TFormatoLivro::flCarta, true, false},
-    {TFormatoLivro::flA4, false, true},     {TFormatoLivro::flA5, false, true},
-    {TFormatoLivro::flCarta, true, true},   {TFormatoLivro::fl6x9, false, true},
-};
+// Every format, with and without print-shop pages, and large print where it fits.
+const std::vector<TCaso> CASOS = [] {
+    std::vector<TCaso> casos;
+    for (const bool grafica : {false, true})
+        for (const bool letraGrande : {false, true})
+            for (const TFormatoLivro formato : FormatosLivro)
+                if (!letraGrande || LetraGrandeCabe(formato))
+                    casos.push_back({formato, letraGrande, grafica});
+    return casos;
+}();
 
 // The size the PDF carries: type lands on whole 1/300 in, so 7 pt prints at 6.96.
 double TamanhoImpresso(double ATamanhoPt) {
@@ -187,13 +194,19 @@ TEST(Formatos, NadaPequenoCortadoOuSobrepostoEmCadaLado) {
             ASSERT_EQ(compositor.NumPaginas(), NumPaginasDoLivro(5, config));
             const double margem = caso.Grafica ? DISTANCIA_CORTE_MM : 0;
             const TCaixa pagina{margem, margem, f.LarguraMm - margem, f.AlturaMm - margem};
+            // Everything but the footer itself ends above the footer's line.
+            const TCaixa acimaDoRodape{0, 0, f.LarguraMm, f.YRodapeMm};
             for (std::size_t p = 0; p < destino.Paginas.size(); ++p) {
                 const TCanvasMedidor& medida = *destino.Paginas[p];
                 const std::string onde = Nome(caso) + ", lado " + std::to_string(lado) +
                                          ", página " + std::to_string(p + 1);
-                for (const TCaixa& c : medida.Tudo())
+                for (const TCaixa& c : medida.Tudo()) {
                     EXPECT_TRUE(c.Dentro(pagina))
                         << onde << ": " << c.X1 << "," << c.Y1 << " " << c.X2 << "," << c.Y2;
+                    EXPECT_TRUE(c.Y1 == f.YRodapeMm || c.Dentro(acimaDoRodape))
+                        << onde << ", sobre o rodapé: " << c.X1 << "," << c.Y1 << " " << c.X2 << ","
+                        << c.Y2;
+                }
                 const std::vector<TCaixa> tabuleiros = medida.Tabuleiros();
                 for (std::size_t i = 0; i < medida.Textos.size(); ++i) {
                     const TTexto& t = medida.Textos[i];
