@@ -23,6 +23,9 @@ namespace palvorin {
 namespace {
 
 const std::string PROGRAMA_GS = "gs";
+const char* const NOME_ENTRADA = "livro.pdf";
+const char* const NOME_SAIDA = "cinzento.pdf";
+const char* const NOME_REGISTO = "gs.txt";
 constexpr auto INTERVALO_ESPERA = std::chrono::milliseconds(20);
 // Far above any book; only a runaway conversion reaches it.
 constexpr std::uint64_t LIMITE_SAIDA = std::uint64_t{1} << 30;
@@ -44,6 +47,7 @@ public:
     TPastaTemporaria(const TPastaTemporaria&) = delete;
     TPastaTemporaria& operator=(const TPastaTemporaria&) = delete;
 
+    const std::filesystem::path& Caminho() const { return FCaminho; }
     std::filesystem::path operator/(const char* ANome) const { return FCaminho / ANome; }
 
 private:
@@ -59,11 +63,12 @@ void Escrever(const std::filesystem::path& ACaminho, const std::vector<std::uint
                         "para tons de cinzento.");
 }
 
-// Ghostscript's own messages go to a file, not to the user's terminal.
-pid_t LancarGs(const std::filesystem::path& AEntrada, const std::filesystem::path& ASaida,
-               const std::filesystem::path& ARegisto) {
-    const std::string saida = "-sOutputFile=" + ASaida.string();
-    const std::string entrada = AEntrada.string();
+// Ghostscript runs inside APasta on the names it holds: the document id it writes depends on
+// the output's path, and a temporary folder's name changes from run to run, so only relative
+// names make the same book twice. Its own messages go to a file, not to the user's terminal.
+pid_t LancarGs(const std::filesystem::path& APasta) {
+    const std::string saida = std::string("-sOutputFile=") + NOME_SAIDA;
+    const std::string entrada = NOME_ENTRADA;
     std::vector<std::string> argumentos = {PROGRAMA_GS,
                                            "-q",
                                            "-dBATCH",
@@ -82,8 +87,9 @@ pid_t LancarGs(const std::filesystem::path& AEntrada, const std::filesystem::pat
 
     posix_spawn_file_actions_t accoes;
     posix_spawn_file_actions_init(&accoes);
+    posix_spawn_file_actions_addchdir_np(&accoes, APasta.c_str());
     posix_spawn_file_actions_addopen(&accoes, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&accoes, STDOUT_FILENO, ARegisto.c_str(),
+    posix_spawn_file_actions_addopen(&accoes, STDOUT_FILENO, NOME_REGISTO,
                                      O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_adddup2(&accoes, STDOUT_FILENO, STDERR_FILENO);
     pid_t pid = 0;
@@ -104,10 +110,8 @@ pid_t LancarGs(const std::filesystem::path& AEntrada, const std::filesystem::pat
 std::optional<std::vector<std::uint8_t>> PdfEmCinzento(const std::vector<std::uint8_t>& APdf,
                                                        const TPedidoParagem& AParar) {
     const TPastaTemporaria pasta;
-    const auto entrada = pasta / "livro.pdf";
-    const auto saida = pasta / "cinzento.pdf";
-    Escrever(entrada, APdf);
-    const pid_t pid = LancarGs(entrada, saida, pasta / "gs.txt");
+    Escrever(pasta / NOME_ENTRADA, APdf);
+    const pid_t pid = LancarGs(pasta.Caminho());
     int estado = 0;
     for (;;) {
         const pid_t fim = waitpid(pid, &estado, WNOHANG);
@@ -130,7 +134,7 @@ std::optional<std::vector<std::uint8_t>> PdfEmCinzento(const std::vector<std::ui
                         (WIFEXITED(estado) ? "código " + std::to_string(WEXITSTATUS(estado))
                                            : "sinal " + std::to_string(WTERMSIG(estado))) +
                         ").");
-    return LerFicheiroInteiro(saida, LIMITE_SAIDA);
+    return LerFicheiroInteiro(pasta / NOME_SAIDA, LIMITE_SAIDA);
 }
 
 } // namespace palvorin

@@ -651,9 +651,9 @@ TEST_F(Refazer, FormatoEOpcoesDePaginaVemNaReceita) {
                         "--formato", "a5", "--letra-grande", "-o", FPasta + "/a5.pdf"})
                   .Codigo,
               2);
-    const TExecucao carta =
-        Executar({"--lado", "9", "--puzzles", "3", "--semente", "11", "--dicionario", FLista,
-                  "--formato", "carta", "--letra-grande", "-o", FPasta + "/carta.pdf"});
+    const TExecucao carta = Executar({"--lado", "9", "--puzzles", "3", "--semente", "11",
+                                      "--dicionario", FLista, "--formato", "carta",
+                                      "--letra-grande", "--grafica", "-o", FPasta + "/carta.pdf"});
     ASSERT_EQ(carta.Codigo, 0) << carta.Erro;
     EXPECT_EQ(ReceitaDoLivro(FPasta + "/carta.pdf").Pedido.Formato, TFormatoLivro::flCarta);
     const TExecucao refeito =
@@ -667,6 +667,7 @@ TEST_F(Refazer, FormatoEOpcoesDePaginaVemNaReceita) {
     const TReceitaLivro receita = ReceitaDoLivro(FPasta + "/a4.pdf");
     EXPECT_EQ(receita.Pedido.Formato, TFormatoLivro::flA4);
     EXPECT_TRUE(receita.Pedido.LetraGrande);
+    EXPECT_TRUE(receita.Pedido.Grafica);
 }
 
 TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
