@@ -13,7 +13,7 @@ constexpr double PT_POR_MM = 72 / 25.4;
 
 // The small pages hold two solutions a page, one above the other: four would set 15 x 15
 // letters under 7 pt. The list stops at 7.5 pt: type lands on whole 1/300 in, and 7 pt
-// would print at 6.96.
+// would print at 6.96; a list with many lengths takes bands before it shrinks that far.
 const TFormatoPagina FORMATO_A5{
     .LarguraMm = 148,
     .AlturaMm = 210,
@@ -30,7 +30,7 @@ const TFormatoPagina FORMATO_A5{
     .FundoListaMm = 195,
     .CelulaMaximaMm = 10,
     .CelulaMinimaMm = 6.5,
-    .Lista = {9.5, 7.5},
+    .Lista = {9.5, 7.5, true},
     .AlturaMinimaListaMm = 70,
     .SolucoesColunas = 1,
     .SolucoesLinhas = 2,
@@ -90,7 +90,7 @@ const TFormatoPagina FORMATO_6X9{
     .FundoListaMm = 212,
     .CelulaMaximaMm = 10,
     .CelulaMinimaMm = 6.5,
-    .Lista = {9.5, 7.5},
+    .Lista = {9.5, 7.5, true},
     .AlturaMinimaListaMm = 70,
     .SolucoesColunas = 1,
     .SolucoesLinhas = 2,

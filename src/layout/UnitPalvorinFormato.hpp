@@ -21,8 +21,9 @@ struct TAreaTexto {
 struct TTamanhosLista {
     double MaximoPt = 11;
     double MinimoPt = 8;
-    // When no size holds every length group side by side, the groups may wrap into bands, one
-    // under the other; large type with many lengths needs it.
+    // A list too wide for its size may wrap its length groups into bands, one under the
+    // other, before it takes a smaller size: large type with many lengths needs it, and on
+    // small pages it keeps many lengths from shrinking to the smallest size.
     bool EmFaixas = false;
 };
 

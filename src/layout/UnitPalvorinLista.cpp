@@ -254,30 +254,27 @@ TPlanoLista PlanearLista(ICanvasPagina& ACanvas, const std::vector<TEntradaLista
         return {};
     const auto n = static_cast<std::int32_t>(AEntradas.size());
 
+    // The largest size that holds the groups side by side or, where bands are allowed, in
+    // bands: a second band under the first reads better than smaller type.
     for (double tamanho = ATamanhos.MaximoPt; tamanho >= ATamanhos.MinimoPt;
          tamanho -= PASSO_TAMANHO_PT) {
         const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, tamanho);
-        const double linhas = std::floor(AAlturaMm / PassoDe(tamanho));
+        const auto linhas = static_cast<std::int32_t>(std::floor(AAlturaMm / PassoDe(tamanho)));
         if (linhas < 2)
             continue;
-        const TDistribuicao d = Distribuir(AEntradas, larguras, static_cast<std::int32_t>(linhas));
+        const TDistribuicao d = Distribuir(AEntradas, larguras, linhas);
         if (d.CabeNaLargura(ALarguraMm))
             return FazerPlano(d, tamanho, true, ALarguraMm);
-    }
-
-    // Too wide at every size: the groups in bands, the tallest bands that fit.
-    if (ATamanhos.EmFaixas)
-        for (double tamanho = ATamanhos.MaximoPt; tamanho >= ATamanhos.MinimoPt;
-             tamanho -= PASSO_TAMANHO_PT) {
-            const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, tamanho);
-            const auto linhas = static_cast<std::int32_t>(std::floor(AAlturaMm / PassoDe(tamanho)));
-            for (std::int32_t porFaixa = linhas; porFaixa >= 2; --porFaixa) {
-                const auto d =
-                    EmFaixas(AEntradas, Distribuir(AEntradas, larguras, porFaixa), ALarguraMm);
-                if (d && d->Linhas <= linhas)
-                    return FazerPlano(*d, tamanho, true, ALarguraMm);
-            }
+        if (!ATamanhos.EmFaixas)
+            continue;
+        // The tallest bands that fit.
+        for (std::int32_t porFaixa = linhas; porFaixa >= 2; --porFaixa) {
+            const auto faixas =
+                EmFaixas(AEntradas, Distribuir(AEntradas, larguras, porFaixa), ALarguraMm);
+            if (faixas && faixas->Linhas <= linhas)
+                return FazerPlano(*faixas, tamanho, true, ALarguraMm);
         }
+    }
 
     // Too tall even at the smallest size: the fewest rows that are narrow enough.
     const std::vector<double> larguras = MedirEntradas(ACanvas, AEntradas, ATamanhos.MinimoPt);

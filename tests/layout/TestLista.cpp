@@ -263,3 +263,26 @@ TEST(Lista, GruposEmFaixasQuandoNaoCabemLadoALado) {
         }
     }
 }
+
+// At the narrowest width that holds seven groups side by side at all, one row needs the
+// smallest size; where bands are allowed, two bands keep the largest.
+TEST(Lista, FaixasAntesDeLetraMaisPequena) {
+    std::vector<TEntradaLista> lista;
+    for (int comprimento = 3; comprimento <= 9; ++comprimento) {
+        const auto g = Grupo(comprimento, 3);
+        lista.insert(lista.end(), g.begin(), g.end());
+    }
+    TCanvasGravador canvas;
+    const double altura = 100;
+    double largura = 50;
+    while (!PlanearLista(canvas, lista, largura, altura, {9.5, 7.5}).Cabe)
+        largura += 0.5;
+    const TPlanoLista umaLinha = PlanearLista(canvas, lista, largura, altura, {9.5, 7.5});
+    EXPECT_LT(umaLinha.TamanhoPt, 9.5);
+    const TPlanoLista faixas = PlanearLista(canvas, lista, largura, altura, {9.5, 7.5, true});
+    EXPECT_TRUE(faixas.Cabe);
+    EXPECT_EQ(faixas.TamanhoPt, 9.5);
+    EXPECT_GT(faixas.Linhas, umaLinha.Linhas);
+    EXPECT_LE(faixas.LarguraMm, largura);
+    EXPECT_LE(faixas.Linhas * faixas.PassoMm, altura);
+}
