@@ -44,64 +44,57 @@ const TFormatoPagina FORMATO_A5{
     .Resolvida = {0.4, 0.8},
 };
 
-const TFormatoPagina FORMATO_CARTA{
+// A design drawn for one page set on another: the page, its margins, the heights that follow
+// the page's height, and the scale of the front pages. Type, cells and lines stay the design's.
+struct TPagina {
+    double LarguraMm = 0;
+    double AlturaMm = 0;
+    double LarguraPt = 0;
+    double AlturaPt = 0;
+    double MargemMm = 0;
+    double YRodapeMm = 0;
+    double TopoGrelhaMm = 0;
+    double FundoListaMm = 0;
+    double Escala = 1;
+};
+
+TFormatoPagina NaPagina(TFormatoPagina ADesenho, const TPagina& APagina) {
+    ADesenho.LarguraMm = APagina.LarguraMm;
+    ADesenho.AlturaMm = APagina.AlturaMm;
+    ADesenho.LarguraPt = APagina.LarguraPt;
+    ADesenho.AlturaPt = APagina.AlturaPt;
+    ADesenho.MargemInteriorMm = APagina.MargemMm;
+    ADesenho.MargemExteriorMm = APagina.MargemMm;
+    ADesenho.MargemTopoMm = APagina.MargemMm;
+    ADesenho.YRodapeMm = APagina.YRodapeMm;
+    ADesenho.TopoGrelhaMm = APagina.TopoGrelhaMm;
+    ADesenho.FundoListaMm = APagina.FundoListaMm;
+    ADesenho.Escala = APagina.Escala;
+    return ADesenho;
+}
+
+// Carta is A4's design on a slightly wider, shorter page; 6 x 9 in is A5's.
+const TPagina PAGINA_CARTA{
     .LarguraMm = 215.9,
     .AlturaMm = 279.4,
     .LarguraPt = 612,
     .AlturaPt = 792,
-    .MargemInteriorMm = 18,
-    .MargemExteriorMm = 18,
-    .MargemTopoMm = 18,
+    .MargemMm = 18,
     .YRodapeMm = 265.4,
-    .TamanhoRodapePt = 9,
-    .TamanhoNumeroPt = 14,
     .TopoGrelhaMm = 34,
-    .IntervaloListaMm = 8,
     .FundoListaMm = 259.4,
-    .CelulaMaximaMm = 12,
-    .CelulaMinimaMm = 8,
-    .Lista = {11, 8},
-    .AlturaMinimaListaMm = 0,
-    .SolucoesColunas = 2,
-    .SolucoesLinhas = 2,
-    .TamanhoLegendaPt = 10,
-    .CelulaSolucaoMaximaMm = 8,
-    .CorpoRegrasPt = 11,
-    .TituloRegrasPt = 20,
-    .SubtituloRegrasPt = 13,
     .Escala = 279.4 / 297,
-    .Vazia = {0.6, 1.2},
-    .Resolvida = {0.4, 0.8},
 };
-
-const TFormatoPagina FORMATO_6X9{
+const TPagina PAGINA_6X9{
     .LarguraMm = 152.4,
     .AlturaMm = 228.6,
     .LarguraPt = 432,
     .AlturaPt = 648,
-    .MargemInteriorMm = 13,
-    .MargemExteriorMm = 13,
-    .MargemTopoMm = 13,
+    .MargemMm = 13,
     .YRodapeMm = 217,
-    .TamanhoRodapePt = 8,
-    .TamanhoNumeroPt = 12,
     .TopoGrelhaMm = 25,
-    .IntervaloListaMm = 6,
     .FundoListaMm = 212,
-    .CelulaMaximaMm = 10,
-    .CelulaMinimaMm = 6.5,
-    .Lista = {9.5, 7.5, true},
-    .AlturaMinimaListaMm = 70,
-    .SolucoesColunas = 1,
-    .SolucoesLinhas = 2,
-    .TamanhoLegendaPt = 9,
-    .CelulaSolucaoMaximaMm = 7,
-    .CorpoRegrasPt = 9,
-    .TituloRegrasPt = 15,
-    .SubtituloRegrasPt = 10.5,
     .Escala = 152.4 / 210,
-    .Vazia = {0.6, 1.2},
-    .Resolvida = {0.4, 0.8},
 };
 
 // Large-print guidance asks for 16 to 18 pt; cells a pen writes in easily, lines of at
@@ -188,10 +181,10 @@ TFormatoPagina FormatoDaPagina(TFormatoLivro AFormato, bool ALetraGrande) {
         formato = FORMATO_A5;
         break;
     case TFormatoLivro::flCarta:
-        formato = FORMATO_CARTA;
+        formato = NaPagina(FormatoA4(), PAGINA_CARTA);
         break;
     case TFormatoLivro::fl6x9:
-        formato = FORMATO_6X9;
+        formato = NaPagina(FORMATO_A5, PAGINA_6X9);
         break;
     }
     return ALetraGrande && LetraGrandeCabe(AFormato) ? ComLetraGrande(formato) : formato;

@@ -70,29 +70,21 @@ void TCompositorLivro::Compor(IDestinoPaginas& ADestino) const {
 void TCompositorLivro::DesenharPagina(ICanvasPagina& ACanvas, const TDescPagina& APagina) const {
     switch (APagina.Tipo) {
     case TTipoPagina::pgCapa:
-        DesenharCapa(ACanvas);
-        break;
+        return DesenharCapa(ACanvas);
     case TTipoPagina::pgVerso:
-        DesenharVerso(ACanvas, APagina);
-        break;
+        return DesenharVerso(ACanvas, APagina);
     case TTipoPagina::pgSeparador:
-        DesenharSeparador(ACanvas, APagina);
-        break;
+        return DesenharSeparador(ACanvas, APagina);
     case TTipoPagina::pgSimbolo:
-        DesenharSimbolo(ACanvas);
-        break;
+        return DesenharSimbolo(ACanvas);
     case TTipoPagina::pgPuzzle:
-        DesenharPuzzle(ACanvas, APagina);
-        break;
+        return DesenharPuzzle(ACanvas, APagina);
     case TTipoPagina::pgSolucoes:
-        DesenharSolucoes(ACanvas, APagina);
-        break;
+        return DesenharSolucoes(ACanvas, APagina);
     case TTipoPagina::pgLista:
-        DesenharPaginaLista(ACanvas, APagina);
-        break;
+        return DesenharPaginaLista(ACanvas, APagina);
     case TTipoPagina::pgNotas:
-        DesenharNotas(ACanvas);
-        break;
+        return DesenharNotas(ACanvas);
     }
 }
 
