@@ -2,10 +2,14 @@
 """Themed books: share of placed words from the theme, failed positions and time, for every
 built-in theme and side, against the same books without a theme.
 
-    python3 bench/temas.py [--programa build/palvorin-livro] [--sementes 1] [--puzzles 30]
+    python3 bench/temas.py [--programa build/palvorin-livro] [--sementes 3] [--puzzles 30]
+                           [--contra OUTRO_PROGRAMA]
 
 LADOS="11 13" and TEMAS="Animais,Casa" narrow the table. Times are processor time (user + system)
-of the command, one thread.
+of the command, one thread. Each themed book runs right after the same book without a theme, so
+both see the same load on a shared machine; "÷ sem tema" divides the sums over the seeds.
+--contra times the themed books of a second program too, interleaved, for an A/B comparison of
+two builds (its column divides its time by the first program's).
 """
 
 import argparse
@@ -36,26 +40,38 @@ def livro(programa, lado, semente, puzzles, tema=None):
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("--programa", default="build/palvorin-livro")
-    p.add_argument("--sementes", type=int, default=1)
+    p.add_argument("--sementes", type=int, default=3)
     p.add_argument("--puzzles", type=int, default=30)
+    p.add_argument("--contra", help="a second build whose themed books are timed as well")
     a = p.parse_args()
     sementes = range(1, a.sementes + 1)
-    base = {}
-    for lado in LADOS:
-        base[lado] = sum(livro(a.programa, lado, s, a.puzzles)[1] for s in sementes)
-    print("| tema | lado | quota média | quota mínima | falhas | tempo | ÷ sem tema |")
-    print("|---|---|---|---|---|---|---|")
+    cabecalho = "| tema | lado | quota média | quota mínima | falhas | tempo | sem tema | ÷ sem tema |"
+    linha = "|---|---|---|---|---|---|---|---|"
+    if a.contra:
+        cabecalho += " ÷ contra |"
+        linha += "---|"
+    print(cabecalho)
+    print(linha)
+    pior = 0.0
     for tema in TEMAS:
         for lado in LADOS:
-            quotas, falhas, tempo = [], 0, 0.0
+            quotas, falhas, tempo, base, contra = [], 0, 0.0, 0.0, 0.0
             for s in sementes:
+                base += livro(a.programa, lado, s, a.puzzles)[1]
                 dados, segundos = livro(a.programa, lado, s, a.puzzles, tema)
                 tempo += segundos
+                if a.contra:
+                    contra += livro(a.contra, lado, s, a.puzzles, tema)[1]
                 falhas += len(dados["falhas"])
                 quotas += [p["tema"]["quantas"] / len(p["palavras"]) for p in dados["puzzles"]]
             media = sum(quotas) / len(quotas)
-            print(f"| {tema} | {lado} | {media:.1%} | {min(quotas):.1%} | {falhas} | "
-                  f"{tempo:.2f} s | {tempo / base[lado]:.2f} |", flush=True)
+            pior = max(pior, tempo / base)
+            texto = (f"| {tema} | {lado} | {media:.1%} | {min(quotas):.1%} | {falhas} | "
+                     f"{tempo:.2f} s | {base:.2f} s | {tempo / base:.2f} |")
+            if a.contra:
+                texto += f" {contra / tempo:.2f} |"
+            print(texto, flush=True)
+    print(f"\nmaior razão: {pior:.2f}")
 
 
 if __name__ == "__main__":

@@ -66,6 +66,7 @@ TPreenchedor::TPreenchedor(const TDicionario& ADic, const TPadraoAnalisado& APad
     FRecontar.reserve(2 * COMPRIMENTO_MAXIMO);
     FARecontar.assign(FNS, false);
     PrepararBase();
+    FRascoTema.assign(FMaxBlocosTema, 0);
 }
 
 void TPreenchedor::PrepararBase() {
@@ -80,10 +81,7 @@ void TPreenchedor::PrepararBase() {
                 for (char letra = 'A'; letra <= 'Z'; ++letra)
                     FMascaras[L].push_back(FDic.MascaraDaLetra(L, k, letra).data());
         if (FOpc.Tema)
-            for (std::int32_t j = 0; j < static_cast<std::int32_t>((*FOpc.Tema)[L].size()) * 64;
-                 ++j)
-                if (((*FOpc.Tema)[L][j / 64] >> (j % 64)) & 1)
-                    FDoTema[L].push_back(j);
+            PrepararTema(L);
         TConjuntoBits& base = FBase[L];
         if (FOpc.SoComuns) {
             base = FDic.MascaraComuns(L);
@@ -100,6 +98,28 @@ void TPreenchedor::PrepararBase() {
                 base[j / 64] &= ~(std::uint64_t{1} << (j % 64));
         }
     }
+}
+
+void TPreenchedor::PrepararTema(std::int32_t L) {
+    const TConjuntoBits& doTema = (*FOpc.Tema)[L];
+    for (std::size_t b = 0; b < doTema.size(); ++b)
+        for (std::uint64_t w = doTema[b]; w != 0; w &= w - 1)
+            FDoTema[L].push_back(static_cast<std::int32_t>(b * 64) + std::countr_zero(w));
+    if (FDoTema[L].empty())
+        return;
+    const auto n = static_cast<std::int32_t>(FDoTema[L].size());
+    const auto blocos = static_cast<std::size_t>(Blocos(n));
+    FMaxBlocosTema = std::max(FMaxBlocosTema, static_cast<std::int32_t>(blocos));
+    // Letter masks over the theme's words alone: a few blocks instead of the whole length's.
+    FBlocosTema[L].assign(static_cast<std::size_t>(L) * 26 * blocos, 0);
+    for (std::int32_t t = 0; t < n; ++t) {
+        const std::string& grelha = FDic.Palavra(FDic.PalavraDoGrupo(L, FDoTema[L][t])).Grelha;
+        for (std::int32_t k = 0; k < L; ++k)
+            FBlocosTema[L][(static_cast<std::size_t>(k) * 26 + (grelha[k] - 'A')) * blocos +
+                           t / 64] |= std::uint64_t{1} << (t % 64);
+    }
+    for (std::size_t m = 0; m < static_cast<std::size_t>(L) * 26; ++m)
+        FMascarasTema[L].push_back(&FBlocosTema[L][m * blocos]);
 }
 
 bool TPreenchedor::Correr() {
@@ -119,8 +139,16 @@ bool TPreenchedor::Correr() {
 void TPreenchedor::Reiniciar() {
     std::fill(FLetra.begin(), FLetra.end(), -1);
     std::fill(FFeita.begin(), FFeita.end(), false);
-    for (std::int32_t L = COMPRIMENTO_MINIMO; L <= COMPRIMENTO_MAXIMO; ++L)
+    for (std::int32_t L = COMPRIMENTO_MINIMO; L <= COMPRIMENTO_MAXIMO; ++L) {
         FDisp[L] = FBase[L];
+        FDispTema[L].assign(
+            static_cast<std::size_t>(Blocos(static_cast<std::int32_t>(FDoTema[L].size()))), 0);
+        for (std::size_t t = 0; t < FDoTema[L].size(); ++t) {
+            const std::int32_t j = FDoTema[L][t];
+            if ((FBase[L][j / 64] >> (j % 64)) & 1)
+                FDispTema[L][t / 64] |= std::uint64_t{1} << (t % 64);
+        }
+    }
     FTopo = 0;
     FNos = 0;
     FCandidatos.clear();
@@ -130,12 +158,24 @@ void TPreenchedor::Reiniciar() {
 
 std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
                                       std::vector<std::uint64_t>& AAlvo) const {
+    const auto L = static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size());
+    return Cruzar(ARanhura, FDisp[L], FMascaras[L], AAlvo);
+}
+
+std::int32_t TPreenchedor::CandidatosDoTema(std::int32_t ARanhura,
+                                            std::vector<std::uint64_t>& AAlvo) const {
+    const auto L = static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size());
+    return Cruzar(ARanhura, FDispTema[L], FMascarasTema[L], AAlvo);
+}
+
+std::int32_t TPreenchedor::Cruzar(std::int32_t ARanhura, const TConjuntoBits& ADisp,
+                                  const std::vector<const std::uint64_t*>& AMascaras,
+                                  std::vector<std::uint64_t>& AAlvo) const {
     const std::span<const std::int32_t> casas = FPadrao.Casas(ARanhura);
     const auto L = static_cast<std::int32_t>(casas.size());
-    const TConjuntoBits& disp = FDisp[L];
-    if (disp.empty())
+    if (ADisp.empty())
         return 0;
-    const std::uint64_t* const* daLetra = FMascaras[L].data();
+    const std::uint64_t* const* daLetra = AMascaras.data();
     std::array<const std::uint64_t*, COMPRIMENTO_MAXIMO> mascaras;
     std::size_t numMascaras = 0;
     for (std::int32_t k = 0; k < L; ++k) {
@@ -143,7 +183,7 @@ std::int32_t TPreenchedor::Candidatos(std::int32_t ARanhura,
         if (letra >= 0)
             mascaras[numMascaras++] = daLetra[k * 26 + letra];
     }
-    return CruzarEContar(disp.data(), disp.size(), mascaras.data(), numMascaras, AAlvo.data());
+    return CruzarEContar(ADisp.data(), ADisp.size(), mascaras.data(), numMascaras, AAlvo.data());
 }
 
 // Inline: it runs for every open slot of the placed word's length at every step.
@@ -210,23 +250,27 @@ TPreenchedor::TFinsDosGrupos TPreenchedor::OrdenarCandidatos(std::size_t ABase,
             Adiantar(ABase, comuns, total, preferidas)};
 }
 
-bool TPreenchedor::CabeDoTema(std::int32_t ARanhura) const {
-    const auto L = static_cast<std::int32_t>(FPadrao.Casas(ARanhura).size());
-    const TConjuntoBits& disp = FDisp[L];
-    for (const std::int32_t j : FDoTema[L])
-        if (((disp[j / 64] >> (j % 64)) & 1) && Cabe(ARanhura, j))
-            return true;
-    return false;
+void TPreenchedor::MarcarDoTema(std::int32_t L, std::int32_t AJ, bool ALivre) {
+    const std::vector<std::int32_t>& doTema = FDoTema[L];
+    // Most placed words are not the theme's: one bit tells, before any search.
+    if (doTema.empty() || (((*FOpc.Tema)[L][AJ / 64] >> (AJ % 64)) & 1) == 0)
+        return;
+    const auto onde = std::lower_bound(doTema.begin(), doTema.end(), AJ);
+    const auto t = static_cast<std::size_t>(onde - doTema.begin());
+    const std::uint64_t bit = std::uint64_t{1} << (t % 64);
+    if (ALivre)
+        FDispTema[L][t / 64] |= bit;
+    else
+        FDispTema[L][t / 64] &= ~bit;
 }
 
 bool TPreenchedor::TentarTema(std::int32_t d, std::int32_t s) {
-    const std::span<const std::int32_t> casas = FPadrao.Casas(s);
-    const auto L = static_cast<std::int32_t>(casas.size());
-    TConjuntoBits& disp = FDisp[L];
+    const auto L = static_cast<std::int32_t>(FPadrao.Casas(s).size());
+    CandidatosDoTema(s, FRascoTema);
     const std::size_t base = FCandidatos.size();
-    for (const std::int32_t j : FDoTema[L])
-        if (((disp[j / 64] >> (j % 64)) & 1) && Cabe(s, j))
-            FCandidatos.push_back(j);
+    for (std::size_t b = 0; b < FDispTema[L].size(); ++b)
+        for (std::uint64_t w = FRascoTema[b]; w != 0; w &= w - 1)
+            FCandidatos.push_back(FDoTema[L][b * 64 + std::countr_zero(w)]);
     const auto n = static_cast<std::int32_t>(FCandidatos.size() - base);
     const std::int32_t m = std::min(FOpc.Ramo, n);
     for (std::int32_t t = 0; t < m; ++t)
@@ -254,6 +298,7 @@ bool TPreenchedor::TentarCandidatos(std::int32_t d, std::int32_t s, std::size_t 
         }
         const std::uint64_t bit = std::uint64_t{1} << (j % 64);
         disp[j / 64] &= ~bit;
+        MarcarDoTema(L, j, false);
         FFeita[s] = true;
         FEscolha[s] = j;
         AtualizarContagens(d, s, j, marca);
@@ -261,6 +306,7 @@ bool TPreenchedor::TentarCandidatos(std::int32_t d, std::int32_t s, std::size_t 
             return true;
         FFeita[s] = false;
         disp[j / 64] |= bit;
+        MarcarDoTema(L, j, true);
         while (FTopo > marca)
             FLetra[FPilha[--FTopo]] = -1;
         if (FNos > FOpc.LimiteNos)
@@ -296,7 +342,8 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     if (FOpc.Tema)
         for (std::int32_t i = 0; i < FNS; ++i) {
             const std::int32_t c = contagens[i];
-            if (!FFeita[i] && c <= LARGUEZA_TEMA * melhor && c < melhorTema && CabeDoTema(i)) {
+            if (!FFeita[i] && c <= LARGUEZA_TEMA * melhor && c < melhorTema &&
+                CandidatosDoTema(i, FRascoTema) > 0) {
                 sTema = i;
                 melhorTema = c;
             }

@@ -58,8 +58,16 @@ private:
     void AtualizarContagens(std::int32_t AProfundidade, std::int32_t ARanhura, std::int32_t AJ,
                             std::int32_t AMarca);
     bool Procurar(std::int32_t AProfundidade);
-    // Whether some theme word still free fits slot ARanhura.
-    bool CabeDoTema(std::int32_t ARanhura) const;
+    // FDoTema, FBlocosTema and FMascarasTema for length L.
+    void PrepararTema(std::int32_t L);
+    // Theme words still free that fit slot ARanhura, as bits over FDoTema, and their count.
+    std::int32_t CandidatosDoTema(std::int32_t ARanhura, std::vector<std::uint64_t>& AAlvo) const;
+    // ADisp AND the masks of the letters already in slot ARanhura, into AAlvo; the set bits.
+    std::int32_t Cruzar(std::int32_t ARanhura, const TConjuntoBits& ADisp,
+                        const std::vector<const std::uint64_t*>& AMascaras,
+                        std::vector<std::uint64_t>& AAlvo) const;
+    // Keeps FDispTema in step with FDisp when word AJ of length L is placed or taken back.
+    void MarcarDoTema(std::int32_t L, std::int32_t AJ, bool ALivre);
     bool TentarTema(std::int32_t AProfundidade, std::int32_t ARanhura);
     bool TentarCandidatos(std::int32_t AProfundidade, std::int32_t ARanhura, std::size_t ABase,
                           std::int32_t AQuantos);
@@ -107,8 +115,16 @@ private:
     std::vector<std::int32_t> FContagens;
     std::vector<std::int32_t> FRecontar;
     std::vector<bool> FARecontar;
-    // For each slot length, the group numbers of the theme's words.
+    // For each slot length, the group numbers of the theme's words, ascending; bit t of the
+    // theme's sets below stands for word FDoTema[L][t].
     std::array<std::vector<std::int32_t>, COMPRIMENTO_MAXIMO + 1> FDoTema;
+    // The theme's letter masks (position * 26 + letter), stored and looked up as FMascaras.
+    std::array<std::vector<std::uint64_t>, COMPRIMENTO_MAXIMO + 1> FBlocosTema;
+    std::array<std::vector<const std::uint64_t*>, COMPRIMENTO_MAXIMO + 1> FMascarasTema;
+    // The theme's words still free: FDisp seen through FDoTema.
+    std::array<TConjuntoBits, COMPRIMENTO_MAXIMO + 1> FDispTema;
+    std::vector<std::uint64_t> FRascoTema;
+    std::int32_t FMaxBlocosTema = 0;
 };
 
 // Fills APadrao; APuzzle is emptied first and set only on success. A cancelled fill fails.

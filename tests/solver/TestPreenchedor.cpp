@@ -178,6 +178,38 @@ TEST(PreencherPadrao, TemaVazioEncheComoSemTema) {
     }
 }
 
+TEST(PreencherPadrao, TemaGrandeSemRepetirNemProibidas) {
+    // A theme of every second word, more than 64 of some lengths, with every third word of the
+    // list forbidden: theme words are placed often, out of the most constrained slot too, and
+    // none may come back once placed or taken back, nor slip past the ban.
+    const TDicionario& dic = ListaFixa();
+    std::vector<TPalavraDic> tema;
+    for (std::int32_t i = 0; i < dic.Total(); i += 2)
+        tema.push_back(dic.Palavra(i));
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema));
+    opc.Proibidas.assign(dic.Total(), false);
+    for (std::int32_t i = 0; i < dic.Total(); i += 3)
+        opc.Proibidas[i] = true;
+    std::int32_t cheios = 0, doTema = 0;
+    for (std::uint32_t semente = 1; semente <= 30 && cheios < 6; ++semente) {
+        const TPadrao p = PadraoNove(semente);
+        TPuzzle puzzle;
+        if (!Preencher(dic, p, 9, semente, opc, puzzle))
+            continue;
+        ++cheios;
+        SCOPED_TRACE("semente " + std::to_string(semente));
+        VerificarPuzzle(dic, p, puzzle);
+        for (const TPalavraColocada& w : puzzle.Palavras) {
+            const std::int32_t i = dic.IndiceDaGrelha(w.Grelha);
+            EXPECT_FALSE(opc.Proibidas[i]) << w.Grelha;
+            doTema += i % 2 == 0;
+        }
+    }
+    EXPECT_EQ(cheios, 6);
+    EXPECT_GT(doTema, 0);
+}
+
 TEST(PreencherPadrao, ProibidasNuncaSaoColocadas) {
     // Every third word of the list forbidden, on a pattern the fixed list fills easily.
     const TDicionario& dic = ListaFixa();
