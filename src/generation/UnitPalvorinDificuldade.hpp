@@ -11,7 +11,9 @@
 namespace palvorin {
 
 // What a stall weighs before its eliminations, pairs and trials: noticing that nothing can be
-// read and looking for where to start.
+// read and looking for where to start. The weights and limits of the grade decide which puzzles
+// a book of one level keeps: changing one changes those books, so raise
+// PALVORIN_REVISAO_GERADOR.
 inline constexpr std::int32_t PESO_PARAGEM = 5;
 
 // The points of the deductions beyond reading (see docs/dificuldade.md): every stall, every
@@ -34,7 +36,8 @@ TNivelDificuldade NivelDaResolucao(const TRegistoResolucao& ARegisto, std::int32
 // are where a person starts, by reading when it is one, by eliminating otherwise.
 std::int32_t MenorGrupo(const TPadraoAnalisado& APadrao);
 // Whether a pattern makes a level likely: a length with one slot for "Fácil", two for "Médio",
-// none with fewer than three for "Difícil".
+// none with fewer than three for "Difícil". These group sizes decide level books: raise
+// PALVORIN_REVISAO_GERADOR if they change.
 bool PadraoParaNivel(const TPadraoAnalisado& APadrao, TNivelDificuldade ANivel);
 
 TDificuldade Classificar(const TPadraoAnalisado& APadrao, const std::vector<std::string>& AGrelhas);

@@ -8,9 +8,11 @@ namespace palvorin {
 
 namespace {
 
+// These three decide the books: changing one changes them, so raise PALVORIN_REVISAO_GERADOR.
 constexpr std::int32_t TENTATIVAS_DO_GERADOR = 20;
 constexpr std::int32_t TENTATIVAS_DO_GERADOR_DE_NIVEL = 10;
-constexpr std::int32_t MAXIMO_CONTAGEM = 2; // enough to tell one solution from several
+// Enough to tell one solution from several; a higher count spends more of the counter's steps.
+constexpr std::int32_t MAXIMO_CONTAGEM = 2;
 
 bool Cancelado(const TConsultaCancelamento& ACancelado) {
     return ACancelado && ACancelado();
@@ -34,6 +36,8 @@ TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel) {
     return opc;
 }
 
+// The thresholds below screen patterns out before any fill: changing one changes the books, so
+// raise PALVORIN_REVISAO_GERADOR.
 std::string MotivoRejeicao(const TPadraoAnalisado& APadrao) {
     const TPadrao& pretas = APadrao.Pretas();
     const std::int32_t lado = APadrao.Lado();

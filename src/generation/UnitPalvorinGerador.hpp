@@ -13,6 +13,8 @@
 
 namespace palvorin {
 
+// Every default here decides which puzzles a seed gives: changing one changes the books, so
+// raise PALVORIN_REVISAO_GERADOR with it.
 struct TOpcoesGerador {
     TOpcoesPreenchimento Preenchimento;
     bool PermitirRaras = true;          // retry a failed common-only fill with rare words
@@ -47,7 +49,8 @@ TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel);
 
 // Why a pattern's shape is unsuitable, or empty when it passes.
 std::string MotivoRejeicao(const TPadraoAnalisado& APadrao);
-// True when more than AMaxFraccao of the slots have exactly 3 cells.
+// True when more than AMaxFraccao of the slots have exactly 3 cells. Which slots count as short
+// decides the books: raise PALVORIN_REVISAO_GERADOR if it changes.
 bool DemasiadasCurtas(const TPadraoAnalisado& APadrao, double AMaxFraccao);
 // The grid form of each placed word, in the order of Palavras.
 std::vector<std::string> GrelhasDoPuzzle(const TPuzzle& APuzzle);

@@ -20,6 +20,8 @@ using TProgressoLivro =
 // A monotonic stopwatch reading in milliseconds.
 using TRelogioMs = std::function<std::int64_t()>;
 
+// The attempts and word-reuse limits below decide which puzzles a book keeps: changing one
+// changes the books, so raise PALVORIN_REVISAO_GERADOR. INTERVALO_PROGRESSO_MS does not.
 inline constexpr std::int32_t TENTATIVAS_POR_PUZZLE = 30;
 // A book of one level draws until a puzzle of that level comes; each level is about a third
 // of the puzzles, so running out means the level is out of reach with this list and side.
@@ -46,7 +48,8 @@ struct TExecucaoLivro {
 // The number of cores this process may use.
 std::int32_t TarefasPorOmissao();
 
-// Most words a new puzzle may share with one earlier puzzle, given the smaller word count.
+// Most words a new puzzle may share with one earlier puzzle, given the smaller word count. The
+// share decides the books: raise PALVORIN_REVISAO_GERADOR if it changes.
 std::int32_t LimiteRepeticoes(std::int32_t ANumPalavras);
 
 // Attempts allowed at one position: more when the book asks for one level.

@@ -16,7 +16,8 @@ struct TTentativa {
     bool ComRaras = false;
 };
 
-// The seed of attempt ATentativa at position APosicao (both 0-based) of a book.
+// The seed of attempt ATentativa at position APosicao (both 0-based) of a book. Its derivation
+// decides every book: raise PALVORIN_REVISAO_GERADOR if it changes.
 std::uint32_t SementeDaTentativa(std::uint32_t ASementeLivro, std::int32_t APosicao,
                                  std::int32_t ATentativa);
 

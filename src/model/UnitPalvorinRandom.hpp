@@ -5,7 +5,9 @@
 namespace palvorin {
 
 // PCG32 (XSH RR, 64-bit state). Every random choice of a puzzle comes from one of
-// these, so a seed reproduces its puzzle bit for bit on any machine.
+// these, so a seed reproduces its puzzle bit for bit on any machine. Its constants, the
+// default sequence and the seed mixing below decide every book: raise PALVORIN_REVISAO_GERADOR
+// if any of them changes.
 class TGeradorAleatorio {
 public:
     static constexpr std::uint64_t SEQUENCIA_PADRAO = 54;

@@ -16,7 +16,8 @@ inline constexpr std::int32_t LADO_MINIMO_PADRAO = 5;
 // Draws a pattern that is symmetric under a 180-degree turn, has no white run of exactly two
 // cells, no isolated white cell, no 2x2 black block and connected white cells, aiming at
 // ADensidade * Lado * Lado black cells. Moves that add a 3-cell slot are refused with
-// probability AProbEvitarCurtas.
+// probability AProbEvitarCurtas. The rules and the order of the draws decide the books: raise
+// PALVORIN_REVISAO_GERADOR if they change.
 TPadrao GerarPadrao(std::int32_t ALado, TGeradorAleatorio& AGer, double ADensidade,
                     double AProbEvitarCurtas);
 

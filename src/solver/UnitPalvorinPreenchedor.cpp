@@ -38,7 +38,8 @@ CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
 }
 
 // A slot that can take a theme word is filled before the most constrained slot when it has at
-// most this many times as many candidates.
+// most this many times as many candidates. Decides themed books: raise PALVORIN_REVISAO_GERADOR
+// if it changes.
 constexpr std::int32_t LARGUEZA_TEMA = 8;
 
 } // namespace
@@ -334,6 +335,8 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
         const std::int32_t c = contagens[i];
         if (c == 0)
             return false;
+        // Ties go to a later slot three times in ten. The draw and its odds decide the books:
+        // raise PALVORIN_REVISAO_GERADOR if they change.
         if (c < melhor || (c == melhor && FGer.Limite(10) < 3)) {
             s = i;
             melhor = c;

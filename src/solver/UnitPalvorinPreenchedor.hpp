@@ -14,6 +14,8 @@
 
 namespace palvorin {
 
+// The numeric defaults decide which words a seed writes: changing one changes the books, so
+// raise PALVORIN_REVISAO_GERADOR.
 struct TOpcoesPreenchimento {
     bool SoComuns = true;
     std::int32_t LimiteNos = 4000; // search steps per attempt

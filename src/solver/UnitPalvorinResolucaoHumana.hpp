@@ -33,6 +33,8 @@ struct TDescritorTecnica {
     std::int32_t Custo;
 };
 
+// The costs decide which puzzles a book of one level keeps: changing one changes those books, so
+// raise PALVORIN_REVISAO_GERADOR.
 inline constexpr std::array<TDescritorTecnica, 6> TECNICAS = {{
     {TTecnica::tcComprimentoUnico, "comprimento único", true, 0},
     {TTecnica::tcRanhuraUnica, "ranhura única", true, 0},

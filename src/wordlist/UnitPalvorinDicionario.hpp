@@ -22,6 +22,8 @@ namespace palvorin {
 // element j / 64; bits past the last word are 0.
 using TConjuntoBits = std::vector<std::uint64_t>;
 
+// The lengths a list keeps decide which words a board can take: raise PALVORIN_REVISAO_GERADOR
+// if they change.
 inline constexpr std::int32_t COMPRIMENTO_MINIMO = 2;
 inline constexpr std::int32_t COMPRIMENTO_MAXIMO = 15;
 inline constexpr std::int32_t MAX_DETALHE = 30;
