@@ -70,6 +70,7 @@ TEST(Sinais, ParamAntesDeOLivroFicarNoLugar) {
                                                  {}, saida, erro, true);
         GAoMudarPermissoes = nullptr;
         EXPECT_EQ(codigo, c.Codigo) << c.Sinal;
+        // The line's wording is fixed: "puzzles" whatever the counts.
         EXPECT_EQ(UltimaLinha(erroComSinal.str()),
                   "Geração cancelada aos 1 de 1 puzzles. Nada foi gravado.")
             << erroComSinal.str();

@@ -5,8 +5,8 @@
 #include "UnitPalvorinGerador.hpp"
 #include "UnitPalvorinLivro.hpp"
 #include "UnitPalvorinRandom.hpp"
-#include "UnitPalvorinTentativas.hpp"
 
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace palvorin;
@@ -123,8 +123,19 @@ TEST(Dificuldade, PadraoParaNivel) {
 }
 
 TEST(Dificuldade, LivroDeUmNivel) {
-    for (const TNivelDificuldade nivel :
-         {TNivelDificuldade::ndFacil, TNivelDificuldade::ndMedio, TNivelDificuldade::ndDificil}) {
+    // Pinned: the seeds of each position's first attempt and the attempts each level took, so a
+    // change in how attempts derive their seeds, or in which puzzles a level keeps, fails here.
+    constexpr std::array<std::uint32_t, 6> PRIMEIRAS_SEMENTES = {
+        147266375u, 3817645345u, 2688374926u, 4123694561u, 2387074392u, 2260384253u};
+    const struct {
+        TNivelDificuldade Nivel;
+        std::vector<std::int32_t> Tentativas;
+    } casos[] = {
+        {TNivelDificuldade::ndFacil, {1, 1, 1, 1, 1, 1}},
+        {TNivelDificuldade::ndMedio, {1, 1, 1, 1, 1, 1}},
+        {TNivelDificuldade::ndDificil, {6, 1, 5, 5, 5, 8}},
+    };
+    for (const auto& [nivel, tentativasFixas] : casos) {
         const TConfigLivro config =
             ConfigDoLivro({.NumPuzzles = 6, .Lado = 9, .Semente = 2026, .Nivel = nivel});
         TRelatorioLivro rel;
@@ -135,22 +146,22 @@ TEST(Dificuldade, LivroDeUmNivel) {
         ASSERT_EQ(puzzles.size(), 6u);
         EXPECT_TRUE(rel.Falhas.empty());
         EXPECT_EQ(rel.ComRaras, 0);
+        EXPECT_EQ(tentativas, tentativasFixas) << TextoDoNivel(nivel);
         // Graded once, as it was made; grading the record again agrees.
         for (const TPuzzle& p : puzzles) {
             ASSERT_TRUE(p.Dificuldade.has_value());
             EXPECT_EQ(p.Dificuldade->Nivel, nivel) << TextoDoNivel(nivel);
             EXPECT_EQ(*p.Dificuldade, Classificar(p));
         }
-        // Drawn with the level book's own generator options, from the attempt's seed (before
-        // the attempts that forbid words already used).
+        // A position taken at its first attempt holds the puzzle the level book's own generator
+        // options draw from that attempt's pinned seed.
         std::int32_t comparados = 0;
-        for (std::int32_t i = 0; i < 6; ++i) {
-            if (tentativas[i] > TENTATIVA_PROIBIR_USADAS)
+        for (std::size_t i = 0; i < puzzles.size(); ++i) {
+            if (tentativasFixas[i] != 1)
                 continue;
             TPuzzle esperado;
             TEstatisticasGerador estat;
-            ASSERT_TRUE(GerarPuzzle(ListaEmbutida(), 9,
-                                    SementeDaTentativa(2026, i, tentativas[i] - 1),
+            ASSERT_TRUE(GerarPuzzle(ListaEmbutida(), 9, PRIMEIRAS_SEMENTES[i],
                                     OpcoesGeradorDeNivel(nivel), {}, esperado, estat));
             EXPECT_EQ(puzzles[i], esperado) << "posição " << i;
             ++comparados;
