@@ -3,6 +3,7 @@
 #include "UnitPalvorinPreenchedor.hpp"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -97,53 +98,60 @@ TEST(PreencherPadrao, SoComunsDecideSeAsRarasEntram) {
     VerificarPuzzle(*dic, TPadrao(9, false), puzzle);
 }
 
+// Two word squares that each fill the 3 × 3 board: ABC/DEF/GHI under the first section's
+// heading, JKL/MNO/PQR under the second's.
+std::vector<std::string> DoisQuadrados(const std::string& APrimeira, const std::string& ASegunda) {
+    return {"#SECCAO " + APrimeira, "ABC", "DEF", "GHI", "ADG", "BEH", "CFI",
+            "#SECCAO " + ASegunda,  "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"};
+}
+
+// Fills the empty 3 × 3 board from seeds 1 to 20 and checks every word placed.
+void CadaPalavraDeVinteSementes(const TDicionario& ADic, const TOpcoesPreenchimento& AOpc,
+                                const std::function<bool(const std::string&)>& AAceite,
+                                const std::string& ACaso) {
+    for (std::uint32_t semente = 1; semente <= 20; ++semente) {
+        TPuzzle puzzle;
+        ASSERT_TRUE(Preencher(ADic, TPadrao(9, false), 3, semente, AOpc, puzzle));
+        for (const TPalavraColocada& w : puzzle.Palavras)
+            EXPECT_TRUE(AAceite(w.Grelha)) << w.Grelha << ", semente " << semente << ", " << ACaso;
+    }
+}
+
 TEST(PreencherPadrao, PreferidasPrimeiro) {
-    // Two word squares fill the 3 × 3 board; drawn uniformly, about half the seeds would take
-    // the one whose words are not preferred. In the last list every word is rare.
+    // Drawn uniformly, about half the seeds would take the square whose words are not
+    // preferred. In the last list every word is rare.
     const struct {
         std::vector<std::string> Linhas;
         bool SoComuns;
     } casos[] = {
-        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
-          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
-         true},
-        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
-          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
-         false},
-        {{"#SECCAO RARAS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO RARAS",
-          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
-         false},
+        {DoisQuadrados("COMUNS PREFERIDAS", "COMUNS"), true},
+        {DoisQuadrados("COMUNS PREFERIDAS", "COMUNS"), false},
+        {DoisQuadrados("RARAS PREFERIDAS", "RARAS"), false},
     };
     for (const auto& c : casos) {
         const auto dic = Lista(c.Linhas);
         TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
         opc.SoComuns = c.SoComuns;
-        for (std::uint32_t semente = 1; semente <= 20; ++semente) {
-            TPuzzle puzzle;
-            ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, opc, puzzle));
-            for (const TPalavraColocada& w : puzzle.Palavras)
-                EXPECT_TRUE(dic->Palavra(dic->IndiceDaGrelha(w.Grelha)).Preferida)
-                    << w.Grelha << ", semente " << semente << ", " << c.Linhas[0];
-        }
+        CadaPalavraDeVinteSementes(
+            *dic, opc,
+            [&](const std::string& AGrelha) {
+                return dic->Palavra(dic->IndiceDaGrelha(AGrelha)).Preferida;
+            },
+            c.Linhas[0]);
     }
 }
 
 TEST(PreencherPadrao, TemaAntesDeTodasAsOutras) {
-    // Two word squares fill the 3 × 3 board; the theme's square is always the one placed,
-    // above preferred words and above the common section. The theme's words of the last case
-    // are no longer candidates once a word of the other square is in place, so the tier holds
-    // at the first step and every step after.
+    // The theme's square is always the one placed, above preferred words and above the common
+    // section. The theme's words of the last case are no longer candidates once a word of the
+    // other square is in place, so the tier holds at the first step and every step after.
     const std::vector<std::string> quadrado = {"JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"};
     const struct {
         std::vector<std::string> Linhas;
         bool SoComuns;
     } casos[] = {
-        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO COMUNS",
-          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
-         true},
-        {{"#SECCAO COMUNS PREFERIDAS", "ABC", "DEF", "GHI", "ADG", "BEH", "CFI", "#SECCAO RARAS",
-          "JKL", "MNO", "PQR", "JMP", "KNQ", "LOR"},
-         false},
+        {DoisQuadrados("COMUNS PREFERIDAS", "COMUNS"), true},
+        {DoisQuadrados("COMUNS PREFERIDAS", "RARAS"), false},
     };
     for (const auto& c : casos) {
         const auto dic = Lista(c.Linhas);
@@ -153,13 +161,12 @@ TEST(PreencherPadrao, TemaAntesDeTodasAsOutras) {
         TOpcoesPreenchimento opc = OpcoesPreenchimentoPadrao();
         opc.SoComuns = c.SoComuns;
         opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(*dic, tema));
-        for (std::uint32_t semente = 1; semente <= 20; ++semente) {
-            TPuzzle puzzle;
-            ASSERT_TRUE(Preencher(*dic, TPadrao(9, false), 3, semente, opc, puzzle));
-            for (const TPalavraColocada& w : puzzle.Palavras)
-                EXPECT_NE(std::find(quadrado.begin(), quadrado.end(), w.Grelha), quadrado.end())
-                    << w.Grelha << ", semente " << semente;
-        }
+        CadaPalavraDeVinteSementes(
+            *dic, opc,
+            [&](const std::string& AGrelha) {
+                return std::find(quadrado.begin(), quadrado.end(), AGrelha) != quadrado.end();
+            },
+            c.Linhas[c.Linhas.size() / 2]);
     }
 }
 
