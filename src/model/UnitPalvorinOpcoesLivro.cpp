@@ -13,6 +13,18 @@ std::string Numero(std::int64_t AValor) {
     return std::to_string(AValor);
 }
 
+// A switch of the book: given, it turns the field on; on, the recipe records it.
+template <bool TPedidoLivro::*ACampo> void Ligar(TArgumentosLivro& AArgumentos, std::string_view) {
+    AArgumentos.Livro.*ACampo = true;
+}
+
+template <bool TPedidoLivro::*ACampo>
+std::optional<std::string> LigadoNaReceita(const TPedidoLivro& APedido) {
+    if (!(APedido.*ACampo))
+        return std::nullopt;
+    return std::string(VALOR_LIGADO);
+}
+
 // The rows are in the order the help lists them; the recipe writes its fields in this order
 // too, so a row with a recipe field goes after the last such row, or the books change.
 std::vector<TOpcaoLivro> CriarOpcoes() {
@@ -115,12 +127,8 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
          .CampoReceita = "letragrande",
          .MudaAoRefazer = true,
          .RotuloJanela = "Letra g&rande",
-         .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.LetraGrande = true; },
-         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
-             if (!p.LetraGrande)
-                 return std::nullopt;
-             return std::string(VALOR_LIGADO);
-         }},
+         .Guardar = Ligar<&TPedidoLivro::LetraGrande>,
+         .ValorNaReceita = LigadoNaReceita<&TPedidoLivro::LetraGrande>},
         {.Nome = "--grafica",
          .Tipo = toInterruptor,
          .Ajuda = "páginas para gráfica: número par, medianiz, margens de segurança e só tinta "
@@ -130,12 +138,8 @@ std::vector<TOpcaoLivro> CriarOpcoes() {
          .CampoReceita = "grafica",
          .MudaAoRefazer = true,
          .RotuloJanela = "Pág&inas para gráfica",
-         .Guardar = [](TArgumentosLivro& a, std::string_view) { a.Livro.Grafica = true; },
-         .ValorNaReceita = [](const TPedidoLivro& p) -> std::optional<std::string> {
-             if (!p.Grafica)
-                 return std::nullopt;
-             return std::string(VALOR_LIGADO);
-         }},
+         .Guardar = Ligar<&TPedidoLivro::Grafica>,
+         .ValorNaReceita = LigadoNaReceita<&TPedidoLivro::Grafica>},
         {.Nome = "--tema",
          .Tipo = toFicheiro,
          .NomeDoValor = "NOME|FICHEIRO",
