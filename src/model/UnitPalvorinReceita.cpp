@@ -235,14 +235,8 @@ std::string ResumoDaReceita(const TReceitaLivro& AReceita) {
     std::string texto = "Livro de " + std::to_string(c.NumPuzzles) +
                         (c.NumPuzzles == 1 ? " puzzle" : " puzzles") + " de " +
                         TextoDoTamanho(c.Lado) + ", semente " + std::to_string(c.Semente);
-    if (c.Nivel)
-        texto += ", nível " + TextoDoNivel(*c.Nivel);
-    if (c.Formato != TFormatoLivro::flA4)
-        texto += ", formato " + TextoDoFormato(c.Formato);
-    if (c.LetraGrande)
-        texto += ", letra grande";
-    if (c.Grafica)
-        texto += ", páginas para gráfica";
+    for (const std::string& escolha : EscolhasNomeadas(c, {"formato ", "páginas para gráfica"}))
+        texto += ", " + escolha;
     if (!c.Titulo.empty())
         texto += ", título «" + c.Titulo + "»";
     texto += AReceita.Lista.Embutida ? ", lista de palavras do programa"

@@ -75,4 +75,18 @@ bool LetraGrandeCabe(TFormatoLivro AFormato) {
     return AFormato == TFormatoLivro::flA4 || AFormato == TFormatoLivro::flCarta;
 }
 
+std::vector<std::string> EscolhasNomeadas(const TPedidoLivro& APedido,
+                                          const TPalavrasEscolhas& APalavras) {
+    std::vector<std::string> escolhas;
+    if (APedido.Nivel)
+        escolhas.push_back("nível " + TextoDoNivel(*APedido.Nivel));
+    if (APedido.Formato != TFormatoLivro::flA4)
+        escolhas.push_back(std::string(APalavras.AntesDoFormato) + TextoDoFormato(APedido.Formato));
+    if (APedido.LetraGrande)
+        escolhas.emplace_back("letra grande");
+    if (APedido.Grafica)
+        escolhas.emplace_back(APalavras.Grafica);
+    return escolhas;
+}
+
 } // namespace palvorin

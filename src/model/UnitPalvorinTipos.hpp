@@ -187,4 +187,15 @@ std::string TextoDoFormato(TFormatoLivro AFormato);
 // Large print only where its type and cells fit the page.
 bool LetraGrandeCabe(TFormatoLivro AFormato);
 
+// How a summary words the choices it names.
+struct TPalavrasEscolhas {
+    std::string_view AntesDoFormato; // "formato " or nothing
+    std::string_view Grafica;        // "páginas para gráfica" or shorter
+};
+// The choices a book names beyond its side and count, in the order every summary gives them:
+// the level, a format other than A4 (A4 is every book's page unless another is chosen), large
+// print and print-shop pages.
+std::vector<std::string> EscolhasNomeadas(const TPedidoLivro& APedido,
+                                          const TPalavrasEscolhas& APalavras);
+
 } // namespace palvorin

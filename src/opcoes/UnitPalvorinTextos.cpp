@@ -19,15 +19,8 @@ std::string NomeFicheiroPadrao(std::int32_t ALado, std::int32_t ANumPuzzles) {
 std::string TextoResumo(const TPedidoLivro& APedido) {
     std::string resumo =
         Plural(APedido.NumPuzzles, "puzzle", "puzzles") + " \u00B7 " + TextoDoTamanho(APedido.Lado);
-    if (APedido.Nivel)
-        resumo += " \u00B7 nível " + TextoDoNivel(*APedido.Nivel);
-    // A4 is every book's page unless another is chosen: only a choice is named.
-    if (APedido.Formato != TFormatoLivro::flA4)
-        resumo += " \u00B7 " + TextoDoFormato(APedido.Formato);
-    if (APedido.LetraGrande)
-        resumo += " \u00B7 letra grande";
-    if (APedido.Grafica)
-        resumo += " \u00B7 para gráfica";
+    for (const std::string& escolha : EscolhasNomeadas(APedido, {"", "para gráfica"}))
+        resumo += " \u00B7 " + escolha;
     if (APedido.Tema)
         resumo += " \u00B7 tema " + APedido.Tema->Nome;
     return resumo;
