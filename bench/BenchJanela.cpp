@@ -1,5 +1,6 @@
 // The window's responsiveness: from nothing to the window on screen, and how long the
 // interface thread is kept from its events while a book is made.
+#include "PlataformaSemDialogo.hpp"
 #include "UnitPalvorinMain.hpp"
 #include "UnitPalvorinMotor.hpp"
 #include "UnitPalvorinPlataformaQt.hpp"
@@ -31,30 +32,13 @@ void JanelaAparece(benchmark::State& AEstado) {
 }
 BENCHMARK(JanelaAparece)->Unit(benchmark::kMillisecond);
 
-// The real desktop, except that the file is chosen without a dialog and not opened.
-class TPlataformaSemDialogo : public palvorin::TPlataformaQt {
-public:
-    explicit TPlataformaSemDialogo(std::filesystem::path ACaminho)
-        : FCaminho(std::move(ACaminho)) {}
-    std::optional<std::filesystem::path> EscolherFicheiroPdf(const std::string&) override {
-        return FCaminho;
-    }
-    void AbrirDocumento(const std::filesystem::path&) override {}
-    // The user's own choices are neither read nor touched.
-    std::string LerPreferencia(const std::string&) override { return {}; }
-    void GravarPreferencia(const std::string&, const std::string&) override {}
-
-private:
-    std::filesystem::path FCaminho;
-};
-
 // One book of 30 puzzles of the given side, from Gerar to the final line (generation and
 // the PDF): how long the interface thread was away from its event loop. A 1 ms timer ticks
 // on that thread; a gap between two ticks is the longest the window could not react.
 void CorridaIntervalosDaInterface(benchmark::State& AEstado) {
     const auto pdf = std::filesystem::temp_directory_path() /
                      ("palvorin-bench-" + std::to_string(::getpid()) + ".pdf");
-    TPlataformaSemDialogo plataforma(pdf);
+    palvorin::teste::TPlataformaSemDialogo plataforma(pdf);
     palvorin::TFormMain janela(plataforma, palvorin::MotorReal());
     janela.show();
     janela.RadioTamanhos[std::size_t(palvorin::IndiceDoTamanho(std::int32_t(AEstado.range(0))))]

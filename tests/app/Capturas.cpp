@@ -3,9 +3,9 @@
 // the real ones. Argument: the folder for the PNG files. Run from a folder with a few files,
 // so that the save dialog has something to list.
 #include "Falsos.hpp"
+#include "PlataformaSemDialogo.hpp"
 #include "UnitPalvorinAjuda.hpp"
 #include "UnitPalvorinArranque.hpp"
-#include "UnitPalvorinPlataformaQt.hpp"
 
 #include <QApplication>
 #include <QDialog>
@@ -69,16 +69,6 @@ private:
     QElapsedTimer FAberto;
 };
 
-class TPlataformaCapturas : public TPlataformaQt {
-public:
-    std::optional<std::filesystem::path> EscolherFicheiroPdf(const std::string&) override {
-        return std::filesystem::current_path() / "Palvorin_11x11_30.pdf";
-    }
-    void AbrirDocumento(const std::filesystem::path&) override {}
-    std::string LerPreferencia(const std::string&) override { return {}; }
-    void GravarPreferencia(const std::string&, const std::string&) override {}
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,7 +82,8 @@ int main(int argc, char* argv[]) {
     FPasta = QDir(argv[1]).absolutePath();
     QDir().mkpath(FPasta);
 
-    TPlataformaCapturas plataforma;
+    teste::TPlataformaSemDialogo plataforma(std::filesystem::current_path() /
+                                            "Palvorin_11x11_30.pdf");
     TGeracaoFalsa geracao;
     TGravacaoFalsa gravacao;
     TMotorLivro motor = MotorFalso(geracao, gravacao);

@@ -2,8 +2,8 @@
 // dialog, and Gerar is clicked once the window shows. Arguments: the PDF's path (none: the
 // window stays idle), then "pausa" to hold the writer at its first check until a signal came,
 // so that the signal surely falls inside the write.
+#include "PlataformaSemDialogo.hpp"
 #include "UnitPalvorinArranque.hpp"
-#include "UnitPalvorinPlataformaQt.hpp"
 #include "UnitPalvorinPrograma.hpp"
 #include "UnitPalvorinSinaisFim.hpp"
 
@@ -16,27 +16,7 @@
 #include <thread>
 
 using namespace palvorin;
-
-namespace {
-
-class TPlataformaSemDialogo : public TPlataformaQt {
-public:
-    explicit TPlataformaSemDialogo(std::optional<std::filesystem::path> ACaminho)
-        : FCaminho(std::move(ACaminho)) {}
-    std::optional<std::filesystem::path> EscolherFicheiroPdf(const std::string&) override {
-        return FCaminho;
-    }
-    std::optional<std::filesystem::path> EscolherFicheiroTema() override { return std::nullopt; }
-    void AbrirDocumento(const std::filesystem::path&) override {}
-    // The user's own choices are neither read nor touched.
-    std::string LerPreferencia(const std::string&) override { return {}; }
-    void GravarPreferencia(const std::string&, const std::string&) override {}
-
-private:
-    std::optional<std::filesystem::path> FCaminho;
-};
-
-} // namespace
+using palvorin::teste::TPlataformaSemDialogo;
 
 int main(int argc, char* argv[]) {
     IgnorarSinaisDeEscrita();
