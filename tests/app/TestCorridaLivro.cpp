@@ -131,6 +131,15 @@ protected:
         return TDadosLivro{
             ConfigDoLivro({.NumPuzzles = APuzzles, .Lado = 9, .Semente = 77}), {}, LISTA};
     }
+    // Forgets what the last case of a table left, before the next one runs.
+    void NovoCaso() {
+        fim.reset();
+        eventos.clear();
+        passagens = 0;
+        gravacao.Chamadas.clear();
+        gravacao.Paradas = 0;
+        interrupcao = false;
+    }
     void Correr(int APuzzles) {
         ASSERT_TRUE(corrida->Iniciar(dic, Livro(APuzzles), "/tmp/livro.pdf"));
         ASSERT_TRUE(fila.RodarAte([this] { return fim.has_value(); }));
@@ -184,10 +193,7 @@ TEST_F(CorridaLivro, Cancelar) {
     } casos[] = {{1, true, false, 0}, {3, true, false, 1}, {5, true, true, 2}, {6, false, true, 2}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.passagem);
-        fim.reset();
-        eventos.clear();
-        passagens = 0;
-        gravacao.Chamadas.clear();
+        NovoCaso();
         std::size_t eventosAoCancelar = 0;
         acao = [&](std::size_t APassagem) {
             if (APassagem != c.passagem)
@@ -226,10 +232,7 @@ TEST_F(CorridaLivro, FecharDuranteACorrida) {
     EXPECT_TRUE(eventos.empty());
     for (const auto& c : casos) {
         SCOPED_TRACE(testing::Message() << c.passagem << " " << c.sair);
-        fim.reset();
-        eventos.clear();
-        passagens = 0;
-        gravacao.Chamadas.clear();
+        NovoCaso();
         respostaSair = c.sair;
         acao = [&](std::size_t APassagem) {
             if (APassagem == c.passagem) {
@@ -251,9 +254,7 @@ TEST_F(CorridaLivro, FecharDuranteACorrida) {
 TEST_F(CorridaLivro, FimComAPerguntaAbertaEsperaPelaResposta) {
     for (const bool sair : {true, false}) {
         SCOPED_TRACE(sair);
-        fim.reset();
-        eventos.clear();
-        passagens = 0;
+        NovoCaso();
         respostaSair = sair;
         // The run ends while the question is open: the end is published after the write.
         std::atomic<bool> depoisDeGravar = false;
@@ -323,11 +324,7 @@ TEST_F(CorridaLivro, InterromperCancelaSemPerguntarEFecha) {
     EXPECT_FALSE(corrida->Interromper());
     for (const auto& c : casos) {
         SCOPED_TRACE(testing::Message() << c.passagem << " " << c.peloTrabalho);
-        fim.reset();
-        eventos.clear();
-        passagens = 0;
-        gravacao.Paradas = 0;
-        interrupcao = false;
+        NovoCaso();
         acao = [&](std::size_t APassagem) {
             if (APassagem != c.passagem)
                 return;
