@@ -73,27 +73,26 @@ std::vector<std::filesystem::path> LugaresDoFicheiro(const std::filesystem::path
     return lugares;
 }
 
-std::optional<TFicheiroEncontrado> ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
-                                                           const std::string& ASha256,
-                                                           const std::filesystem::path& ALivro) {
+TFicheiroEncontrado ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
+                                            const std::string& ASha256,
+                                            const std::filesystem::path& ALivro,
+                                            std::string_view AQue, std::string_view AIndique) {
     std::vector<std::pair<dev_t, ino_t>> jaLidos;
     for (const std::filesystem::path& lugar : LugaresDoFicheiro(AGravado, ALivro)) {
         auto bytes = BytesDoLugar(lugar, jaLidos);
         if (bytes && Sha256Hex(*bytes) == ASha256)
             return TFicheiroEncontrado{lugar, std::move(*bytes)};
     }
-    return std::nullopt;
+    throw EPalvorin("Não se encontrou " + std::string(AQue) + " que fez o livro («" +
+                    AGravado.filename().string() + "», SHA-256 " + ASha256 +
+                    ") ao lado do livro, na pasta atual nem em «" + AGravado.string() + "»: " +
+                    std::string(AIndique) + ".");
 }
 
 TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,
                                          const std::filesystem::path& ALivro) {
-    const std::filesystem::path gravado(AReceita.Lista.Ficheiro);
-    if (auto encontrada = ProcurarFicheiroDoLivro(gravado, AReceita.Lista.Sha256, ALivro))
-        return std::move(*encontrada);
-    throw EPalvorin("Não se encontrou a lista de palavras que fez o livro («" +
-                    gravado.filename().string() + "», SHA-256 " + AReceita.Lista.Sha256 +
-                    ") ao lado do livro, na pasta actual nem em «" + gravado.string() +
-                    "»: indique-a com --dicionario.");
+    return ProcurarFicheiroDoLivro(AReceita.Lista.Ficheiro, AReceita.Lista.Sha256, ALivro,
+                                   "a lista de palavras", "indique-a com --dicionario");
 }
 
 } // namespace palvorin

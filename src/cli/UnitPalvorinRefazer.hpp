@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace palvorin {
@@ -29,10 +30,13 @@ std::vector<std::filesystem::path> LugaresDoFicheiro(const std::filesystem::path
                                                      const std::filesystem::path& ALivro);
 
 // The first of those places holding a regular file with ASha256. Nothing about a file that does
-// not match is told: not its content, not its hash, not even whether it exists.
-std::optional<TFicheiroEncontrado> ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
-                                                           const std::string& ASha256,
-                                                           const std::filesystem::path& ALivro);
+// not match is told: not its content, not its hash, not even whether it exists. EPalvorin when
+// none matches, naming the file (AQue: "a lista de palavras") and how to give it instead
+// (AIndique: "indique-a com --dicionario").
+TFicheiroEncontrado ProcurarFicheiroDoLivro(const std::filesystem::path& AGravado,
+                                            const std::string& ASha256,
+                                            const std::filesystem::path& ALivro,
+                                            std::string_view AQue, std::string_view AIndique);
 
 // The list of the book, found as above. EPalvorin when none matches.
 TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,

@@ -42,14 +42,9 @@ TTema TemaEmbutidoDoLivro(const TTema& ADoLivro) {
 // again prints and records the theme as the first did.
 TTema TemaDeFicheiroDoLivro(const TTema& ADoLivro, const std::filesystem::path& ALivro,
                             TRelatorioDic& ARel) {
-    const auto encontrado = ProcurarFicheiroDoLivro(ADoLivro.Ficheiro, ADoLivro.Sha256, ALivro);
-    if (!encontrado)
-        throw EPalvorin("Não se encontrou o tema que fez o livro («" +
-                        std::filesystem::path(ADoLivro.Ficheiro).filename().string() +
-                        "», SHA-256 " + ADoLivro.Sha256 +
-                        ") ao lado do livro, na pasta atual nem em «" + ADoLivro.Ficheiro +
-                        "»: indique-o com --tema.");
-    TTema tema = TemaDeBytes(encontrado->Bytes, encontrado->Caminho, ARel);
+    const TFicheiroEncontrado encontrado = ProcurarFicheiroDoLivro(
+        ADoLivro.Ficheiro, ADoLivro.Sha256, ALivro, "o tema", "indique-o com --tema");
+    TTema tema = TemaDeBytes(encontrado.Bytes, encontrado.Caminho, ARel);
     tema.Nome = ADoLivro.Nome;
     tema.Ficheiro = ADoLivro.Ficheiro;
     return tema;

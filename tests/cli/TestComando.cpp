@@ -711,7 +711,7 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
              "» não pode ser refeito. O título do livro não pode ter mais de 40 caracteres."},
         {{"--refazer", livro},
          "Não se encontrou a lista de palavras que fez o livro («lista.txt», SHA-256 " + somaAntes +
-             ") ao lado do livro, na pasta actual nem em «" + FLista +
+             ") ao lado do livro, na pasta atual nem em «" + FLista +
              "»: indique-a com --dicionario."},
         {{"--refazer", livro, "--dicionario", FLista},
          "A lista «" + FLista + "» não é a que fez o livro (SHA-256 " + somaDepois + " em vez de " +
@@ -756,7 +756,7 @@ TEST_F(Refazer, ListaProcuradaAoLadoDoLivroNaPastaActualENoCaminhoGravado) {
     } casos[] = {
         {"no caminho gravado", "", "", true},
         {"ao lado do livro", lista, "", false},
-        {"na pasta actual", "", lista, false},
+        {"na pasta atual", "", lista, false},
     };
     for (const auto& c : casos) {
         std::ofstream(FLista, std::ios::binary) << (c.Gravada ? lista : lista + "MUDOU\n");
@@ -812,7 +812,7 @@ TEST_F(Refazer, ReceitaForjadaNaoMostraNadaDoFicheiroQueNomeia) {
         EXPECT_EQ(e.Erro,
                   "palvorin-livro: Não se encontrou a lista de palavras que fez o livro («" +
                       std::filesystem::path(c.Ficheiro).filename().string() + "», SHA-256 " +
-                      c.Soma + ") ao lado do livro, na pasta actual nem em «" + c.Ficheiro +
+                      c.Soma + ") ao lado do livro, na pasta atual nem em «" + c.Ficheiro +
                       "»: indique-a com --dicionario.\n");
     }
     unsetenv("PALVORIN_TESTE_SEGREDO");
