@@ -24,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace palvorin;
 using namespace palvorin::teste;
@@ -546,7 +547,8 @@ TEST_F(Janela, TemaEscolhidoComTeclasERato) {
     EXPECT_GE(tema()->Palavras.size(), 150u);
     EXPECT_EQ(Resumo(), "30 puzzles \u00B7 11 \u00D7 11 \u00B7 tema Animais");
 
-    const auto pasta = std::filesystem::temp_directory_path() / "palvorin-janela-tema";
+    const auto pasta = std::filesystem::temp_directory_path() /
+                       ("palvorin-janela-tema-" + std::to_string(::getpid()));
     std::filesystem::create_directories(pasta);
     const auto praia = pasta / "praia.txt";
     const auto vazio = pasta / "vazio.txt";

@@ -298,7 +298,9 @@ TEST(PalvorinLivro, CtrlCNaoEscreveNadaESai130) {
 
 // A fresh empty folder for one test.
 std::string PastaVazia(const std::string& ANome) {
-    const std::filesystem::path pasta = std::filesystem::path(testing::TempDir()) / ANome;
+    // The process id keeps two test runs on one machine (two builds, say) out of each other's way.
+    const std::filesystem::path pasta =
+        std::filesystem::path(testing::TempDir()) / (ANome + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(pasta);
     std::filesystem::create_directories(pasta);
     return pasta.string();
