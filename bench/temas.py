@@ -18,8 +18,8 @@ import os
 import resource
 import subprocess
 
-TEMAS = ["Animais", "Comida e bebida", "Desporto", "Natureza", "Casa", "Profissões",
-         "Corpo e saúde", "Viagens"]
+TEMAS = ["Animais", "Comida e bebida", "Desporto e jogos", "Natureza", "Casa",
+         "Profissões e ferramentas", "Corpo e saúde", "Viagens e transportes"]
 LADOS = [int(x) for x in os.environ.get("LADOS", "9 11 13 15").split()]
 TEMAS = os.environ["TEMAS"].split(",") if "TEMAS" in os.environ else TEMAS
 

@@ -22,12 +22,12 @@ struct TTemaEmbutido {
 constexpr TTemaEmbutido TEMAS_EMBUTIDOS[] = {
     {"Animais", recurso::TEMA_ANIMAIS},
     {"Comida e bebida", recurso::TEMA_COMIDA_E_BEBIDA},
-    {"Desporto", recurso::TEMA_DESPORTO},
+    {"Desporto e jogos", recurso::TEMA_DESPORTO},
     {"Natureza", recurso::TEMA_NATUREZA},
     {"Casa", recurso::TEMA_CASA},
-    {"Profissões", recurso::TEMA_PROFISSOES},
+    {"Profissões e ferramentas", recurso::TEMA_PROFISSOES},
     {"Corpo e saúde", recurso::TEMA_CORPO_E_SAUDE},
-    {"Viagens", recurso::TEMA_VIAGENS},
+    {"Viagens e transportes", recurso::TEMA_VIAGENS},
 };
 
 constexpr auto NOMES_EMBUTIDOS = [] {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace palvorin;
 
@@ -34,7 +35,8 @@ TEST(Tema, LinhasComoAsDeUmaLista) {
 }
 
 TEST(Tema, FicheiroSemPalavrasOuQueNaoExiste) {
-    const auto pasta = std::filesystem::temp_directory_path() / "palvorin-teste-tema";
+    const auto pasta = std::filesystem::temp_directory_path() /
+                       ("palvorin-teste-tema-" + std::to_string(::getpid()));
     std::filesystem::create_directories(pasta);
     const auto vazio = pasta / "vazio.txt";
     std::ofstream(vazio) << "# só comentários\n\npão-de-ló\n";
@@ -103,10 +105,12 @@ TEST(Tema, TemasEmbutidosPeloNome) {
         EXPECT_EQ(tema->Nome, nome);
         EXPECT_TRUE(tema->Embutido);
     }
-    for (const char* escrito : {"animais", "ANIMAIS", "comida-e-bebida", "Comida_e_Bebida",
-                                "profissoes", "corpo e saude", " Viagens "})
+    for (const char* escrito :
+         {"animais", "ANIMAIS", "comida-e-bebida", "Comida_e_Bebida", "profissoes e ferramentas",
+          "corpo e saude", " Viagens e Transportes "})
         EXPECT_TRUE(TemaEmbutido(escrito)) << escrito;
     EXPECT_FALSE(TemaEmbutido("Animal"));
+    EXPECT_FALSE(TemaEmbutido("Viagens"));
     EXPECT_FALSE(TemaEmbutido(""));
 }
 
