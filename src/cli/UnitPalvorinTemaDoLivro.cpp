@@ -88,13 +88,16 @@ std::optional<TTema> TemaDoLivroRefeito(const TReceitaLivro& AReceita,
 }
 
 std::string TextoDosTemas() {
+    // The sizes in one column, two blanks past the longest name.
+    std::size_t coluna = 0;
+    for (const std::string_view nome : NomesDosTemasEmbutidos())
+        coluna = std::max(coluna, PontosDeCodigo(nome).size() + 2);
     std::string texto;
     for (const std::string_view nome : NomesDosTemasEmbutidos()) {
         const auto tema = TemaEmbutido(nome);
         if (!tema)
             continue;
-        texto += "  " + std::string(nome) +
-                 std::string(18 - std::min<std::size_t>(17, PontosDeCodigo(nome).size()), ' ') +
+        texto += "  " + std::string(nome) + std::string(coluna - PontosDeCodigo(nome).size(), ' ') +
                  Plural(static_cast<std::int64_t>(tema->Palavras.size()), "palavra", "palavras") +
                  "\n";
     }
