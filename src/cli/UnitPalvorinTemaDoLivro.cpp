@@ -30,11 +30,16 @@ bool MesmoTema(const TTema& A, const TTema& B) {
     return A.Embutido ? A.Nome == B.Nome : A.Sha256 == B.Sha256;
 }
 
+// The theme as this program has it, if its words are the ones the book was made with (a book
+// from before the recipe kept them is taken on its name).
 TTema TemaEmbutidoDoLivro(const TTema& ADoLivro) {
     auto tema = TemaEmbutido(ADoLivro.Nome);
     if (!tema)
         throw EPalvorin("O livro foi feito com o tema «" + ADoLivro.Nome +
                         "», que esta versão do programa não tem.");
+    if (!ADoLivro.Sha256.empty() && ADoLivro.Sha256 != tema->Sha256)
+        throw EPalvorin("O livro foi feito com outras palavras do tema «" + ADoLivro.Nome +
+                        "» que as desta versão do programa: o livro não pode ser refeito.");
     return std::move(*tema);
 }
 
@@ -78,6 +83,8 @@ std::optional<TTema> TemaDoLivroRefeito(const TReceitaLivro& AReceita,
     if (dado) {
         if (!MesmoTema(*doLivro, *dado))
             throw OutroTema(doLivro, dado);
+        if (doLivro->Embutido)
+            return TemaEmbutidoDoLivro(*doLivro);
         // A file given under another name still prints the name the book had.
         dado->Nome = doLivro->Nome;
         dado->Ficheiro = doLivro->Ficheiro;

@@ -132,6 +132,19 @@ const TCampoReceita CAMPOS_DEPOIS[] = {
          return Sha256Valido(v);
      },
      true},
+    // A built-in theme's words change between versions: the book says which it was made with.
+    {"tema_embutido_sha256",
+     [](const TReceitaLivro& r) {
+         const auto& tema = r.Pedido.Tema;
+         return tema && tema->Embutido ? tema->Sha256 : std::string();
+     },
+     [](TReceitaLivro& r, const std::string& v) {
+         if (!r.Pedido.Tema)
+             r.Pedido.Tema.emplace();
+         r.Pedido.Tema->Sha256 = v;
+         return r.Pedido.Tema->Embutido && Sha256Valido(v);
+     },
+     true},
 };
 
 // Every field of a recipe, in the order they are written.
@@ -192,8 +205,10 @@ bool PodeFaltar(const TCampo& ACampo) {
 // A theme file's field holds its path: the theme takes the file's name, as when it is read.
 // A SHA-256 without a theme names nothing.
 bool TemaCompleto(std::optional<TTema>& ATema) {
-    if (!ATema || ATema->Embutido)
+    if (!ATema)
         return true;
+    if (ATema->Embutido)
+        return !ATema->Nome.empty();
     if (ATema->Nome.empty())
         return false;
     ATema->Ficheiro = ATema->Nome;

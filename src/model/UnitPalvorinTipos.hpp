@@ -93,7 +93,8 @@ struct TTema {
     std::string Nome{}; // "Animais"; for a file, its name without folder or extension
     bool Embutido = true;
     std::string Ficheiro{}; // the path as it was given; empty for a built-in theme
-    std::string Sha256{};   // of the file's bytes; empty for a built-in theme
+    // Of the file's bytes, or of a built-in theme's words as this program carries them.
+    std::string Sha256{};
     // The accepted words, one per board form, in board-form order; all count as common.
     std::vector<TPalavraDic> Palavras{};
 

@@ -165,6 +165,7 @@ std::optional<TTema> TemaEmbutido(std::string_view ANome) {
         TRelatorioDic rel;
         TTema tema = TemaDeLinhas(DividirLinhas(TextoDeBytes(*bytes)), rel);
         tema.Nome = std::string(embutido.Nome);
+        tema.Sha256 = Sha256Hex(*bytes);
         return tema;
     }
     return std::nullopt;

@@ -928,6 +928,15 @@ TEST_F(Temas, TemaQueNaoServeERecusado) {
     const std::string vazio = FPasta + "/vazio.txt";
     std::ofstream(vazio) << "# nada\n1\n";
     const std::string livro = FPasta + "/livro.pdf";
+    // A book whose built-in theme had other words: this version would make other puzzles.
+    ASSERT_EQ(LivroComTema("Animais", {"-o", FPasta + "/animais.pdf"}).Codigo, 0);
+    TReceitaLivro antiga = ReceitaDoLivro(FPasta + "/animais.pdf");
+    ASSERT_EQ(antiga.Pedido.Tema->Sha256.size(), 64u);
+    antiga.Pedido.Tema->Sha256 = std::string(64, '0');
+    const std::string outrasPalavras = FPasta + "/outras.pdf";
+    EscreverPdfComReceita(outrasPalavras, antiga);
+    const std::string mudouOTema = "O livro foi feito com outras palavras do tema «Animais» que as "
+                                   "desta versão do programa: o livro não pode ser refeito.";
     const struct {
         std::vector<std::string> Argumentos;
         std::string Mensagem;
@@ -939,6 +948,8 @@ TEST_F(Temas, TemaQueNaoServeERecusado) {
         {{"--refazer", livro, "--tema", "Casa"},
          "O livro foi feito com o tema do ficheiro «" + FTema + "» (SHA-256 " + soma +
              "), não com o tema «Casa»: o livro não pode ser refeito."},
+        {{"--refazer", outrasPalavras}, mudouOTema},
+        {{"--refazer", outrasPalavras, "--tema", "animais"}, mudouOTema},
         {{"--refazer", FPasta + "/semtema.pdf", "--tema", "Casa", "--json"},
          "O livro foi feito sem tema, não com o tema «Casa»: o livro não pode ser refeito."},
         {{"--tema", "Zoologia"},

@@ -19,12 +19,13 @@ TReceitaLivro Receita(const std::string& ATitulo, const TListaUsada& ALista,
 }
 
 // A theme as a recipe names it: a built-in one by its name, a file by its path and bytes.
+// A built-in theme's words may be named by their SHA-256 too (books made before did not).
 TReceitaLivro ComTema(TReceitaLivro AReceita, const std::string& ANome,
-                      const std::string& AFicheiro = "") {
+                      const std::string& AFicheiro = "", const std::string& APalavras = "") {
     AReceita.Pedido.Tema = TTema{.Nome = ANome,
                                  .Embutido = AFicheiro.empty(),
                                  .Ficheiro = AFicheiro,
-                                 .Sha256 = AFicheiro.empty() ? "" : SOMA};
+                                 .Sha256 = AFicheiro.empty() ? APalavras : SOMA};
     return AReceita;
 }
 
@@ -36,6 +37,7 @@ TEST(Receita, IdaEVoltaComTextosQueParecemSeparadores) {
         Receita("", {true, "", SOMA}, TNivelDificuldade::ndFacil),
         Receita("Difícil", {true, "", SOMA}, TNivelDificuldade::ndDificil),
         ComTema(Receita("", {true, "", SOMA}), "Corpo e saúde"),
+        ComTema(Receita("", {true, "", SOMA}), "Animais", "", SOMA),
         ComTema(Receita("", {false, "lista.txt", SOMA}), "a minha; praia",
                 "temas/a minha; praia.txt"),
     };
@@ -142,6 +144,13 @@ TEST(Receita, ReceitaDanificadaOuDeOutraVersaoERecusada) {
         // A file's SHA-256 with nothing that names the theme.
         {boa + "; tema_sha256=" + SOMA, "A receita do livro está danificada (campo «tema»)."},
         {boa + "; tema=", "A receita do livro está danificada (campo «tema»)."},
+        // A built-in theme's words with no theme, or with a file's.
+        {boa + "; tema_embutido_sha256=" + SOMA,
+         "A receita do livro está danificada (campo «tema»)."},
+        {boa + "; tema=a.txt; tema_sha256=" + SOMA + "; tema_embutido_sha256=" + SOMA,
+         "A receita do livro está danificada (campo «tema_embutido_sha256»)."},
+        {boa + "; tema=Casa; tema_embutido_sha256=abc",
+         "A receita do livro está danificada (campo «tema_embutido_sha256»)."},
         {boa + "; tema=Animais; tema=Casa", "A receita do livro está danificada (campo «tema»)."},
         {boa + "; " + std::string(100, 'x') + "=1",
          "A receita do livro tem um campo que esta versão não conhece: «" + std::string(40, 'x') +
