@@ -720,3 +720,25 @@ TEST(Arranque, IconeDesenhaOEmblema) {
 }
 
 } // namespace
+
+TEST_F(Janela, ResumoMaisLongoCabeNoSeuLugar) {
+    // Every choice that adds to the summary, each at its longest.
+    QTest::mouseClick(janela.RadioTamanhos[3], Qt::LeftButton);
+    janela.EditNumPuzzles->setText("100");
+    janela.ComboBoxNivel->setCurrentIndex(janela.ComboBoxNivel->count() - 1);
+    int maisLongo = 0;
+    for (int i = 1; i < janela.ComboTema->count() - 1; ++i)
+        if (janela.ComboTema->itemText(i).size() > janela.ComboTema->itemText(maisLongo).size())
+            maisLongo = i;
+    janela.ComboTema->setCurrentIndex(maisLongo);
+    janela.CheckBoxGrafica->setChecked(true);
+    // Large print where the format takes it.
+    for (int i = 0; i < janela.ComboBoxFormato->count(); ++i) {
+        janela.ComboBoxFormato->setCurrentIndex(i);
+        janela.CheckBoxLetraGrande->setChecked(janela.CheckBoxLetraGrande->isEnabled());
+        SCOPED_TRACE(Resumo());
+        EXPECT_NE(Resumo().find("tema Profissões e ferramentas"), std::string::npos);
+        QLabel* resumo = janela.LabelResumo;
+        EXPECT_LE(resumo->heightForWidth(resumo->width()), resumo->height());
+    }
+}
