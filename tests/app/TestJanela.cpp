@@ -722,22 +722,26 @@ TEST(Arranque, IconeDesenhaOEmblema) {
 } // namespace
 
 TEST_F(Janela, ResumoMaisLongoCabeNoSeuLugar) {
-    // Every choice that adds to the summary, each at its longest.
+    // Every choice that adds to the summary, each at its longest, chosen as a user would.
     QTest::mouseClick(janela.RadioTamanhos[3], Qt::LeftButton);
-    janela.EditNumPuzzles->setText("100");
-    janela.ComboBoxNivel->setCurrentIndex(janela.ComboBoxNivel->count() - 1);
-    int maisLongo = 0;
-    for (int i = 1; i < janela.ComboTema->count() - 1; ++i)
-        if (janela.ComboTema->itemText(i).size() > janela.ComboTema->itemText(maisLongo).size())
-            maisLongo = i;
-    janela.ComboTema->setCurrentIndex(maisLongo);
-    janela.CheckBoxGrafica->setChecked(true);
-    // Large print where the format takes it.
+    janela.EditNumPuzzles->selectAll();
+    QTest::keyClicks(janela.EditNumPuzzles, "100");
+    QTest::keyClick(janela.ComboBoxNivel, Qt::Key_End);
+    while (janela.ComboTema->currentText() != "Profissões e ferramentas" &&
+           janela.ComboTema->currentIndex() < janela.ComboTema->count() - 2)
+        QTest::keyClick(janela.ComboTema, Qt::Key_Down);
+    QTest::mouseClick(janela.CheckBoxGrafica, Qt::LeftButton);
+    QTest::keyClick(janela.ComboBoxFormato, Qt::Key_Home);
     for (int i = 0; i < janela.ComboBoxFormato->count(); ++i) {
-        janela.ComboBoxFormato->setCurrentIndex(i);
-        janela.CheckBoxLetraGrande->setChecked(janela.CheckBoxLetraGrande->isEnabled());
+        if (i > 0)
+            QTest::keyClick(janela.ComboBoxFormato, Qt::Key_Down);
+        // Large print where the format takes it.
+        if (janela.CheckBoxLetraGrande->isEnabled() && !janela.CheckBoxLetraGrande->isChecked())
+            QTest::mouseClick(janela.CheckBoxLetraGrande, Qt::LeftButton);
         SCOPED_TRACE(Resumo());
-        EXPECT_NE(Resumo().find("tema Profissões e ferramentas"), std::string::npos);
+        EXPECT_EQ(Resumo().rfind("100 puzzles \u00B7 15 \u00D7 15 \u00B7 nível Difícil", 0), 0u);
+        EXPECT_NE(Resumo().find("para gráfica \u00B7 tema Profissões e ferramentas"),
+                  std::string::npos);
         QLabel* resumo = janela.LabelResumo;
         EXPECT_LE(resumo->heightForWidth(resumo->width()), resumo->height());
     }
