@@ -10,6 +10,7 @@
 #include <mutex>
 #include <new>
 #include <optional>
+#include <sys/mman.h>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -129,12 +130,31 @@ struct TOficinaTentativas::TPartilha {
     }
 };
 
+namespace {
+
+// What a worker's attempts may need of the heap, beyond its stack.
+constexpr std::size_t MEMORIA_POR_FIO = std::size_t{16} << 20;
+
+// Whether the address space still holds the heap of AFios workers and one more. Under a memory
+// limit the stacks alone would otherwise take it all, and the attempts would fail for memory.
+bool CabeMaisUm(std::size_t AFios) {
+    const std::size_t bytes = (AFios + 1) * MEMORIA_POR_FIO;
+    void* reserva =
+        mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (reserva == MAP_FAILED)
+        return false;
+    munmap(reserva, bytes);
+    return true;
+}
+
+} // namespace
+
 // The worker threads, all started here, on the caller's thread: a system that cannot give that
 // many (a process or memory limit) gives fewer workers, and the book is the same. Started later,
 // from inside a worker, a failure could only end the program.
 struct TOficinaTentativas::TFios {
     TFios(const std::shared_ptr<TPartilha>& APartilha, std::int32_t AQuantos) {
-        for (std::int32_t i = 0; i < AQuantos; ++i) {
+        for (std::int32_t i = 0; i < AQuantos && CabeMaisUm(Fios.size()); ++i) {
             try {
                 Fios.emplace_back([APartilha] { APartilha->Servir(); });
             } catch (const std::system_error&) {
