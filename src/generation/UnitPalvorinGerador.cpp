@@ -14,6 +14,14 @@ constexpr std::int32_t TENTATIVAS_DO_GERADOR_DE_NIVEL = 10;
 // Enough to tell one solution from several; a higher count spends more of the counter's steps.
 constexpr std::int32_t MAXIMO_CONTAGEM = 2;
 
+// These decide themed books only. Most of a themed book's time went to further attempts on
+// patterns that never filled; drawing a new pattern after one failed attempt costs far less. The
+// time saved buys a wider theme net: wider on the smaller boards, as on 15 × 15 the wider net
+// costs more steps than the theme words it adds are worth.
+constexpr std::int32_t TENTATIVAS_COM_TEMA = 1;
+constexpr std::int32_t LARGUEZA_TEMA = 48;
+constexpr std::int32_t LARGUEZA_TEMA_15 = 32;
+
 bool Cancelado(const TConsultaCancelamento& ACancelado) {
     return ACancelado && ACancelado();
 }
@@ -34,6 +42,18 @@ TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel) {
     opc.Classificar = true;
     opc.Rumo = ANivel;
     return opc;
+}
+
+TOpcoesGerador OpcoesComTema(TOpcoesGerador AOpc, std::shared_ptr<const TMascarasTema> ATema,
+                             std::int32_t ALado) {
+    AOpc.Preenchimento.Tema = std::move(ATema);
+    // A level book throws away puzzles of other levels: with one attempt per pattern and the
+    // wider net, too few were of the level asked for, and positions were left without a puzzle.
+    if (AOpc.Rumo)
+        return AOpc;
+    AOpc.Preenchimento.Tentativas = TENTATIVAS_COM_TEMA;
+    AOpc.Preenchimento.LarguezaTema = ALado >= 15 ? LARGUEZA_TEMA_15 : LARGUEZA_TEMA;
+    return AOpc;
 }
 
 // The thresholds below screen patterns out before any fill: changing one changes the books, so

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,12 @@ TOpcoesGerador OpcoesGeradorPadrao();
 // fill quickly with common words is dropped for the next one, and only patterns that make the
 // level likely are filled. Cheaper puzzles, no rare words, and graded.
 TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel);
+
+// The same options for a book of the theme ATema, ALado cells a side. Unless they are a level
+// book's, each pattern gets one attempt, and theme words may be placed further from the most
+// constrained slot.
+TOpcoesGerador OpcoesComTema(TOpcoesGerador AOpc, std::shared_ptr<const TMascarasTema> ATema,
+                             std::int32_t ALado);
 
 // Why a pattern's shape is unsuitable, or empty when it passes.
 std::string MotivoRejeicao(const TPadraoAnalisado& APadrao);

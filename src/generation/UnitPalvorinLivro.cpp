@@ -171,8 +171,10 @@ std::vector<TPuzzle> GerarLivro(const TDicionario& ADic, const TConfigLivro& ACo
     auto opcoes = std::make_shared<TOpcoesGerador>(
         AConfig.Nivel() ? OpcoesGeradorDeNivel(*AConfig.Nivel()) : OpcoesGeradorPadrao());
     if (tema)
-        opcoes->Preenchimento.Tema =
-            std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema->Palavras));
+        *opcoes = OpcoesComTema(
+            std::move(*opcoes),
+            std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema->Palavras)),
+            AConfig.Lado());
     const std::shared_ptr<const TOpcoesGerador> base = std::move(opcoes);
     std::vector<TPuzzle> aceites;
     std::vector<std::string> falhas;

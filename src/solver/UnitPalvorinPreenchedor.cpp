@@ -37,11 +37,6 @@ CruzarEContar(const std::uint64_t* ADisp, std::size_t ABlocos,
     return total;
 }
 
-// A slot that can take a theme word is filled before the most constrained slot when it has at
-// most this many times as many candidates. Decides themed books: raise PALVORIN_REVISAO_GERADOR
-// if it changes.
-constexpr std::int32_t LARGUEZA_TEMA = 8;
-
 } // namespace
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao() {
@@ -345,8 +340,8 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
     if (FOpc.Tema)
         for (std::int32_t i = 0; i < FNS; ++i) {
             const std::int32_t c = contagens[i];
-            if (!FFeita[i] && c <= LARGUEZA_TEMA * melhor && c < melhorTema &&
-                CandidatosDoTema(i, FRascoTema) > 0) {
+            if (!FFeita[i] && std::int64_t{c} <= std::int64_t{FOpc.LarguezaTema} * melhor &&
+                c < melhorTema && CandidatosDoTema(i, FRascoTema) > 0) {
                 sTema = i;
                 melhorTema = c;
             }

@@ -26,6 +26,9 @@ struct TOpcoesPreenchimento {
     // A theme's words, tried before every other candidate; null: a book without a theme.
     // Built over the same word list; shared read-only by every fill of a book.
     std::shared_ptr<const TMascarasTema> Tema;
+    // A slot that can take a theme word is filled before the most constrained slot when it has at
+    // most this many times as many candidates.
+    std::int32_t LarguezaTema = 8;
 };
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao();

@@ -153,6 +153,30 @@ TEST(OpcoesGeradorPadrao, Valores) {
     }
 }
 
+TEST(OpcoesComTema, UmaTentativaERedeLargaForaDosLivrosDeNivel) {
+    // A level book keeps its own options: with one attempt per pattern and the wide net, a
+    // themed 15 × 15 Fácil book left 11 of 30 positions without a puzzle.
+    const auto tema = std::make_shared<const TMascarasTema>();
+    const TOpcoesGerador nivel = OpcoesGeradorDeNivel(TNivelDificuldade::ndFacil);
+    const struct {
+        TOpcoesGerador Base;
+        std::int32_t Lado, Tentativas, Largueza;
+    } casos[] = {
+        {OpcoesGeradorPadrao(), 9, 1, 48},
+        {OpcoesGeradorPadrao(), 13, 1, 48},
+        {OpcoesGeradorPadrao(), 15, 1, 32},
+        {nivel, 9, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
+        {nivel, 15, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
+    };
+    for (const auto& c : casos) {
+        const TOpcoesGerador o = OpcoesComTema(c.Base, tema, c.Lado);
+        EXPECT_EQ(o.Preenchimento.Tema, tema);
+        EXPECT_EQ(o.Preenchimento.Tentativas, c.Tentativas) << c.Lado;
+        EXPECT_EQ(o.Preenchimento.LarguezaTema, c.Largueza) << c.Lado;
+        EXPECT_EQ(o.Rumo, c.Base.Rumo);
+    }
+}
+
 TEST(GerarPuzzle, TamanhoInvalido) {
     for (const std::int32_t lado : {7, 10}) {
         TPuzzle puzzle;

@@ -217,6 +217,34 @@ TEST(PreencherPadrao, TemaGrandeSemRepetirNemProibidas) {
     EXPECT_GT(doTema, 0);
 }
 
+TEST(PreencherPadrao, LarguezaTemaLevaOTemaAOutrasRanhuras) {
+    // At width 0 a theme word goes only where the most constrained slot takes one; a wider net
+    // fills other slots with theme words first, and so places more of them.
+    const TDicionario& dic = ListaFixa();
+    std::vector<TPalavraDic> tema;
+    for (std::int32_t i = 0; i < dic.Total(); i += 7)
+        tema.push_back(dic.Palavra(i));
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema));
+    opc.Tentativas = 1;
+    std::vector<double> quota;
+    for (const std::int32_t largueza : {0, 8, 48}) {
+        opc.LarguezaTema = largueza;
+        std::int32_t doTema = 0, todas = 0;
+        for (std::uint32_t semente = 1; semente <= 40; ++semente) {
+            TPuzzle puzzle;
+            if (!Preencher(dic, PadraoNove(semente), 9, semente, opc, puzzle))
+                continue;
+            for (const TPalavraColocada& w : puzzle.Palavras)
+                doTema += dic.IndiceDaGrelha(w.Grelha) % 7 == 0;
+            todas += static_cast<std::int32_t>(puzzle.Palavras.size());
+        }
+        quota.push_back(static_cast<double>(doTema) / todas);
+    }
+    EXPECT_LT(quota[0], quota[1]);
+    EXPECT_LT(quota[1], quota[2]);
+}
+
 TEST(PreencherPadrao, ProibidasNuncaSaoColocadas) {
     // Every third word of the list forbidden, on a pattern the fixed list fills easily.
     const TDicionario& dic = ListaFixa();
