@@ -44,7 +44,8 @@ TReceitaLivro ReceitaDoLivro(const std::filesystem::path& ALivro) {
         receita = LerReceita(palavrasChave->second);
     if (!receita)
         throw EPalvorin("O ficheiro " + nome + " não traz a receita de um livro do Palvorin.");
-    if (receita->Gerador != REVISAO_GERADOR)
+    if (receita->Gerador != REVISAO_GERADOR ||
+        (receita->Pedido.Tema && receita->GeradorTema != REVISAO_GERADOR_TEMA))
         throw EPalvorin("O livro " + nome + " foi feito pelo Palvorin " + receita->Versao +
                         ", cujo gerador dá outros puzzles: o Palvorin " + VERSAO_PALVORIN +
                         " não o pode refazer.");
@@ -85,8 +86,8 @@ TFicheiroEncontrado ProcurarFicheiroDoLivro(const std::filesystem::path& AGravad
     }
     throw EPalvorin("Não se encontrou " + std::string(AQue) + " que fez o livro («" +
                     AGravado.filename().string() + "», SHA-256 " + ASha256 +
-                    ") ao lado do livro, na pasta atual nem em «" + AGravado.string() + "»: " +
-                    std::string(AIndique) + ".");
+                    ") ao lado do livro, na pasta atual nem em «" + AGravado.string() +
+                    "»: " + std::string(AIndique) + ".");
 }
 
 TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,

@@ -145,7 +145,18 @@ const TCampoReceita CAMPOS_DEPOIS[] = {
          return r.Pedido.Tema->Embutido && Sha256Valido(v);
      },
      true},
+    {"gerador_tema",
+     [](const TReceitaLivro& r) {
+         return r.Pedido.Tema ? std::to_string(r.GeradorTema) : std::string();
+     },
+     [](TReceitaLivro& r, const std::string& v) {
+         return LerInteiro(v, r.GeradorTema) && r.GeradorTema > 0;
+     },
+     true},
 };
+
+// What made the themed books whose recipes do not say.
+constexpr std::int32_t PRIMEIRO_GERADOR_TEMA = 1;
 
 // Every field of a recipe, in the order they are written.
 struct TCampo {
@@ -283,6 +294,7 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
         throw EPalvorin("A receita do livro tem um formato que esta versão não conhece.");
 
     TReceitaLivro receita;
+    receita.GeradorTema = PRIMEIRO_GERADOR_TEMA;
     const std::vector<TCampo> campos = Campos();
     std::vector<bool> lidos(campos.size(), false);
     for (std::size_t i = 1; i < pares.size(); ++i) {
@@ -310,6 +322,12 @@ std::optional<TReceitaLivro> LerReceita(std::string_view ATexto) {
         throw Danificada("ficheiro");
     if (!TemaCompleto(receita.Pedido.Tema))
         throw Danificada("tema");
+    if (!receita.Pedido.Tema) {
+        for (std::size_t k = 0; k < campos.size(); ++k)
+            if (lidos[k] && campos[k].Nome == "gerador_tema")
+                throw Danificada(campos[k].Nome);
+        receita.GeradorTema = REVISAO_GERADOR_TEMA;
+    }
     return receita;
 }
 

@@ -26,6 +26,7 @@ struct TReceitaLivro {
     TListaUsada Lista;
     std::string Versao = VERSAO_PALVORIN;
     std::int32_t Gerador = REVISAO_GERADOR;
+    std::int32_t GeradorTema = REVISAO_GERADOR_TEMA; // a themed book's; the same in every other
 
     bool operator==(const TReceitaLivro&) const = default;
 };

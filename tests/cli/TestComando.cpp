@@ -5,6 +5,7 @@
 #include "UnitPalvorinContador.hpp"
 #include "UnitPalvorinRefazer.hpp"
 #include "UnitPalvorinSha256.hpp"
+#include "UnitPalvorinTema.hpp"
 #include "UnitPalvorinVersao.hpp"
 
 #include <algorithm>
@@ -683,6 +684,13 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     receitaVelha.Gerador = REVISAO_GERADOR - 1;
     const std::string velho = FPasta + "/velho.pdf";
     EscreverPdfComReceita(velho, receitaVelha);
+    // A themed book from a generator whose themed books were other.
+    TReceitaLivro receitaTemaVelha = ReceitaDoLivro(livro);
+    receitaTemaVelha.Versao = "0.2.0";
+    receitaTemaVelha.Pedido.Tema = TemaEmbutido("Casa");
+    receitaTemaVelha.GeradorTema = REVISAO_GERADOR_TEMA - 1;
+    const std::string temaVelho = FPasta + "/tema-velho.pdf";
+    EscreverPdfComReceita(temaVelho, receitaTemaVelha);
     // A recipe the verdict refuses: the refusal says why.
     TReceitaLivro receitaLonga = ReceitaDoLivro(livro);
     receitaLonga.Pedido.Titulo = std::string(41, 'L');
@@ -706,6 +714,11 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
         {{"--refazer", velho},
          "O livro «" + velho +
              "» foi feito pelo Palvorin 0.1.0, cujo gerador dá outros puzzles: "
+             "o Palvorin " +
+             VERSAO_PALVORIN + " não o pode refazer."},
+        {{"--refazer", temaVelho},
+         "O livro «" + temaVelho +
+             "» foi feito pelo Palvorin 0.2.0, cujo gerador dá outros puzzles: "
              "o Palvorin " +
              VERSAO_PALVORIN + " não o pode refazer."},
         {{"--refazer", longo},
@@ -736,7 +749,7 @@ TEST_F(Refazer, RecusasDizemPorqueENaoEscrevemNada) {
     std::vector<std::string> ficheiros = Ficheiros(FPasta);
     std::sort(ficheiros.begin(), ficheiros.end());
     EXPECT_EQ(ficheiros, (std::vector<std::string>{"lista.txt", "livro.pdf", "longo.pdf", "sem.pdf",
-                                                   "velho.pdf"}));
+                                                   "tema-velho.pdf", "velho.pdf"}));
 }
 
 // The list is looked for by its file name beside the book, then in the current folder, then at

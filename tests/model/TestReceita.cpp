@@ -83,6 +83,20 @@ TEST(Receita, LivroSemTemaNaoFalaDeTema) {
     EXPECT_EQ(comTema.find("tema_sha256"), std::string::npos) << comTema;
 }
 
+TEST(Receita, LivroComTemaDizQueGeradorOFez) {
+    // Themed books are made by a generator of their own revision: a book's recipe records it,
+    // and one from before the field was made by the first.
+    const TReceitaLivro receita = ComTema(Receita("", {true, "", SOMA}), "Casa");
+    const std::string texto = TextoDaReceita(receita);
+    const std::string campo = "; gerador_tema=" + std::to_string(REVISAO_GERADOR_TEMA);
+    ASSERT_NE(texto.find(campo), std::string::npos) << texto;
+    std::string antigo = texto;
+    antigo.erase(antigo.find(campo), campo.size());
+    const auto lida = LerReceita(antigo);
+    ASSERT_TRUE(lida);
+    EXPECT_EQ(lida->GeradorTema, 1);
+}
+
 TEST(Receita, TextoSemReceitaNaoELido) {
     for (const char* texto : {"", "palvorin", "puzzles; palavras", "lado=9; palvorin-receita=1"})
         EXPECT_FALSE(LerReceita(texto)) << texto;
@@ -152,6 +166,9 @@ TEST(Receita, ReceitaDanificadaOuDeOutraVersaoERecusada) {
         {boa + "; tema=Casa; tema_embutido_sha256=abc",
          "A receita do livro está danificada (campo «tema_embutido_sha256»)."},
         {boa + "; tema=Animais; tema=Casa", "A receita do livro está danificada (campo «tema»)."},
+        {boa + "; gerador_tema=2", "A receita do livro está danificada (campo «gerador_tema»)."},
+        {boa + "; tema=Casa; gerador_tema=0",
+         "A receita do livro está danificada (campo «gerador_tema»)."},
         {boa + "; " + std::string(100, 'x') + "=1",
          "A receita do livro tem um campo que esta versão não conhece: «" + std::string(40, 'x') +
              "\u2026»."},
