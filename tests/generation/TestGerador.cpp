@@ -164,7 +164,7 @@ TEST(OpcoesComTema, UmaTentativaERedeLargaForaDosLivrosDeNivel) {
     } casos[] = {
         {OpcoesGeradorPadrao(), 9, 1, 48},
         {OpcoesGeradorPadrao(), 13, 1, 48},
-        {OpcoesGeradorPadrao(), 15, 1, 32},
+        {OpcoesGeradorPadrao(), 15, 1, 24},
         {nivel, 9, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
         {nivel, 15, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
     };
