@@ -3,11 +3,13 @@
 built-in theme and side, against the same books without a theme.
 
     python3 bench/temas.py [--programa build/palvorin-livro] [--sementes 3] [--puzzles 30]
-                           [--contra OUTRO_PROGRAMA]
+                           [--contra OUTRO_PROGRAMA] [--repeticoes 1]
 
 LADOS="11 13" and TEMAS="Animais,Casa" narrow the table. Times are processor time (user + system)
 of the command, one thread. Each themed book runs right after the same book without a theme, so
 both see the same load on a shared machine; "÷ sem tema" divides the sums over the seeds.
+--repeticoes N runs each pair N times and keeps each book's shortest time: on a shared machine
+the same book's processor time moves by half from one run to the next.
 --contra times the themed books of a second program too, interleaved, for an A/B comparison of
 two builds (its column divides its time by the first program's).
 """
@@ -43,6 +45,7 @@ def main():
     p.add_argument("--sementes", type=int, default=3)
     p.add_argument("--puzzles", type=int, default=30)
     p.add_argument("--contra", help="a second build whose themed books are timed as well")
+    p.add_argument("--repeticoes", type=int, default=1)
     a = p.parse_args()
     sementes = range(1, a.sementes + 1)
     cabecalho = "| tema | lado | quota média | quota mínima | falhas | tempo | sem tema | ÷ sem tema |"
@@ -57,11 +60,17 @@ def main():
         for lado in LADOS:
             quotas, falhas, tempo, base, contra = [], 0, 0.0, 0.0, 0.0
             for s in sementes:
-                base += livro(a.programa, lado, s, a.puzzles)[1]
-                dados, segundos = livro(a.programa, lado, s, a.puzzles, tema)
-                tempo += segundos
+                vezes = {"base": [], "tema": [], "contra": []}
+                for _ in range(a.repeticoes):
+                    vezes["base"].append(livro(a.programa, lado, s, a.puzzles)[1])
+                    dados, segundos = livro(a.programa, lado, s, a.puzzles, tema)
+                    vezes["tema"].append(segundos)
+                    if a.contra:
+                        vezes["contra"].append(livro(a.contra, lado, s, a.puzzles, tema)[1])
+                base += min(vezes["base"])
+                tempo += min(vezes["tema"])
                 if a.contra:
-                    contra += livro(a.contra, lado, s, a.puzzles, tema)[1]
+                    contra += min(vezes["contra"])
                 falhas += len(dados["falhas"])
                 quotas += [p["tema"]["quantas"] / len(p["palavras"]) for p in dados["puzzles"]]
             media = sum(quotas) / len(quotas)
