@@ -21,6 +21,8 @@ constexpr std::int32_t MAXIMO_CONTAGEM = 2;
 constexpr std::int32_t TENTATIVAS_COM_TEMA = 1;
 constexpr std::int32_t LARGUEZA_TEMA = 48;
 constexpr std::int32_t LARGUEZA_TEMA_15 = 24;
+// Past a quarter of a board's words, more theme words cost a rich theme more steps than they add.
+constexpr std::int32_t QUOTA_TEMA = 25;
 
 bool Cancelado(const TConsultaCancelamento& ACancelado) {
     return ACancelado && ACancelado();
@@ -53,6 +55,7 @@ TOpcoesGerador OpcoesComTema(TOpcoesGerador AOpc, std::shared_ptr<const TMascara
         return AOpc;
     AOpc.Preenchimento.Tentativas = TENTATIVAS_COM_TEMA;
     AOpc.Preenchimento.LarguezaTema = ALado >= 15 ? LARGUEZA_TEMA_15 : LARGUEZA_TEMA;
+    AOpc.Preenchimento.QuotaTema = QUOTA_TEMA;
     return AOpc;
 }
 

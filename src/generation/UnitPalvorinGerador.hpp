@@ -50,7 +50,7 @@ TOpcoesGerador OpcoesGeradorDeNivel(TNivelDificuldade ANivel);
 
 // The same options for a book of the theme ATema, ALado cells a side. Unless they are a level
 // book's, each pattern gets one attempt, and theme words may be placed further from the most
-// constrained slot.
+// constrained slot until a quarter of the board's words are the theme's.
 TOpcoesGerador OpcoesComTema(TOpcoesGerador AOpc, std::shared_ptr<const TMascarasTema> ATema,
                              std::int32_t ALado);
 

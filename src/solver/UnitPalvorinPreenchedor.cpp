@@ -147,6 +147,7 @@ void TPreenchedor::Reiniciar() {
     }
     FTopo = 0;
     FNos = 0;
+    FNumDoTema = 0;
     FCandidatos.clear();
     for (std::int32_t i = 0; i < FNS; ++i)
         FContagens[i] = Candidatos(i, FRasco);
@@ -251,6 +252,7 @@ void TPreenchedor::MarcarDoTema(std::int32_t L, std::int32_t AJ, bool ALivre) {
     // Most placed words are not the theme's: one bit tells, before any search.
     if (doTema.empty() || (((*FOpc.Tema)[L][AJ / 64] >> (AJ % 64)) & 1) == 0)
         return;
+    FNumDoTema += ALivre ? -1 : 1;
     const auto onde = std::lower_bound(doTema.begin(), doTema.end(), AJ);
     const auto t = static_cast<std::size_t>(onde - doTema.begin());
     const std::uint64_t bit = std::uint64_t{1} << (t % 64);
@@ -337,7 +339,7 @@ bool TPreenchedor::Procurar(std::int32_t AProfundidade) {
             melhor = c;
         }
     }
-    if (FOpc.Tema)
+    if (FOpc.Tema && 100 * FNumDoTema < FOpc.QuotaTema * FNS)
         for (std::int32_t i = 0; i < FNS; ++i) {
             const std::int32_t c = contagens[i];
             if (!FFeita[i] && std::int64_t{c} <= std::int64_t{FOpc.LarguezaTema} * melhor &&

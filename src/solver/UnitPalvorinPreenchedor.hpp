@@ -29,6 +29,9 @@ struct TOpcoesPreenchimento {
     // A slot that can take a theme word is filled before the most constrained slot when it has at
     // most this many times as many candidates.
     std::int32_t LarguezaTema = 8;
+    // Once this percentage of the slots holds theme words, theme words are tried only in the
+    // most constrained slot; 100: never.
+    std::int32_t QuotaTema = 100;
 };
 
 TOpcoesPreenchimento OpcoesPreenchimentoPadrao();
@@ -110,6 +113,7 @@ private:
     std::vector<std::uint64_t> FRasco;
     std::int32_t FMaxBlocos = 1;
     std::int32_t FNos = 0;
+    std::int32_t FNumDoTema = 0; // theme words placed
     // Candidate word numbers of every open step, stacked by depth, so a step lists its
     // candidates without allocating.
     std::vector<std::int32_t> FCandidatos;

@@ -160,19 +160,22 @@ TEST(OpcoesComTema, UmaTentativaERedeLargaForaDosLivrosDeNivel) {
     const TOpcoesGerador nivel = OpcoesGeradorDeNivel(TNivelDificuldade::ndFacil);
     const struct {
         TOpcoesGerador Base;
-        std::int32_t Lado, Tentativas, Largueza;
+        std::int32_t Lado, Tentativas, Largueza, Quota;
     } casos[] = {
-        {OpcoesGeradorPadrao(), 9, 1, 48},
-        {OpcoesGeradorPadrao(), 13, 1, 48},
-        {OpcoesGeradorPadrao(), 15, 1, 24},
-        {nivel, 9, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
-        {nivel, 15, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema},
+        {OpcoesGeradorPadrao(), 9, 1, 48, 25},
+        {OpcoesGeradorPadrao(), 13, 1, 48, 25},
+        {OpcoesGeradorPadrao(), 15, 1, 24, 25},
+        {nivel, 9, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema,
+         nivel.Preenchimento.QuotaTema},
+        {nivel, 15, nivel.Preenchimento.Tentativas, nivel.Preenchimento.LarguezaTema,
+         nivel.Preenchimento.QuotaTema},
     };
     for (const auto& c : casos) {
         const TOpcoesGerador o = OpcoesComTema(c.Base, tema, c.Lado);
         EXPECT_EQ(o.Preenchimento.Tema, tema);
         EXPECT_EQ(o.Preenchimento.Tentativas, c.Tentativas) << c.Lado;
         EXPECT_EQ(o.Preenchimento.LarguezaTema, c.Largueza) << c.Lado;
+        EXPECT_EQ(o.Preenchimento.QuotaTema, c.Quota) << c.Lado;
         EXPECT_EQ(o.Rumo, c.Base.Rumo);
     }
 }

@@ -160,26 +160,26 @@ TEST(Reproducao, LivroComTema) {
     TRelatorioDic rel;
     const TTema tema = LerTemaDeFicheiro(PALVORIN_TEMA_FIXO, rel);
     const std::vector<std::vector<std::string>> esperados = {
-        {"AGUA##E#E", "MAR##IRES", "ASSINAR#T", "R#O#AMO#A", "####D####", "D#AMA#B#F", "E#GARRAFA",
-         "UTIL##SOL", "S#R##VEIO"},
-        {"#I#F#AGUA", "ONDA#R###", "#DESTES#I", "PODERA##R", "E#O#E#D#A", "C##ATRASO", "O#FRAUDE#",
-         "###M#MODA", "ILHA#O#E#"},
-        {"#D#LINDA#", "SOL#R#O#F", "#RAPARIGA", "C#G#O###R", "AMOR#RICO", "L###S#R#L", "MENSAGEM#",
-         "O#A#I#SAL", "#TOCAR#R#"},
-        {"#E#INDO##", "#SAL#O##P", "#T#HOUVER", "NADAR#E#E", "IRA#D#IAS", "V#D#EPOCA", "ENORME#H#",
-         "L##I#CHA#", "##ERRO#R#"},
+        {"M#VIDA##A", "AGIR##M#N", "ERAM#REDE", "#I#O##SAL", "#T#SOL#N#", "MAR##E#C#", "IRES#IRAS",
+         "R#I##TIRO", "A##OLEO#U"},
+        {"O###IAMOS", "U#MAR#O#E", "V##MANDAR", "IRAO##AMA", "#E#R#B#A#", "SAL##OURO", "ILEGAL##N",
+         "D#V#NAO#D", "ODEIO###A"},
+        {"ERRO##P#A", "R###I#A#N", "A#PUDESSE", "MAR#O#SAL", "#MES#MAL#", "GAS#U#DAO", "ARTISTA#N",
+         "T#A#O###D", "O#R##ILHA"},
+        {"###A#C#D#", "CONCHA#O#", "A##O#BOCA", "MAR#CRUEL", "I#ACHAR#M", "SABIA#OVO", "AMOR#S##C",
+         "#A#CRANIO", "#R#O#L###"},
     };
     const TConfigLivro config =
-        ConfigDoLivro({.NumPuzzles = 4, .Lado = 9, .Semente = 18, .Tema = tema});
+        ConfigDoLivro({.NumPuzzles = 4, .Lado = 9, .Semente = 4, .Tema = tema});
     std::vector<std::string> doTema;
     for (const TPuzzle& p :
-         VerificarLivro(ListaFixa(), config, esperados, TRelatorioLivro{4, 4, false, 1, {}}))
+         VerificarLivro(ListaFixa(), config, esperados, TRelatorioLivro{4, 4, false, 3, {}}))
         for (const std::string& palavra : PalavrasDoTemaNoPuzzle(tema, p))
             doTema.push_back(palavra);
-    // FAROL is not in the fixed list; SAL is one of its rare words, placed as a common one.
+    // CONCHA is not in the fixed list; SAL is one of its rare words, placed as a common one.
     EXPECT_EQ(doTema,
-              (std::vector<std::string>{"ÁGUA", "MAR", "SOL", "NADAR", "ÁGUA", "ONDA", "ILHA",
-                                        "SOL", "SAL", "MAR", "FAROL", "SAL", "NADAR", "ILHA"}));
+              (std::vector<std::string>{"REDE", "SAL", "SOL", "MAR", "MAR", "SAL", "ONDA", "MAR",
+                                        "SAL", "ILHA", "ONDA", "CONCHA", "MAR", "SAL"}));
 }
 
 } // namespace

@@ -245,6 +245,37 @@ TEST(PreencherPadrao, LarguezaTemaLevaOTemaAOutrasRanhuras) {
     EXPECT_LT(quota[1], quota[2]);
 }
 
+TEST(PreencherPadrao, QuotaTemaFechaARede) {
+    // With the quota met from the start the wide net never opens: the fills are those of width 0.
+    const TDicionario& dic = ListaFixa();
+    std::vector<TPalavraDic> tema;
+    for (std::int32_t i = 0; i < dic.Total(); i += 7)
+        tema.push_back(dic.Palavra(i));
+    TOpcoesPreenchimento estreita = TodasAsPalavras();
+    estreita.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema));
+    estreita.Tentativas = 4;
+    estreita.LarguezaTema = 0;
+    TOpcoesPreenchimento fechada = estreita;
+    fechada.LarguezaTema = 48;
+    fechada.QuotaTema = 0;
+    TOpcoesPreenchimento aberta = fechada;
+    aberta.QuotaTema = 30;
+    std::int32_t cheios = 0, diferentes = 0;
+    for (std::uint32_t semente = 1; semente <= 40; ++semente) {
+        const TPadrao p = PadraoNove(semente);
+        TPuzzle a, b, c;
+        const bool cheio = Preencher(dic, p, 9, semente, estreita, a);
+        cheios += cheio;
+        EXPECT_EQ(cheio, Preencher(dic, p, 9, semente, fechada, b));
+        EXPECT_EQ(a, b) << semente;
+        Preencher(dic, p, 9, semente, aberta, c);
+        diferentes += a != c;
+    }
+    EXPECT_GT(cheios, 0);
+    // A quota not yet met leaves the net open.
+    EXPECT_GT(diferentes, 0);
+}
+
 TEST(PreencherPadrao, ProibidasNuncaSaoColocadas) {
     // Every third word of the list forbidden, on a pattern the fixed list fills easily.
     const TDicionario& dic = ListaFixa();
