@@ -217,15 +217,21 @@ TEST(PreencherPadrao, TemaGrandeSemRepetirNemProibidas) {
     EXPECT_GT(doTema, 0);
 }
 
+// Every word of the list, with every seventh word (index divisible by 7) as the theme.
+TOpcoesPreenchimento ComTemaDeUmaEmSete(const TDicionario& ADic) {
+    std::vector<TPalavraDic> tema;
+    for (std::int32_t i = 0; i < ADic.Total(); i += 7)
+        tema.push_back(ADic.Palavra(i));
+    TOpcoesPreenchimento opc = TodasAsPalavras();
+    opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(ADic, tema));
+    return opc;
+}
+
 TEST(PreencherPadrao, LarguezaTemaLevaOTemaAOutrasRanhuras) {
     // At width 0 a theme word goes only where the most constrained slot takes one; a wider net
     // fills other slots with theme words first, and so places more of them.
     const TDicionario& dic = ListaFixa();
-    std::vector<TPalavraDic> tema;
-    for (std::int32_t i = 0; i < dic.Total(); i += 7)
-        tema.push_back(dic.Palavra(i));
-    TOpcoesPreenchimento opc = TodasAsPalavras();
-    opc.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema));
+    TOpcoesPreenchimento opc = ComTemaDeUmaEmSete(dic);
     opc.Tentativas = 1;
     std::vector<double> quota;
     for (const std::int32_t largueza : {0, 8, 48}) {
@@ -248,11 +254,7 @@ TEST(PreencherPadrao, LarguezaTemaLevaOTemaAOutrasRanhuras) {
 TEST(PreencherPadrao, QuotaTemaFechaARede) {
     // With the quota met from the start the wide net never opens: the fills are those of width 0.
     const TDicionario& dic = ListaFixa();
-    std::vector<TPalavraDic> tema;
-    for (std::int32_t i = 0; i < dic.Total(); i += 7)
-        tema.push_back(dic.Palavra(i));
-    TOpcoesPreenchimento estreita = TodasAsPalavras();
-    estreita.Tema = std::make_shared<const TMascarasTema>(MascarasDoTema(dic, tema));
+    TOpcoesPreenchimento estreita = ComTemaDeUmaEmSete(dic);
     estreita.Tentativas = 4;
     estreita.LarguezaTema = 0;
     TOpcoesPreenchimento fechada = estreita;
