@@ -86,8 +86,8 @@ TFicheiroEncontrado ProcurarFicheiroDoLivro(const std::filesystem::path& AGravad
     }
     throw EPalvorin("Não se encontrou " + std::string(AQue) + " que fez o livro («" +
                     AGravado.filename().string() + "», SHA-256 " + ASha256 +
-                    ") ao lado do livro, na pasta atual nem em «" + AGravado.string() +
-                    "»: " + std::string(AIndique) + ".");
+                    ") ao lado do livro, na pasta atual nem em «" + AGravado.string() + "»: " +
+                    std::string(AIndique) + ".");
 }
 
 TFicheiroEncontrado ProcurarListaDoLivro(const TReceitaLivro& AReceita,

@@ -14,10 +14,11 @@ constexpr std::int32_t TENTATIVAS_DO_GERADOR_DE_NIVEL = 10;
 // Enough to tell one solution from several; a higher count spends more of the counter's steps.
 constexpr std::int32_t MAXIMO_CONTAGEM = 2;
 
-// These decide themed books only. Most of a themed book's time went to further attempts on
-// patterns that never filled; drawing a new pattern after one failed attempt costs far less. The
-// time saved buys a wider theme net; on 15 × 15 a net as wide costs up to twice the plain book's
-// steps, and a narrower one still gives that side's share.
+// These decide themed books only: changing one changes them, so raise REVISAO_GERADOR_TEMA. Most
+// of a themed book's time went to further attempts on patterns that never filled; drawing a new
+// pattern after one failed attempt costs far less. The time saved buys a wider theme net; on
+// 15 × 15 a net as wide costs up to twice the plain book's steps, and a narrower one still gives
+// that side's share.
 constexpr std::int32_t TENTATIVAS_COM_TEMA = 1;
 constexpr std::int32_t LARGUEZA_TEMA = 48;
 constexpr std::int32_t LARGUEZA_TEMA_15 = 24;

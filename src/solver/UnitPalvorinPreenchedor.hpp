@@ -27,7 +27,8 @@ struct TOpcoesPreenchimento {
     // Built over the same word list; shared read-only by every fill of a book.
     std::shared_ptr<const TMascarasTema> Tema;
     // A slot that can take a theme word is filled before the most constrained slot when it has at
-    // most this many times as many candidates.
+    // most this many times as many candidates. This default and QuotaTema's decide themed level
+    // books: raise REVISAO_GERADOR_TEMA if they change.
     std::int32_t LarguezaTema = 8;
     // Once this percentage of the slots holds theme words, theme words are tried only in the
     // most constrained slot; 100: never.
